@@ -1,0 +1,9 @@
+#pragma once
+
+#include <stdexcept>
+
+// A port that cannot be opened, has no port chosen, or refuses a write.
+class PortError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The one crossing between the Windows-1252 bytes the system keeps (table cells, files,
+// frames) and the QString a widget shows.
+namespace Windows1252 {
+
+QString toUnicode(const QByteArray& bytes);
+// Characters the code page cannot hold become '?'.
+QByteArray fromUnicode(const QString& text);
+bool canEncode(QChar c);
+
+} // namespace Windows1252

@@ -1,0 +1,200 @@
+#include "mainwindow.h"
+
+#include "programservices.h"
+#include "settings.h"
+#include "startupsequence.h"
+
+#include "display/displayoutput.h"
+#include "display/portcommand.h"
+#include "display/supervisionwindow.h"
+#include "platform/clock.h"
+#include "platform/prompter.h"
+#include "platform/serialport.h"
+#include "windows/aboutwindow.h"
+#include "windows/copyboardwindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include <exception>
+
+MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_services(services)
+{
+    m_form.setupUi(this);
+
+    m_output = std::make_unique<DisplayOutput>(services.port, services.pump, services.clock);
+    m_output->setStatusSink([this](const QString& text) {
+        if (text.isEmpty())
+            m_form.StatusBar1->clearMessage();
+        else
+            m_form.StatusBar1->showMessage(text);
+    });
+    m_output->setMirror([this](int index, const QByteArray& slot) {
+        if (m_supervision)
+            m_supervision->showLine(index, slot);
+    });
+
+    services.port.setPortSelector([this] {
+        return m_services.prompter.choosePort(m_services.listPorts ? m_services.listPorts()
+                                                                   : QStringList());
+    });
+
+    m_close = std::make_unique<CloseController>(*this, services.port, services.pump,
+                                                services.clock, this);
+
+    PortCommand::Hooks hooks;
+    hooks.languageCode = [this] { return m_shell.LanguageCode; };
+    hooks.stopTimers = [this] { stopPlaybackTimers(); };
+    hooks.storePortNumber = [this](int number) {
+        SettingsFile(m_shell.SettingsFilePath).writePortNumber(number);
+    };
+    hooks.giveUp = [this] { m_close->closeWithoutSaving(); };
+    m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
+
+    connect(m_form.COMPort1, &QAction::triggered, this, [this] { COMPort1Click(); });
+    connect(m_form.Beenden1, &QAction::triggered, this, [this] { close(); });
+    connect(m_form.Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+
+    // All windows are created before the event loop runs; the start-up waits for it.
+    m_createTimer = services.clock.createTimer(QStringLiteral("CreateTimer"), 200, this);
+    m_createTimer->setOnTimeout([this] { CreateTimerTimer(); });
+    m_createTimer->setEnabled(true);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::attachWindows(SupervisionWindow* supervision, CopyboardWindow* copyboard,
+                               AboutWindow* about)
+{
+    m_supervision = supervision;
+    m_copyboard = copyboard;
+    m_about = about;
+}
+
+void MainWindow::CreateTimerTimer()
+{
+    if (!m_supervision || !m_copyboard || !m_about)
+        return; // not all windows exist yet: wait for the next tick
+    m_createTimer->setEnabled(false);
+    if (m_close->shuttingDown())
+        return;
+    runGuarded([this] {
+        StartupSequence::Context context{*this,          m_form,         m_shell,
+                                         m_services,     *m_output,      *m_supervision,
+                                         *m_copyboard,   *m_about,       *m_portCommand};
+        StartupSequence(context).run();
+    });
+    m_startupDone = true;
+    qInfo("start-up complete");
+    emit startupFinished();
+}
+
+void MainWindow::COMPort1Click()
+{
+    runGuarded([this] { m_portCommand->COMPort1Click(); });
+}
+
+void MainWindow::Button3Click()
+{
+    if (m_supervision)
+        m_supervision->show();
+}
+
+void MainWindow::SendDisplayImage()
+{
+    m_output->SendDisplayImage();
+}
+
+void MainWindow::requestClose(bool interactive)
+{
+    m_interactiveClose = interactive;
+    close();
+    m_interactiveClose = true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    bool allow = false;
+    runGuarded([&] { allow = m_close->FormCloseQuery(m_interactiveClose); });
+    if (!allow) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::askToCommitPendingEntry()
+{
+    // The entry editor offers to take its pending changes into the table.
+}
+
+bool MainWindow::askToSaveModifiedSequence()
+{
+    // The sequence file asks about unsaved changes; nothing is modified yet.
+    return true;
+}
+
+void MainWindow::stopEditorSimulation()
+{
+    // The editor simulation's timer stops.
+}
+
+void MainWindow::stopPlayback()
+{
+    if (!m_startupDone)
+        return;
+    m_form.Stop->setChecked(true);
+    m_output->image().clearFirst(m_shell.LineCount);
+    m_output->SendDisplayImage();
+}
+
+void MainWindow::stopPlaybackTimers()
+{
+    stopEditorSimulation();
+}
+
+void MainWindow::writeSettings()
+{
+    // Before the start-up has read the settings there is nothing of the operator's to
+    // keep, and writing would replace the stored values with the defaults.
+    if (!m_startupDone)
+        return;
+    Settings s;
+    s.follow = m_form.Verfolgen->isChecked();
+    s.lastFile = m_shell.CurrentFile;
+    s.languageCode = m_shell.LanguageCode;
+    s.windowLeft = pos().x();
+    s.windowTop = pos().y();
+    s.windowWidth = width();
+    s.windowHeight = height();
+    s.editHeight = m_form.Panel2->height();
+    if (m_copyboard) {
+        s.copyboardLeft = m_copyboard->pos().x();
+        s.copyboardTop = m_copyboard->pos().y();
+        s.copyboardHeight = m_copyboard->height();
+    }
+    if (m_supervision) {
+        s.supervisionLeft = m_supervision->pos().x();
+        s.supervisionTop = m_supervision->pos().y();
+    }
+    if (!SettingsFile(m_shell.SettingsFilePath).writeShutdownKeys(s))
+        qWarning("cannot write the settings file %s", qPrintable(m_shell.SettingsFilePath));
+}
+
+void MainWindow::runGuarded(const std::function<void()>& handler)
+{
+    // The general error box: an error ends only the current event.
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        m_services.prompter.showError(QString::fromLocal8Bit(e.what()));
+    }
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "closecontroller.h"
+#include "mainwindowform.h"
+#include "shellstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class AboutWindow;
+class CopyboardWindow;
+class DisplayOutput;
+class PortCommand;
+class SupervisionWindow;
+class Timer;
+struct ProgramServices;
+
+// The main window composes the program: it owns the shell state, the display output and
+// the close passes, and wires the controls to them. Decisions live in the core classes.
+class MainWindow final : public QMainWindow, private CloseController::Host {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(ProgramServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The windows created after this one; the start-up waits until they exist.
+    void attachWindows(SupervisionWindow* supervision, CopyboardWindow* copyboard,
+                       AboutWindow* about);
+
+    void CreateTimerTimer();
+    void COMPort1Click();
+    void Button3Click();
+    void SendDisplayImage();
+    // A close request from outside the window (the session or a termination signal).
+    void requestClose(bool interactive);
+
+    const ShellState& shell() const { return m_shell; }
+    MainWindowForm& form() { return m_form; }
+    DisplayOutput& output() { return *m_output; }
+    CloseController& closer() { return *m_close; }
+    Timer& createTimer() { return *m_createTimer; }
+    bool startupDone() const { return m_startupDone; }
+
+signals:
+    void startupFinished();
+    // The window closed for good; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // CloseController::Host
+    void askToCommitPendingEntry() override;
+    bool askToSaveModifiedSequence() override;
+    void stopEditorSimulation() override;
+    void stopPlayback() override;
+    void writeSettings() override;
+    bool offlineMode() const override { return m_shell.OfflineMode; }
+    void closeMainWindow() override { close(); }
+
+    void stopPlaybackTimers();
+    void runGuarded(const std::function<void()>& handler);
+
+    ProgramServices& m_services;
+    MainWindowForm m_form;
+    ShellState m_shell;
+    std::unique_ptr<Timer> m_createTimer;
+    std::unique_ptr<DisplayOutput> m_output;
+    std::unique_ptr<CloseController> m_close;
+    std::unique_ptr<PortCommand> m_portCommand;
+    QPointer<SupervisionWindow> m_supervision;
+    QPointer<CopyboardWindow> m_copyboard;
+    QPointer<AboutWindow> m_about;
+    bool m_startupDone = false;
+    bool m_interactiveClose = true;
+};

@@ -1,0 +1,296 @@
+#include "mainwindowform.h"
+
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QAction* action(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+QAction* separator(QMenu* menu, const char* name)
+{
+    QAction* a = menu->addSeparator();
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+QSpinBox* spin(const char* name, int minimum, int maximum, int value)
+{
+    auto* box = named(new QSpinBox, name);
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    return box;
+}
+
+QToolButton* toolButton(const char* name, const QString& text, bool checkable = false)
+{
+    auto* b = named(new QToolButton, name);
+    b->setText(text);
+    b->setCheckable(checkable);
+    b->setFixedSize(33, 33);
+    return b;
+}
+
+} // namespace
+
+void MainWindowForm::setupUi(QMainWindow* window)
+{
+    window->setObjectName(QStringLiteral("TForm1"));
+    window->setMinimumSize(775, 421);
+
+    QMenuBar* bar = window->menuBar();
+    QMenu* file = named(bar->addMenu(QStringLiteral("&Datei")), "Datei1");
+    Neu1 = action(file, "Neu1", QStringLiteral("&Neu"));
+    Oeffnen1 = action(file, "Oeffnen1", QStringLiteral("Ablauf &öffnen"));
+    Speichern1 = action(file, "Speichern1", QStringLiteral("Ablauf &speichern"));
+    Speichernunter1 = action(file, "Speichernunter1", QStringLiteral("Ablauf speichern &unter"));
+    file->addSeparator();
+    Beenden1 = action(file, "Beenden1", QStringLiteral("&Beenden"));
+
+    named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
+
+    QMenu* play = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
+    automatischabspielen1 =
+        action(play, "automatischabspielen1", QStringLiteral("&Automatisch abspielen"));
+    Stop1 = action(play, "Stop1", QStringLiteral("&Stop"));
+    Pause1 = action(play, "Pause1", QStringLiteral("&Pause"));
+    StartPause = action(play, "StartPause", QStringLiteral("Start+Pause"));
+    Manuell1 = action(play, "Manuell1", QStringLiteral("&Manuell"));
+    N2 = separator(play, "N2");
+    Erster1 = action(play, "Erster1", QStringLiteral("&Erster"));
+    Letzter1 = action(play, "Letzter1", QStringLiteral("&Letzter"));
+    Zurck1 = action(play, "Zurck1", QStringLiteral("&Zurück"));
+    Vor1 = action(play, "Vor1", QStringLiteral("&Vor"));
+    gehezu1 = action(play, "gehezu1", QStringLiteral("&Gehe zu"));
+    Weiter1 = action(play, "Weiter1", QStringLiteral("&Weiter"));
+    N3 = separator(play, "N3");
+    COMPort1 = action(play, "COMPort1", QStringLiteral("&COM-Port"));
+
+    QMenu* language = named(bar->addMenu(QStringLiteral("&Sprache")), "Sprache1");
+    Deutsch1 = action(language, "Deutsch1", QStringLiteral("&Deutsch"));
+    Englisch1 = action(language, "Englisch1", QStringLiteral("&Englisch"));
+    auto* languages = new QActionGroup(window);
+    for (QAction* a : {Deutsch1, Englisch1}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    Deutsch1->setChecked(true);
+    Info1 = action(bar->addMenu(QStringLiteral("&Info")), "Info1", QStringLiteral("&Info"));
+    Hilfe1 = bar->addAction(QStringLiteral("&Hilfe (F1)"));
+    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
+    Hilfe1->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // Entry editor panel
+    Panel2 = named(new QWidget, "Panel2");
+    Panel2->setMinimumHeight(232);
+    auto* editor = new QVBoxLayout(Panel2);
+    auto* header = new QHBoxLayout;
+    TextNr = spin("TextNr", 0, 999999, 1);
+    CheckBox1 = named(new QCheckBox(QStringLiteral("Text aktiv")), "CheckBox1");
+    CheckBox1->setChecked(true);
+    Hinweis = named(new QPlainTextEdit, "Hinweis");
+    Hinweis->setMaximumHeight(40);
+    header->addWidget(TextNr);
+    header->addWidget(CheckBox1);
+    header->addWidget(Hinweis, 1);
+    editor->addLayout(header);
+
+    PageControl1 = named(new QTabWidget, "PageControl1");
+    TestLabel = named(new QLabel(Panel2), "TestLabel");
+    QFont reference(QStringLiteral("Courier"));
+    reference.setPixelSize(12);
+    reference.setBold(true);
+    reference.setStyleHint(QFont::Monospace);
+    TestLabel->setFont(reference);
+    TestLabel->hide();
+    Memo1 = named(new QPlainTextEdit(Panel2), "Memo1");
+    Memo1->hide();
+
+    TabSheet1 = named(new QWidget, "TabSheet1");
+    Textfeld = named(new QPlainTextEdit, "Textfeld");
+    Seitenwechselzeit = spin("Seitenwechselzeit", 1, 3600, 3);
+    auto* block = new QHBoxLayout(TabSheet1);
+    block->addWidget(Textfeld);
+    auto* blockTiming = new QFormLayout;
+    blockTiming->addRow(QStringLiteral("Seitenwechselzeit"), Seitenwechselzeit);
+    block->addLayout(blockTiming);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Blocktext"));
+
+    TabSheet2 = named(new QWidget, "TabSheet2");
+    ScrollTextFeld = named(new QPlainTextEdit, "ScrollTextFeld");
+    Zeilenwechselzeit = spin("Zeilenwechselzeit", 1, 3600, 3);
+    auto* scroll = new QHBoxLayout(TabSheet2);
+    scroll->addWidget(ScrollTextFeld);
+    auto* scrollTiming = new QFormLayout;
+    scrollTiming->addRow(QStringLiteral("Zeilenwechselzeit"), Zeilenwechselzeit);
+    scroll->addLayout(scrollTiming);
+    PageControl1->addTab(TabSheet2, QStringLiteral("Scrolltext"));
+
+    TabSheet3 = named(new QWidget, "TabSheet3");
+    Fliesstextfeld = named(new QPlainTextEdit, "Fliesstextfeld");
+    Fliesstakt = spin("Fliesstakt", 1, 10, 5);
+    Fliesstakt->setWrapping(false);
+    Label7 = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");
+    Label8 = named(new QLabel(QStringLiteral("0,5")), "Label8");
+    TextInZeile = spin("TextInZeile", 1, 1, 1);
+    Label12 = named(new QLabel(QStringLiteral("Fliesstext in Zeile")), "Label12");
+    auto* flow = new QVBoxLayout(TabSheet3);
+    flow->addWidget(Fliesstextfeld);
+    auto* flowTiming = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(Label7), static_cast<QWidget*>(Fliesstakt),
+                       static_cast<QWidget*>(Label8), static_cast<QWidget*>(Label12),
+                       static_cast<QWidget*>(TextInZeile)})
+        flowTiming->addWidget(w);
+    flowTiming->addStretch();
+    flow->addLayout(flowTiming);
+    PageControl1->addTab(TabSheet3, QStringLiteral("Fließtext"));
+    editor->addWidget(PageControl1, 1);
+
+    auto* duration = new QHBoxLayout;
+    Label4 = named(new QLabel(QStringLiteral("Mindestanzeigedauer:")), "Label4");
+    Label5 = named(new QLabel(QStringLiteral("Min.")), "Label5");
+    Label6 = named(new QLabel(QStringLiteral("Sek.")), "Label6");
+    Label16 = named(new QLabel(QStringLiteral("Vor-\r\ngabe")), "Label16");
+    Vorgabezeit = named(new QCheckBox, "Vorgabezeit");
+    NachDauer = named(new QCheckBox, "NachDauer");
+    DauerMinuten = spin("DauerMinuten", 0, 1440, 0);
+    DauerSekunden = spin("DauerSekunden", 0, 59, 3);
+    Button11 = named(new QPushButton(QStringLiteral("OK")), "Button11");
+    Button11->setEnabled(false);
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(DauerMinuten),
+                       static_cast<QWidget*>(Label5), static_cast<QWidget*>(DauerSekunden),
+                       static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label16),
+                       static_cast<QWidget*>(Vorgabezeit), static_cast<QWidget*>(NachDauer)})
+        duration->addWidget(w);
+    duration->addStretch();
+    duration->addWidget(Button11);
+    editor->addLayout(duration);
+
+    // Playback strip
+    auto* strip = new QWidget;
+    strip->setFixedHeight(65);
+    auto* stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(4, 2, 4, 2);
+    auto* current = new QVBoxLayout;
+    auto* currentRow = new QHBoxLayout;
+    Label14 = named(new QLabel(QStringLiteral("Aktueller Text:")), "Label14");
+    Label13 = named(new QLabel, "Label13");
+    Verfolgen = named(new QCheckBox(QStringLiteral("verfolgen")), "Verfolgen");
+    currentRow->addWidget(Label14);
+    currentRow->addWidget(Label13);
+    current->addLayout(currentRow);
+    current->addWidget(Verfolgen);
+    stripLayout->addLayout(current);
+
+    auto* speed = new QVBoxLayout;
+    Label17 = named(new QLabel(QStringLiteral("Gesamtgeschwindigkeit")), "Label17");
+    Relativ = named(new QSlider(Qt::Horizontal), "Relativ");
+    Relativ->setRange(500, 1500);
+    Relativ->setValue(1000);
+    Relativ->setTickInterval(100);
+    Relativ->setTickPosition(QSlider::TicksBelow);
+    Relativ->setFixedWidth(145);
+    auto* speedButtons = new QHBoxLayout;
+    Button8 = named(new QPushButton(QStringLiteral("150%")), "Button8");
+    Button9 = named(new QPushButton(QStringLiteral("100%")), "Button9");
+    Button10 = named(new QPushButton(QStringLiteral("50%")), "Button10");
+    for (QPushButton* b : {Button8, Button9, Button10})
+        speedButtons->addWidget(b);
+    speed->addWidget(Label17);
+    speed->addWidget(Relativ);
+    speed->addLayout(speedButtons);
+    stripLayout->addLayout(speed);
+
+    Play = toolButton("Play", QStringLiteral("▶"), true);
+    Stop = toolButton("Stop", QStringLiteral("■"), true);
+    Pause = toolButton("Pause", QStringLiteral("❚❚"), true);
+    Manuell = toolButton("Manuell", QStringLiteral("M"), true);
+    PlaybackModeGroup = new QButtonGroup(window);
+    PlaybackModeGroup->setObjectName(QStringLiteral("PlaybackModeGroup"));
+    for (QToolButton* b : {Play, Stop, Manuell})
+        PlaybackModeGroup->addButton(b);
+    Stop->setChecked(true);
+    for (QToolButton* b : {Play, Stop, Pause, Manuell})
+        stripLayout->addWidget(b);
+
+    Button3 = named(new QPushButton(QStringLiteral("Anzeige")), "Button3");
+    AnzeigeSenden = named(new QPushButton(QStringLiteral("senden")), "AnzeigeSenden");
+    abbrechen = named(new QPushButton(QStringLiteral("abbrechen")), "abbrechen");
+    AnzeigeSenden->hide();
+    abbrechen->hide();
+    stripLayout->addWidget(Button3);
+    stripLayout->addWidget(AnzeigeSenden);
+    stripLayout->addWidget(abbrechen);
+    stripLayout->addStretch();
+
+    Panel6 = named(new QWidget, "Panel6");
+    Panel6->setFixedWidth(269);
+    auto* navigation = new QVBoxLayout(Panel6);
+    navigation->setContentsMargins(2, 0, 2, 0);
+    auto* navigationRow = new QHBoxLayout;
+    First = toolButton("First", QStringLiteral("|◀"));
+    Last = toolButton("Last", QStringLiteral("▶|"));
+    Bevore = toolButton("Bevore", QStringLiteral("◀"));
+    Next = toolButton("Next", QStringLiteral("▶"));
+    zu = named(new QPushButton(QStringLiteral("Gehe zu Text")), "zu");
+    for (QWidget* w : {static_cast<QWidget*>(First), static_cast<QWidget*>(Last),
+                       static_cast<QWidget*>(Bevore), static_cast<QWidget*>(Next),
+                       static_cast<QWidget*>(zu)})
+        navigationRow->addWidget(w);
+    Weiter = named(new QPushButton(QStringLiteral("Weiter bei Pause (Strg+Leertaste)")), "Weiter");
+    navigation->addLayout(navigationRow);
+    navigation->addWidget(Weiter);
+    stripLayout->addWidget(Panel6);
+
+    Tabelle = named(new QTableWidget(1, 8), "Tabelle");
+    Tabelle->setHorizontalHeaderLabels({QString(), QStringLiteral("Text Nr."),
+                                        QStringLiteral("Aktiv"), QStringLiteral("B/S/F"),
+                                        QStringLiteral("Text"), QStringLiteral("Parameter"),
+                                        QStringLiteral("Dauer"), QStringLiteral("Hinweis")});
+    Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabelle->verticalHeader()->hide();
+
+    auto* lower = new QWidget;
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addWidget(strip);
+    lowerLayout->addWidget(Tabelle, 1);
+
+    Splitter1 = named(new QSplitter(Qt::Vertical), "Splitter1");
+    Splitter1->addWidget(Panel2);
+    Splitter1->addWidget(lower);
+    Splitter1->setChildrenCollapsible(false);
+    window->setCentralWidget(Splitter1);
+
+    StatusBar1 = named(new QStatusBar, "StatusBar1");
+    window->setStatusBar(StatusBar1);
+}

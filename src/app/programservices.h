@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Clock;
+class EventPump;
+class Prompter;
+class SerialPort;
+
+// What the program runs on: the real clock, boxes and port, or a test's doubles.
+struct ProgramServices {
+    Clock& clock;
+    EventPump& pump;
+    Prompter& prompter;
+    SerialPort& port;
+    // The items of the port selection dialog ("COM1", ...), built each time it is needed.
+    std::function<QStringList()> listPorts;
+    // The name the program was started under, exactly as given.
+    QString argv0;
+    // The executable's folder when argv0 has none (started through the search path).
+    QString fallbackDir;
+    // Where the settings file lives when the executable's folder cannot be written.
+    QString configDir;
+    // Screen size for keeping windows reachable; empty: the primary screen's.
+    int screenWidth = 0;
+    int screenHeight = 0;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+class AboutWindow;
+class CopyboardWindow;
+class DisplayOutput;
+class MainWindowForm;
+class PortCommand;
+class QMainWindow;
+class SupervisionWindow;
+struct ProgramServices;
+struct Settings;
+struct ShellState;
+
+// The start-up, once every window exists: variant, settings, language, editor geometry,
+// serial port, frame-time limits, offline mode, supervision fields, last sequence,
+// supervision showing, about captions and the text import window.
+class StartupSequence {
+public:
+    struct Context {
+        QMainWindow& window;
+        MainWindowForm& form;
+        ShellState& shell;
+        ProgramServices& services;
+        DisplayOutput& output;
+        SupervisionWindow& supervision;
+        CopyboardWindow& copyboard;
+        AboutWindow& about;
+        PortCommand& portCommand;
+    };
+
+    explicit StartupSequence(Context context);
+    void run();
+
+private:
+    void chooseVariant();
+    void giveInitialValues();
+    void readSettings();
+    void applyLanguageTexts();
+    void limitFlowLine();
+    void sizeEditorsToDisplay();
+    void applyHintTimings();
+    void openSerialPort();
+    void applyFrameTimeLimits();
+    void applyLineRateAndMode();
+    void buildLineFields();
+    void loadLastSequence();
+
+    Context m_c;
+    int m_screenWidth = 0;
+    int m_screenHeight = 0;
+};

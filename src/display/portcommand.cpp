@@ -1,0 +1,61 @@
+#include "portcommand.h"
+
+#include "platform/porterror.h"
+#include "platform/prompter.h"
+#include "platform/serialport.h"
+
+namespace {
+bool english(const QString& code)
+{
+    return code == QLatin1String("GB");
+}
+} // namespace
+
+PortCommand::PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks)
+    : m_port(port)
+    , m_prompter(prompter)
+    , m_hooks(std::move(hooks))
+{
+}
+
+QString PortCommand::changeQuestion(int portNumber, const QString& languageCode)
+{
+    return english(languageCode) ? QStringLiteral("Change COM-Port? Now: COM%1").arg(portNumber)
+                                 : QStringLiteral("COM-Port ändern? Momentan: COM%1").arg(portNumber);
+}
+
+QString PortCommand::retryQuestion(int portNumber, const QString& languageCode)
+{
+    return english(languageCode) ? QStringLiteral("Try again? Now: COM%1").arg(portNumber)
+                                 : QStringLiteral("Noch ein Versuch? Momentan: COM%1").arg(portNumber);
+}
+
+PortCommand::Outcome PortCommand::COMPort1Click()
+{
+    for (;;) {
+        if (m_hooks.stopTimers)
+            m_hooks.stopTimers();
+        const QString language = m_hooks.languageCode ? m_hooks.languageCode() : QString();
+        if (m_prompter.askYesNo(changeQuestion(m_port.portNumber(), language))
+            != Prompter::Answer::Yes)
+            return Outcome::Unchanged;
+
+        m_port.close();
+        m_port.setPortNumber(0);
+        try {
+            m_port.open(); // number 0: the selection dialog chooses first
+            if (m_hooks.storePortNumber)
+                m_hooks.storePortNumber(m_port.portNumber());
+            return Outcome::Opened;
+        } catch (const PortError&) {
+            // The operator may try again from the first question on.
+        }
+        const QString retryLanguage = m_hooks.languageCode ? m_hooks.languageCode() : QString();
+        if (m_prompter.askYesNo(retryQuestion(m_port.portNumber(), retryLanguage))
+            != Prompter::Answer::Yes) {
+            if (m_hooks.giveUp)
+                m_hooks.giveUp();
+            return Outcome::GaveUp;
+        }
+    }
+}

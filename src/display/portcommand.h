@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Prompter;
+class SerialPort;
+
+// The port command ("&COM-Port"): asks whether to change the port, lets the operator
+// choose one, stores it, and offers retries; giving up closes the program.
+class PortCommand {
+public:
+    struct Hooks {
+        std::function<QString()> languageCode;
+        // Stops the editor simulation, animation and duration timers.
+        std::function<void()> stopTimers;
+        // Stores the port number in the settings file (only that key).
+        std::function<void(int portNumber)> storePortNumber;
+        // Arms the delayed close; the program ends 500 ms later without writing settings.
+        std::function<void()> giveUp;
+    };
+    enum class Outcome { Unchanged, Opened, GaveUp };
+
+    PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks);
+
+    Outcome COMPort1Click();
+
+    static QString changeQuestion(int portNumber, const QString& languageCode);
+    static QString retryQuestion(int portNumber, const QString& languageCode);
+
+private:
+    SerialPort& m_port;
+    Prompter& m_prompter;
+    Hooks m_hooks;
+};

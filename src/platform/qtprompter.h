@@ -1,0 +1,27 @@
+#pragma once
+
+#include "prompter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Message boxes, file dialogs and the beep of the desktop.
+class QtPrompter final : public Prompter {
+public:
+    // Boxes are centred on the parent when it is shown.
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void showError(const QString& text) override;
+    void showWarning(const QString& text) override;
+    void showInformation(const QString& text) override;
+    Answer askYesNo(const QString& text) override;
+    Answer askYesNoCancel(const QString& text) override;
+    QString chooseOpenFile(const QString& folder, const QString& filter) override;
+    QString chooseSaveFile(const QString& suggestion, const QString& filter) override;
+    int choosePort(const QStringList& items) override;
+    void beep() override;
+
+private:
+    QWidget* parent() const;
+    QPointer<QWidget> m_parent;
+};

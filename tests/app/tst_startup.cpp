@@ -1,0 +1,422 @@
+#include "recordingserialport.h"
+#include "scriptedprompter.h"
+#include "virtualclock.h"
+#include "virtualeventpump.h"
+
+#include "app/mainwindow.h"
+#include "app/programservices.h"
+#include "app/programwindows.h"
+#include "display/displayoutput.h"
+#include "display/supervisionwindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using Answer = Prompter::Answer;
+using Kind = ScriptedPrompter::Kind;
+
+namespace {
+
+// The whole program on doubles: virtual clock, scripted boxes, recording port, and a
+// settings file in a temporary folder beside a pretend executable.
+struct ProgramRig {
+    QTemporaryDir dir;
+    VirtualClock clock;
+    VirtualEventPump pump{clock};
+    ScriptedPrompter prompter;
+    RecordingSerialPort port;
+    QStringList offeredPorts;
+    std::unique_ptr<ProgramServices> services;
+    std::unique_ptr<ProgramWindows> windows;
+
+    explicit ProgramRig(const QString& executable = QStringLiteral("RPW"))
+    {
+        services.reset(new ProgramServices{clock, pump, prompter, port, {}, {}, {}, {}});
+        services->listPorts = [this] { return offeredPorts; };
+        services->argv0 = dir.filePath(executable);
+        services->fallbackDir = dir.path();
+        services->configDir = dir.filePath(QStringLiteral("config"));
+        services->screenWidth = 1024;
+        services->screenHeight = 768;
+    }
+    QString iniPath(const QString& name = QStringLiteral("RPW.ini")) const
+    {
+        return dir.filePath(name);
+    }
+    void writeIni(const QByteArray& text, const QString& name = QStringLiteral("RPW.ini"))
+    {
+        QFile f(iniPath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QByteArray readIni(const QString& name = QStringLiteral("RPW.ini")) const
+    {
+        QFile f(iniPath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    MainWindow& main() { return windows->main(); }
+    void start()
+    {
+        windows = std::make_unique<ProgramWindows>(*services);
+        clock.advance(200);
+    }
+};
+
+QByteArray blankFrame(int lines, int columns)
+{
+    return QByteArray(1, '\x02') + QByteArray(lines * columns, ' ') + QByteArray(1, '\x03');
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartAsksForAPort();
+    void storedPortOpensWithoutQuestions_data();
+    void storedPortOpensWithoutQuestions();
+    void displayTooLargeForTheBuffer_data();
+    void displayTooLargeForTheBuffer();
+    void displayLimits_data();
+    void displayLimits();
+    void offlineMode_data();
+    void offlineMode();
+    void unreachableWindowsComeBack();
+    void portQuestionAnsweredNoOpensOnDemandLater();
+    void givingUpClosesWithoutWritingSettings();
+    void closeBlanksTheDisplayAndWritesTheSettings();
+    void closeBeforeTheStartUpKeepsTheSettings();
+    void supervisionShownAfterStartUp();
+    void variantCaptions_data();
+    void variantCaptions();
+};
+
+void StartupTest::firstStartAsksForAPort()
+{
+    ProgramRig rig;
+    rig.port.setAvailablePorts({1});
+    rig.offeredPorts = {QStringLiteral("COM1")};
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("COM-Port ändern? Momentan: COM0"), Answer::Yes)
+        .expectPort({QStringLiteral("COM1")}, 1);
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QVERIFY(rig.main().startupDone());
+
+    const ShellState& shell = rig.main().shell();
+    QCOMPARE(shell.CaptionPrefix, QStringLiteral("RPW V1.54 - "));
+    QCOMPARE(rig.main().windowTitle(), QStringLiteral("RPW V1.54 - Unbenannt.lta"));
+    QCOMPARE(shell.LineCount, 3);
+    QCOMPARE(shell.ColumnCount, 24);
+    QCOMPARE(shell.LanguageCode, QStringLiteral("D"));
+    QCOMPARE(shell.FrameTime, 84);
+    QCOMPARE(rig.main().pos(), QPoint(20, 20));
+    QCOMPARE(rig.main().size(), QSize(775, 510));
+    QVERIFY(rig.port.isOpen());
+    QCOMPARE(rig.port.portNumber(), 1);
+    // A port chosen at start-up keeps the large buffer.
+    QCOMPARE(rig.port.outputBufferSize(), 63000);
+    QCOMPARE(rig.port.baudRate(), 19200);
+    QVERIFY(rig.readIni().contains("SeriellerCOM-Port=1"));
+}
+
+void StartupTest::storedPortOpensWithoutQuestions_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("bufferSize");
+    QTest::addColumn<int>("frameTime");
+    QTest::addColumn<int>("flowStepMinimum");
+    QTest::newRow("3x24") << QByteArray("[Anzeige]\r\nSeriellerCOM-Port=5\r\n") << 164 << 84 << 1;
+    QTest::newRow("4x40") << QByteArray("[anzeige]\r\nseriellercom-port=0x5\r\nZeilen=4\r\nStellen=40\r\n")
+                          << 340 << 184 << 2;
+}
+
+void StartupTest::storedPortOpensWithoutQuestions()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(int, bufferSize);
+    QFETCH(int, frameTime);
+    QFETCH(int, flowStepMinimum);
+    ProgramRig rig;
+    rig.writeIni(ini);
+    rig.port.setAvailablePorts({5});
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.port.openedPort(), 5);
+    QCOMPARE(rig.port.outputBufferSize(), bufferSize);
+    QCOMPARE(rig.main().shell().FrameTime, frameTime);
+    QCOMPARE(rig.main().form().Fliesstakt->minimum(), flowStepMinimum);
+    QCOMPARE(rig.main().form().Fliesstakt->value(), 5);
+}
+
+void StartupTest::displayTooLargeForTheBuffer_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("German") << QByteArray("D") << QStringLiteral("Anzeige hat zu viele Zeichen.");
+    QTest::newRow("English") << QByteArray("GB")
+                             << QStringLiteral("The display has too many characters.");
+}
+
+void StartupTest::displayTooLargeForTheBuffer()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QString, message);
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=2\nZeilen=150\nStellen=210\n[Programm]\nSprache="
+                 + language + "\n");
+    rig.port.setAvailablePorts({2});
+    rig.prompter.expect(Kind::Information, message);
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.port.outputBufferSize(), 63000);
+    QCOMPARE(rig.main().shell().LineCount, 150);
+    QCOMPARE(rig.windows->supervision().lineFieldCount(), 150);
+    // Frames still go out whole: the send waits until one fits the buffer.
+    rig.main().SendDisplayImage();
+    QCOMPARE(rig.port.written(), blankFrame(150, 210));
+}
+
+void StartupTest::displayLimits_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<int>("columnCount");
+    QTest::addColumn<bool>("flowTabVisible");
+    QTest::addColumn<bool>("flowLineVisible");
+    QTest::addColumn<int>("changeTimeMinimum");
+    QTest::newRow("10x100") << 10 << 100 << 10 << 100 << false << true << 1;
+    QTest::newRow("one line") << 1 << 24 << 1 << 24 << true << false << 1;
+    // Values the system cannot drive are brought into range; the program still starts.
+    QTest::newRow("no lines") << 0 << 24 << 1 << 24 << true << false << 1;
+    QTest::newRow("more lines than fields") << 400 << 10 << 151 << 10 << false << true << 2;
+    QTest::newRow("frame above the buffer") << 2 << 40000 << 2 << 31499 << false << true << 72;
+}
+
+void StartupTest::displayLimits()
+{
+    QFETCH(int, lines);
+    QFETCH(int, columns);
+    QFETCH(int, lineCount);
+    QFETCH(int, columnCount);
+    QFETCH(bool, flowTabVisible);
+    QFETCH(bool, flowLineVisible);
+    QFETCH(int, changeTimeMinimum);
+    ProgramRig rig;
+    rig.writeIni(QStringLiteral("[Anzeige]\nSeriellerCOM-Port=1\nZeilen=%1\nStellen=%2\n")
+                     .arg(lines)
+                     .arg(columns)
+                     .toLatin1());
+    rig.port.setAvailablePorts({1});
+    if (lineCount * columnCount > 31489)
+        rig.prompter.expect(Kind::Information, QStringLiteral("Anzeige hat zu viele Zeichen."));
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    MainWindowForm& form = rig.main().form();
+    QCOMPARE(rig.main().shell().LineCount, lineCount);
+    QCOMPARE(rig.main().shell().ColumnCount, columnCount);
+    QCOMPARE(form.PageControl1->isTabVisible(form.PageControl1->indexOf(form.TabSheet3)),
+             flowTabVisible);
+    QCOMPARE(!form.TextInZeile->isHidden(), flowLineVisible);
+    QCOMPARE(!form.Label12->isHidden(), flowLineVisible);
+    QCOMPARE(form.TextInZeile->maximum(), lineCount);
+    QCOMPARE(form.Seitenwechselzeit->minimum(), changeTimeMinimum);
+    QCOMPARE(form.Zeilenwechselzeit->minimum(), changeTimeMinimum);
+    QCOMPARE(form.Seitenwechselzeit->value(), qMax(3, changeTimeMinimum));
+}
+
+void StartupTest::offlineMode_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<int>("baud");
+    QTest::newRow("offline at 9600") << QByteArray("offline=1\nofflinerate=9600\n") << true << 9600;
+    QTest::newRow("offline default") << QByteArray("offline=1\n") << true << 57600;
+    QTest::newRow("live ignores 57600") << QByteArray("offline=0\nofflinerate=57600\n") << false
+                                        << 19200;
+    QTest::newRow("live at 9600") << QByteArray("offlinerate=9600\n") << false << 9600;
+}
+
+void StartupTest::offlineMode()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(bool, offline);
+    QFETCH(int, baud);
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n" + keys);
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    QCOMPARE(rig.port.baudRate(), baud);
+    QCOMPARE(rig.port.deviceBaudRate(), baud);
+    MainWindowForm& form = rig.main().form();
+    QCOMPARE(form.Play->isHidden(), offline);
+    QCOMPARE(form.Panel6->isHidden(), offline);
+    QCOMPARE(form.Button3->isHidden(), offline);
+    QCOMPARE(form.Label4->isHidden(), offline);
+    QCOMPARE(form.automatischabspielen1->isVisible(), !offline);
+    QCOMPARE(form.Hilfe1->shortcut().isEmpty(), offline);
+    QCOMPARE(form.COMPort1->isVisible(), true);
+    QCOMPARE(form.StartPause->isVisible(), true);
+    QCOMPARE(form.AnzeigeSenden->isHidden(), !offline);
+    QCOMPARE(rig.main().shell().BlankLine, offline ? QByteArray(24, ' ') : QByteArray());
+    rig.clock.advance(100);
+    QCOMPARE(rig.windows->supervision().isVisible(), !offline);
+}
+
+void StartupTest::unreachableWindowsComeBack()
+{
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nFensterPositionX=975\n"
+                 "FensterPositionY=718\nFensterBreite=900\nFensterHoehe=300\n"
+                 "[AnzeigeKontrolle]\nFensterPositionX=974\nFensterPositionY=719\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    QCOMPARE(rig.main().pos(), QPoint(20, 718)); // 975 > 1024 - 50; 718 is not > 718
+    QCOMPARE(rig.main().width(), 900);
+    QCOMPARE(rig.main().height(), 421); // the window's minimum height holds
+    QCOMPARE(rig.windows->supervision().pos(), QPoint(974, 20));
+}
+
+void StartupTest::portQuestionAnsweredNoOpensOnDemandLater()
+{
+    ProgramRig rig;
+    rig.port.setAvailablePorts({1});
+    rig.offeredPorts = {QStringLiteral("COM1")};
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::No);
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QVERIFY(!rig.port.isOpen());
+    // The first frame opens the port on demand, which asks for a port.
+    rig.prompter.expectPort({QStringLiteral("COM1")}, 1);
+    rig.main().SendDisplayImage();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.port.written(), blankFrame(3, 24));
+}
+
+void StartupTest::givingUpClosesWithoutWritingSettings()
+{
+    ProgramRig rig;
+    rig.offeredPorts = {QStringLiteral("COM1")};
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::Yes)
+        .expectPort({QStringLiteral("COM1")}, 0)
+        .expect(Kind::YesNo, QStringLiteral("Noch ein Versuch? Momentan: COM0"), Answer::No);
+    rig.windows = std::make_unique<ProgramWindows>(*rig.services);
+    QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
+    rig.clock.advance(200);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    rig.clock.advance(499);
+    QCOMPARE(closedSpy.count(), 0);
+    rig.clock.advance(1);
+    QCOMPARE(closedSpy.count(), 1);
+    QVERIFY(!QFile::exists(rig.iniPath()));
+    QVERIFY(rig.port.written().isEmpty());
+}
+
+void StartupTest::closeBlanksTheDisplayAndWritesTheSettings()
+{
+    ProgramRig rig;
+    rig.writeIni("; hand-made\r\n[Anzeige]\r\nSeriellerCOM-Port=1\r\nZeilen=2\r\nStellen=5\r\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
+    rig.main().output().image().setLine(0, "HALLO");
+    rig.main().SendDisplayImage();
+    rig.port.clearWritten();
+    rig.main().move(40, 50);
+
+    rig.main().close();
+    QCOMPARE(rig.port.written(), blankFrame(2, 5));
+    const QByteArray ini = rig.readIni();
+    QVERIFY(ini.startsWith("; hand-made\r\n[Anzeige]\r\nSeriellerCOM-Port=1\r\nZeilen=2\r\n"));
+    QVERIFY(ini.contains("[Programm]\r\n"));
+    QVERIFY(ini.contains("FensterPositionX=40\r\nFensterPositionY=50\r\n"));
+    QVERIFY(ini.contains("Sprache=D\r\n"));
+    QVERIFY(ini.contains("Verfolgen=0\r\n"));
+    QCOMPARE(closedSpy.count(), 0);
+    rig.clock.advance(500);
+    QCOMPARE(closedSpy.count(), 1);
+}
+
+void StartupTest::closeBeforeTheStartUpKeepsTheSettings()
+{
+    ProgramRig rig;
+    const QByteArray ini("[Programm]\nFensterPositionX=300\n");
+    rig.writeIni(ini);
+    rig.windows = std::make_unique<ProgramWindows>(*rig.services);
+    QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
+    rig.main().requestClose(false);
+    rig.clock.advance(500);
+    QCOMPARE(closedSpy.count(), 1);
+    QVERIFY(!rig.main().startupDone());
+    QCOMPARE(rig.readIni(), ini);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+}
+
+void StartupTest::supervisionShownAfterStartUp()
+{
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    SupervisionWindow& supervision = rig.windows->supervision();
+    QCOMPARE(supervision.lineFieldCount(), 3);
+    QVERIFY(!supervision.isVisible());
+    rig.clock.advance(99);
+    QVERIFY(!supervision.isVisible());
+    rig.clock.advance(1);
+    QVERIFY(supervision.isVisible());
+    QVERIFY(!supervision.showTimer().isEnabled());
+
+    rig.main().output().image().setLine(1, "AB\tC");
+    rig.main().SendDisplayImage();
+    QCOMPARE(supervision.lineField(1)->text(), QStringLiteral("AB\tC"));
+    supervision.close();
+    rig.main().form().Button3->click();
+    QVERIFY(supervision.isVisible());
+}
+
+void StartupTest::variantCaptions_data()
+{
+    QTest::addColumn<QString>("executable");
+    QTest::addColumn<QString>("iniName");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("aboutTitle");
+    QTest::newRow("stage") << QStringLiteral("RPW") << QStringLiteral("RPW.ini")
+                           << QStringLiteral("RPW V1.54 - ")
+                           << QStringLiteral("Korvel Rampenwort RPW V1.54 ");
+    QTest::newRow("lower case") << QStringLiteral("rpw.exe") << QStringLiteral("rpw.ini")
+                                << QStringLiteral("LTF V1.54 - ")
+                                << QStringLiteral("Korvel Lumentafel LTF V1.54 ");
+    QTest::newRow("general") << QStringLiteral("lumentafel") << QStringLiteral("lumentafel.ini")
+                             << QStringLiteral("LTF V1.54 - ")
+                             << QStringLiteral("Korvel Lumentafel LTF V1.54 ");
+}
+
+void StartupTest::variantCaptions()
+{
+    QFETCH(QString, executable);
+    QFETCH(QString, iniName);
+    QFETCH(QString, prefix);
+    QFETCH(QString, aboutTitle);
+    ProgramRig rig(executable);
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n", iniName);
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.main().shell().CaptionPrefix, prefix);
+    QCOMPARE(rig.main().shell().SettingsFilePath, rig.iniPath(iniName));
+    QCOMPARE(rig.windows->about().windowTitle(), aboutTitle.left(18) + prefix + "Info");
+    QCOMPARE(rig.windows->about().titleLabel()->text(), aboutTitle);
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"

@@ -133,6 +133,7 @@ void DisplayOutputTest::failureShowsMessageUntilNextGoodSend() {
 
     rig.output.SendDisplayImage(); // must not throw
     QVERIFY(rig.port.writes().isEmpty());
+    QCOMPARE(rig.pump.calls(), 0); // waiting cannot help: nothing is queued
     QCOMPARE(rig.statuses, QStringList{message});
     QCOMPARE(DisplayOutput::unavailableMessage(3, language), message);
 

@@ -78,7 +78,9 @@ void VirtualClock::advance(qint64 ms) {
         m_now = next->m_due;
         next->runOut();
     }
-    m_now = target;
+    // A timer handler may advance the clock itself (a wait inside a send); time never
+    // runs backwards.
+    m_now = std::max(m_now, target);
 }
 
 Timer* VirtualClock::timer(const QString& name) const {

@@ -1,0 +1,99 @@
+#include "displayoutput.h"
+
+#include "displaygeometry.h"
+#include "screenframe.h"
+
+#include "platform/clock.h"
+#include "platform/eventpump.h"
+#include "platform/serialport.h"
+
+#include <exception>
+
+DisplayOutput::DisplayOutput(SerialPort& port, EventPump& pump, Clock& clock)
+    : m_port(port)
+    , m_pump(pump)
+    , m_clock(clock) {
+}
+
+void DisplayOutput::setGeometry(int lineCount, int columnCount) {
+    const DisplayGeometry geometry = DisplayGeometry::fromSettings(lineCount, columnCount);
+    m_lineCount = geometry.lineCount;
+    m_columnCount = geometry.columnCount;
+}
+
+void DisplayOutput::SendDisplayImage() {
+    const quint64 sendNumber = ++m_latestSend;
+    try {
+        if (m_mirror) {
+            for (int i = 0; i < m_lineCount; ++i)
+                m_mirror(i, m_image.line(i));
+        }
+        const QByteArray frame = ScreenFrame::build(m_image, m_lineCount, m_columnCount);
+        switch (waitForRoom(frame.size(), sendNumber)) {
+        case WaitResult::Ready:
+            break;
+        case WaitResult::Overtaken:
+            // A newer image went out while this one waited; sending this one now would
+            // step the display back.
+            return;
+        case WaitResult::Stalled:
+            showStatus(unavailableMessage(m_port.portNumber(), m_languageCode));
+            return;
+        }
+        if (m_outputEnabled)
+            m_port.writeText(frame);
+        showStatus(QString());
+    } catch (const std::exception&) {
+        showStatus(unavailableMessage(m_port.portNumber(), m_languageCode));
+    } catch (...) {
+        showStatus(unavailableMessage(m_port.portNumber(), m_languageCode));
+    }
+}
+
+// Room means: at most one frame's worth (plus a little) still queued, and the new frame fits
+// the output buffer behind what is queued. An empty queue never waits: waiting cannot make
+// more room, and a frame that does not fit an empty buffer is the write's failure to report.
+bool DisplayOutput::mustWait(qsizetype frameSize) const {
+    const qint64 queued = m_port.bytesQueued();
+    if (queued <= 0)
+        return false;
+    const qint64 limit = qint64(m_lineCount) * m_columnCount + 10;
+    return queued > limit || queued + frameSize > m_port.outputBufferSize();
+}
+
+DisplayOutput::WaitResult DisplayOutput::waitForRoom(qsizetype frameSize, quint64 sendNumber) {
+    if (!mustWait(frameSize))
+        return WaitResult::Ready;
+    qint64 lastQueued = m_port.bytesQueued();
+    qint64 lastProgressMs = m_clock.nowMs();
+    for (;;) {
+        m_pump.processPendingEvents();
+        if (sendNumber != m_latestSend)
+            return WaitResult::Overtaken;
+        if (!mustWait(frameSize))
+            return WaitResult::Ready;
+        const qint64 queued = m_port.bytesQueued();
+        const qint64 now = m_clock.nowMs();
+        if (queued < lastQueued)
+            lastProgressMs = now;
+        lastQueued = queued;
+        if (now - lastProgressMs >= StallTimeoutMs)
+            return WaitResult::Stalled;
+    }
+}
+
+void DisplayOutput::showStatus(const QString& text) {
+    if (!m_status)
+        return;
+    try {
+        m_status(text);
+    } catch (...) {
+        // The status bar is only a report; a failing one must not undo the send.
+    }
+}
+
+QString DisplayOutput::unavailableMessage(int portNumber, const QString& languageCode) {
+    if (languageCode == QLatin1String("GB"))
+        return QStringLiteral("No output because COM-Port%1 not available").arg(portNumber);
+    return QStringLiteral("Ausgabe nicht möglich, da COM-Port%1 nicht verfügbar").arg(portNumber);
+}

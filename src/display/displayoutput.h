@@ -1,0 +1,73 @@
+#pragma once
+
+#include "displayimage.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class Clock;
+class EventPump;
+class SerialPort;
+
+// Puts the display image on the display and into the supervision window: SendDisplayImage
+// sends the whole image as one screen frame each time it is called.
+class DisplayOutput {
+public:
+    // The supervision window's line field of that index shows the slot as it is.
+    using Mirror = std::function<void(int index, const QByteArray& slot)>;
+    // The main window's status bar.
+    using StatusSink = std::function<void(const QString& text)>;
+
+    // A send gives up when the queued byte count has not gone down for this long.
+    static constexpr qint64 StallTimeoutMs = 2000;
+
+    DisplayOutput(SerialPort& port, EventPump& pump, Clock& clock);
+
+    // Values outside what the program can hold are brought into range by DisplayGeometry.
+    void setGeometry(int lineCount, int columnCount);
+    int lineCount() const { return m_lineCount; }
+    int columnCount() const { return m_columnCount; }
+    // Nothing is written to the port until the settings have been read.
+    void setOutputEnabled(bool enabled) { m_outputEnabled = enabled; }
+    bool outputEnabled() const { return m_outputEnabled; }
+    // "GB" is English, anything else German.
+    void setLanguageCode(const QString& code) { m_languageCode = code; }
+    void setMirror(Mirror mirror) { m_mirror = std::move(mirror); }
+    void setStatusSink(StatusSink sink) { m_status = std::move(sink); }
+
+    DisplayImage& image() { return m_image; }
+    const DisplayImage& image() const { return m_image; }
+
+    // Mirrors the first lineCount slots, builds the frame, waits for room in the output
+    // buffer while processing pending events, writes the frame and empties the status bar.
+    // A port that cannot be opened or refuses the write, or a line that stopped draining,
+    // puts the unavailable message in the status bar instead; the frame is lost. A send
+    // overtaken by a newer one during its wait drops its older frame silently. Never throws.
+    void SendDisplayImage();
+
+    static QString unavailableMessage(int portNumber, const QString& languageCode);
+
+private:
+    enum class WaitResult { Ready, Overtaken, Stalled };
+
+    WaitResult waitForRoom(qsizetype frameSize, quint64 sendNumber);
+    bool mustWait(qsizetype frameSize) const;
+    void showStatus(const QString& text);
+
+    SerialPort& m_port;
+    EventPump& m_pump;
+    Clock& m_clock;
+    DisplayImage m_image;
+    int m_lineCount = 3;
+    int m_columnCount = 24;
+    bool m_outputEnabled = false;
+    QString m_languageCode;
+    Mirror m_mirror;
+    StatusSink m_status;
+    // Counts the sends begun; a waiting send whose number is no longer the latest was
+    // overtaken.
+    quint64 m_latestSend = 0;
+};

@@ -10,6 +10,9 @@ class ProgramIdentity {
 public:
     static constexpr const char* VersionText = "V1.54";
 
+    // The general display variant with no name, until fromArgv0() gives the real one.
+    ProgramIdentity() = default;
+
     // argv0 exactly as the program was started: a symlink's own name counts and is never
     // resolved. fallbackDir stands in for the executable's folder when argv0 has no folder
     // part (started through PATH).
@@ -28,8 +31,6 @@ public:
     QString settingsFilePath(const QString& configDir) const;
 
 private:
-    ProgramIdentity() = default;
-
     ProgramVariant m_variant = ProgramVariant::GeneralDisplay;
     QString m_executableName;
     QString m_executableDir;

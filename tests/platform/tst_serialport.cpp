@@ -16,7 +16,6 @@ private slots:
     void writeTooLargeForFreeRoomFailsWhole_data();
     void writeTooLargeForFreeRoomFailsWhole();
     void bytesQueuedZeroWhenClosed();
-    void baudRateAppliesNowOrAtNextOpen();
     void traceKeepsLastEntries();
     void traceFileWrittenOnCloseOnlyWhenOn_data();
     void traceFileWrittenOnCloseOnlyWhenOn();
@@ -126,17 +125,6 @@ void SerialPortTest::bytesQueuedZeroWhenClosed() {
     QCOMPARE(port.bytesQueued(), 500);
     port.close();
     QCOMPARE(port.bytesQueued(), 0);
-}
-
-void SerialPortTest::baudRateAppliesNowOrAtNextOpen() {
-    RecordingSerialPort port;
-    port.setAvailablePorts({1});
-    port.setPortNumber(1);
-    port.setBaudRate(57600);
-    port.open();
-    QCOMPARE(port.deviceBaudRate(), 57600);
-    port.setBaudRate(9600);
-    QCOMPARE(port.deviceBaudRate(), 9600);
 }
 
 void SerialPortTest::traceKeepsLastEntries() {

@@ -46,7 +46,8 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
                                                                    : QStringList());
     });
 
-    m_close = std::make_unique<CloseController>(*this, services.port, services.pump,
+    m_close = std::make_unique<CloseController>(static_cast<CloseController::Host&>(*this),
+                                                services.port, services.pump,
                                                 services.clock, this);
 
     PortCommand::Hooks hooks;

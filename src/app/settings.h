@@ -4,9 +4,6 @@
 
 // The values the program keeps in its settings file, with the defaults a first start uses.
 struct Settings {
-    // Display sizes beyond these are brought into range when read: the supervision window holds
-    // at most 151 lines, and a display needs at least one line of one character.
-
     int portNumber = 0;         // [Anzeige] SeriellerCOM-Port; 0 = none chosen
     bool follow = false;        // [Einstellungen] Verfolgen
     QString lastFile;           // [Programm] LetzteDatei

@@ -16,6 +16,7 @@
 #include "platform/porterror.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
+#include "platform/timer.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
 
@@ -28,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>

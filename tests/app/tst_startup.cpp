@@ -8,6 +8,8 @@
 #include "app/programwindows.h"
 #include "display/displayoutput.h"
 #include "display/supervisionwindow.h"
+#include "platform/timer.h"
+#include "windows/aboutwindow.h"
 
 #include <QAction>
 #include <QFile>

@@ -10,15 +10,13 @@ CloseController::CloseController(Host& host, SerialPort& port, EventPump& pump, 
     , m_port(port)
     , m_pump(pump)
     , m_clock(clock)
-    , m_closeTimer(clock.createTimer(QStringLiteral("CloseTimer"), CloseDelayMs, timerOwner))
-{
+    , m_closeTimer(clock.createTimer(QStringLiteral("CloseTimer"), CloseDelayMs, timerOwner)) {
     m_closeTimer->setOnTimeout([this] { CloseTimerTimer(); });
 }
 
 CloseController::~CloseController() = default;
 
-bool CloseController::FormCloseQuery(bool interactive)
-{
+bool CloseController::FormCloseQuery(bool interactive) {
     if (m_closePassTag)
         return true;
     // A request that arrives while the first pass waits, or while CloseTimer runs, must
@@ -40,21 +38,18 @@ bool CloseController::FormCloseQuery(bool interactive)
     return false;
 }
 
-void CloseController::closeWithoutSaving()
-{
+void CloseController::closeWithoutSaving() {
     m_shuttingDown = true;
     m_closeTimer->setEnabled(true);
 }
 
-void CloseController::CloseTimerTimer()
-{
+void CloseController::CloseTimerTimer() {
     m_closeTimer->setEnabled(false);
     m_closePassTag = true;
     m_host.closeMainWindow();
 }
 
-void CloseController::drainOutput()
-{
+void CloseController::drainOutput() {
     qint64 queued = m_port.bytesQueued();
     qint64 lastProgress = m_clock.nowMs();
     while (queued > 0) {

@@ -1,8 +1,7 @@
 #include "hinttimingstyle.h"
 
 int HintTimingStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                               QStyleHintReturn* returnData) const
-{
+                               QStyleHintReturn* returnData) const {
     if (hint == SH_ToolTip_WakeUpDelay)
         return 500;
     if (hint == SH_ToolTip_FallAsleepDelay)

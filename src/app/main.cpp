@@ -13,8 +13,7 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumentafel"));
     // The main window alone ends the program, through its close passes.
@@ -28,11 +27,13 @@ int main(int argc, char* argv[])
     const PortLister lister(resolver);
 
     ProgramServices services{clock, pump, prompter, port, {}, {}, {}, {}};
-    services.listPorts = [&lister] { return lister.availablePorts(); };
+    services.listPorts = [&lister] {
+        return lister.availablePorts();
+    };
     services.argv0 = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
     services.fallbackDir = QCoreApplication::applicationDirPath();
-    services.configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                         + QStringLiteral("/lumentafel");
+    services.configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/lumentafel");
 
     ProgramWindows windows(services);
     MainWindow& mainWindow = windows.main();

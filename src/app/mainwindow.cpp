@@ -25,8 +25,7 @@
 
 MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     : QMainWindow(parent)
-    , m_services(services)
-{
+    , m_services(services) {
     m_form.setupUi(this);
 
     m_output = std::make_unique<DisplayOutput>(services.port, services.pump, services.clock);
@@ -47,16 +46,21 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     });
 
     m_close = std::make_unique<CloseController>(static_cast<CloseController::Host&>(*this),
-                                                services.port, services.pump,
-                                                services.clock, this);
+                                                services.port, services.pump, services.clock, this);
 
     PortCommand::Hooks hooks;
-    hooks.languageCode = [this] { return m_shell.LanguageCode; };
-    hooks.stopTimers = [this] { stopPlaybackTimers(); };
+    hooks.languageCode = [this] {
+        return m_shell.LanguageCode;
+    };
+    hooks.stopTimers = [this] {
+        stopPlaybackTimers();
+    };
     hooks.storePortNumber = [this](int number) {
         SettingsFile(m_shell.SettingsFilePath).writePortNumber(number);
     };
-    hooks.giveUp = [this] { m_close->closeWithoutSaving(); };
+    hooks.giveUp = [this] {
+        m_close->closeWithoutSaving();
+    };
     m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
 
     connect(m_form.COMPort1, &QAction::triggered, this, [this] { COMPort1Click(); });
@@ -72,24 +76,22 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::attachWindows(SupervisionWindow* supervision, CopyboardWindow* copyboard,
-                               AboutWindow* about)
-{
+                               AboutWindow* about) {
     m_supervision = supervision;
     m_copyboard = copyboard;
     m_about = about;
 }
 
-void MainWindow::CreateTimerTimer()
-{
+void MainWindow::CreateTimerTimer() {
     if (!m_supervision || !m_copyboard || !m_about)
         return; // not all windows exist yet: wait for the next tick
     m_createTimer->setEnabled(false);
     if (m_close->shuttingDown())
         return;
     runGuarded([this] {
-        StartupSequence::Context context{*this,          m_form,         m_shell,
-                                         m_services,     *m_output,      *m_supervision,
-                                         *m_copyboard,   *m_about,       *m_portCommand};
+        StartupSequence::Context context{*this,        m_form,    m_shell,
+                                         m_services,   *m_output, *m_supervision,
+                                         *m_copyboard, *m_about,  *m_portCommand};
         StartupSequence(context).run();
     });
     m_startupDone = true;
@@ -97,31 +99,26 @@ void MainWindow::CreateTimerTimer()
     emit startupFinished();
 }
 
-void MainWindow::COMPort1Click()
-{
+void MainWindow::COMPort1Click() {
     runGuarded([this] { m_portCommand->COMPort1Click(); });
 }
 
-void MainWindow::Button3Click()
-{
+void MainWindow::Button3Click() {
     if (m_supervision)
         m_supervision->show();
 }
 
-void MainWindow::SendDisplayImage()
-{
+void MainWindow::SendDisplayImage() {
     m_output->SendDisplayImage();
 }
 
-void MainWindow::requestClose(bool interactive)
-{
+void MainWindow::requestClose(bool interactive) {
     m_interactiveClose = interactive;
     close();
     m_interactiveClose = true;
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool allow = false;
     runGuarded([&] { allow = m_close->FormCloseQuery(m_interactiveClose); });
     if (!allow) {
@@ -132,24 +129,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
-void MainWindow::askToCommitPendingEntry()
-{
+void MainWindow::askToCommitPendingEntry() {
     // The entry editor offers to take its pending changes into the table.
 }
 
-bool MainWindow::askToSaveModifiedSequence()
-{
+bool MainWindow::askToSaveModifiedSequence() {
     // The sequence file asks about unsaved changes; nothing is modified yet.
     return true;
 }
 
-void MainWindow::stopEditorSimulation()
-{
+void MainWindow::stopEditorSimulation() {
     // The editor simulation's timer stops.
 }
 
-void MainWindow::stopPlayback()
-{
+void MainWindow::stopPlayback() {
     if (!m_startupDone)
         return;
     m_form.Stop->setChecked(true);
@@ -157,13 +150,11 @@ void MainWindow::stopPlayback()
     m_output->SendDisplayImage();
 }
 
-void MainWindow::stopPlaybackTimers()
-{
+void MainWindow::stopPlaybackTimers() {
     stopEditorSimulation();
 }
 
-void MainWindow::writeSettings()
-{
+void MainWindow::writeSettings() {
     // Before the start-up has read the settings there is nothing of the operator's to
     // keep, and writing would replace the stored values with the defaults.
     if (!m_startupDone)
@@ -190,8 +181,7 @@ void MainWindow::writeSettings()
         qWarning("cannot write the settings file %s", qPrintable(m_shell.SettingsFilePath));
 }
 
-void MainWindow::runGuarded(const std::function<void()>& handler)
-{
+void MainWindow::runGuarded(const std::function<void()>& handler) {
     // The general error box: an error ends only the current event.
     try {
         handler();

@@ -22,37 +22,31 @@
 
 namespace {
 
-template <typename W>
-W* named(W* widget, const char* name)
-{
+template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-QAction* action(QMenu* menu, const char* name, const QString& caption)
-{
+QAction* action(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QLatin1String(name));
     return a;
 }
 
-QAction* separator(QMenu* menu, const char* name)
-{
+QAction* separator(QMenu* menu, const char* name) {
     QAction* a = menu->addSeparator();
     a->setObjectName(QLatin1String(name));
     return a;
 }
 
-QSpinBox* spin(const char* name, int minimum, int maximum, int value)
-{
+QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
     auto* box = named(new QSpinBox, name);
     box->setRange(minimum, maximum);
     box->setValue(value);
     return box;
 }
 
-QToolButton* toolButton(const char* name, const QString& text, bool checkable = false)
-{
+QToolButton* toolButton(const char* name, const QString& text, bool checkable = false) {
     auto* b = named(new QToolButton, name);
     b->setText(text);
     b->setCheckable(checkable);
@@ -62,8 +56,7 @@ QToolButton* toolButton(const char* name, const QString& text, bool checkable = 
 
 } // namespace
 
-void MainWindowForm::setupUi(QMainWindow* window)
-{
+void MainWindowForm::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("TForm1"));
     window->setMinimumSize(775, 421);
 
@@ -262,9 +255,9 @@ void MainWindowForm::setupUi(QMainWindow* window)
     Bevore = toolButton("Bevore", QStringLiteral("◀"));
     Next = toolButton("Next", QStringLiteral("▶"));
     zu = named(new QPushButton(QStringLiteral("Gehe zu Text")), "zu");
-    for (QWidget* w : {static_cast<QWidget*>(First), static_cast<QWidget*>(Last),
-                       static_cast<QWidget*>(Bevore), static_cast<QWidget*>(Next),
-                       static_cast<QWidget*>(zu)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(First), static_cast<QWidget*>(Last), static_cast<QWidget*>(Bevore),
+          static_cast<QWidget*>(Next), static_cast<QWidget*>(zu)})
         navigationRow->addWidget(w);
     Weiter = named(new QPushButton(QStringLiteral("Weiter bei Pause (Strg+Leertaste)")), "Weiter");
     navigation->addLayout(navigationRow);

@@ -15,13 +15,11 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     , m_supervision(std::make_unique<SupervisionWindow>(services.clock))
     , m_about(std::make_unique<AboutWindow>())
     , m_help(std::make_unique<HelpWindow>())
-    , m_copyboard(std::make_unique<CopyboardWindow>())
-{
+    , m_copyboard(std::make_unique<CopyboardWindow>()) {
     m_main->attachWindows(m_supervision.get(), m_copyboard.get(), m_about.get());
 }
 
-ProgramWindows::~ProgramWindows()
-{
+ProgramWindows::~ProgramWindows() {
     // The main window's mirror points at the supervision window: it goes first.
     m_main.reset();
 }

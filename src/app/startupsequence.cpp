@@ -36,8 +36,7 @@
 #include <QToolButton>
 
 StartupSequence::StartupSequence(Context context)
-    : m_c(context)
-{
+    : m_c(context) {
     m_screenWidth = m_c.services.screenWidth;
     m_screenHeight = m_c.services.screenHeight;
     if ((m_screenWidth <= 0 || m_screenHeight <= 0) && QGuiApplication::primaryScreen()) {
@@ -47,8 +46,7 @@ StartupSequence::StartupSequence(Context context)
     }
 }
 
-void StartupSequence::run()
-{
+void StartupSequence::run() {
     chooseVariant();
     giveInitialValues();
     readSettings();
@@ -68,26 +66,24 @@ void StartupSequence::run()
                                 m_c.shell.CopyboardHeight);
 }
 
-void StartupSequence::chooseVariant()
-{
+void StartupSequence::chooseVariant() {
     const ProgramIdentity identity =
         ProgramIdentity::fromArgv0(m_c.services.argv0, m_c.services.fallbackDir);
     m_c.shell.CaptionPrefix = identity.captionPrefix();
     m_c.shell.ProductWords = identity.productWords();
     m_c.shell.ExecutableDir = identity.executableDir();
     m_c.shell.SettingsFilePath = identity.settingsFilePath(m_c.services.configDir);
-    QGuiApplication::setApplicationDisplayName(identity.captionPrefix().section(QLatin1Char(' '), 0, 0));
+    QGuiApplication::setApplicationDisplayName(
+        identity.captionPrefix().section(QLatin1Char(' '), 0, 0));
 }
 
-void StartupSequence::giveInitialValues()
-{
+void StartupSequence::giveInitialValues() {
     // The entry editor starts with "OK" disabled; the splitter shows its hint.
     m_c.form.Button11->setEnabled(false);
     m_c.form.Splitter1->setToolTip(QStringLiteral("Größe Eingabebereich ändern"));
 }
 
-void StartupSequence::readSettings()
-{
+void StartupSequence::readSettings() {
     m_c.output.setOutputEnabled(true);
     const Settings s = SettingsFile(m_c.shell.SettingsFilePath).read(m_c.shell.ExecutableDir);
     ShellState& shell = m_c.shell;
@@ -127,15 +123,13 @@ void StartupSequence::readSettings()
     m_c.supervision.move(shell.SupervisionLeft, shell.SupervisionTop);
 }
 
-void StartupSequence::applyLanguageTexts()
-{
+void StartupSequence::applyLanguageTexts() {
     const bool english = m_c.shell.LanguageCode == QLatin1String("GB");
     m_c.supervision.setWindowTitle(english ? QStringLiteral("Display supervision")
                                            : QStringLiteral("Anzeige Kontrolle"));
 }
 
-void StartupSequence::limitFlowLine()
-{
+void StartupSequence::limitFlowLine() {
     m_c.form.TextInZeile->setMaximum(m_c.shell.LineCount);
     if (m_c.shell.LineCount < 2) {
         m_c.form.TextInZeile->hide();
@@ -143,8 +137,7 @@ void StartupSequence::limitFlowLine()
     }
 }
 
-void StartupSequence::sizeEditorsToDisplay()
-{
+void StartupSequence::sizeEditorsToDisplay() {
     MainWindowForm& f = m_c.form;
     for (QPlainTextEdit* editor : {f.Textfeld, f.Memo1, f.ScrollTextFeld})
         editor->setFont(f.TestLabel->font());
@@ -156,15 +149,13 @@ void StartupSequence::sizeEditorsToDisplay()
     f.Memo1->setFixedWidth(width);
 }
 
-void StartupSequence::applyHintTimings()
-{
+void StartupSequence::applyHintTimings() {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
         app && !qobject_cast<HintTimingStyle*>(QApplication::style()))
         app->setStyle(new HintTimingStyle);
 }
 
-void StartupSequence::openSerialPort()
-{
+void StartupSequence::openSerialPort() {
     SerialPort& port = m_c.services.port;
     if (port.portNumber() == 0) {
         m_c.portCommand.COMPort1Click();
@@ -180,14 +171,14 @@ void StartupSequence::openSerialPort()
     if (size > 0) {
         port.setOutputBufferSize(size);
     } else {
-        m_c.services.prompter.showInformation(m_c.shell.LanguageCode == QLatin1String("GB")
-                                                  ? QStringLiteral("The display has too many characters.")
-                                                  : QStringLiteral("Anzeige hat zu viele Zeichen."));
+        m_c.services.prompter.showInformation(
+            m_c.shell.LanguageCode == QLatin1String("GB")
+                ? QStringLiteral("The display has too many characters.")
+                : QStringLiteral("Anzeige hat zu viele Zeichen."));
     }
 }
 
-void StartupSequence::applyFrameTimeLimits()
-{
+void StartupSequence::applyFrameTimeLimits() {
     const FrameTime::FrameLimits limits =
         FrameTime::frameLimitsFor(m_c.shell.LineCount, m_c.shell.ColumnCount);
     m_c.shell.FrameTime = limits.frameTime;
@@ -202,8 +193,7 @@ void StartupSequence::applyFrameTimeLimits()
         f.PageControl1->setTabVisible(f.PageControl1->indexOf(f.TabSheet3), false);
 }
 
-void StartupSequence::applyLineRateAndMode()
-{
+void StartupSequence::applyLineRateAndMode() {
     ShellState& shell = m_c.shell;
     SerialPort& port = m_c.services.port;
     const bool slow = shell.OfflineRate == 9600;
@@ -215,10 +205,10 @@ void StartupSequence::applyLineRateAndMode()
     shell.BlankLine = QByteArray(shell.ColumnCount, ' ');
     MainWindowForm& f = m_c.form;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             f.Panel6, f.Label14, f.Label13, f.Verfolgen, f.Label17, f.Relativ, f.Button8,
-             f.Button9, f.Button10, f.Button3, f.Play, f.Stop, f.Pause, f.Manuell, f.Label4,
-             f.Label5, f.Label6, f.Label16, f.Vorgabezeit, f.NachDauer, f.DauerMinuten,
-             f.DauerSekunden})
+             f.Panel6,      f.Label14,   f.Label13,      f.Verfolgen,    f.Label17, f.Relativ,
+             f.Button8,     f.Button9,   f.Button10,     f.Button3,      f.Play,    f.Stop,
+             f.Pause,       f.Manuell,   f.Label4,       f.Label5,       f.Label6,  f.Label16,
+             f.Vorgabezeit, f.NachDauer, f.DauerMinuten, f.DauerSekunden})
         w->hide();
     for (QAction* a : {f.automatischabspielen1, f.Stop1, f.Pause1, f.Manuell1, f.N2, f.Erster1,
                        f.Letzter1, f.Zurck1, f.Vor1, f.gehezu1, f.Weiter1, f.N3, f.Hilfe1})
@@ -229,14 +219,12 @@ void StartupSequence::applyLineRateAndMode()
     m_c.supervision.setOfflineMode(true);
 }
 
-void StartupSequence::buildLineFields()
-{
+void StartupSequence::buildLineFields() {
     m_c.supervision.buildLineFields(m_c.shell.LineCount, m_c.shell.ColumnCount);
     // The editor's preview lines and the flowing text's fixed-line fields follow here.
 }
 
-void StartupSequence::loadLastSequence()
-{
+void StartupSequence::loadLastSequence() {
     // The sequence file reopens the last sequence here; until it does, a file that is
     // gone gives the untitled name of the language.
     ShellState& shell = m_c.shell;
@@ -244,8 +232,8 @@ void StartupSequence::loadLastSequence()
         const QString untitled = shell.LanguageCode == QLatin1String("GB")
                                      ? QStringLiteral("Untitled")
                                      : QStringLiteral("Unbenannt");
-        shell.CurrentFile = shell.ExecutableDir + QLatin1Char('/') + untitled
-                            + QStringLiteral(".lta");
+        shell.CurrentFile =
+            shell.ExecutableDir + QLatin1Char('/') + untitled + QStringLiteral(".lta");
     }
     m_c.window.setWindowTitle(shell.CaptionPrefix + QFileInfo(shell.CurrentFile).fileName());
 }

@@ -5,8 +5,7 @@
 #include "platform/serialport.h"
 
 namespace {
-bool english(const QString& code)
-{
+bool english(const QString& code) {
     return code == QLatin1String("GB");
 }
 } // namespace
@@ -14,30 +13,28 @@ bool english(const QString& code)
 PortCommand::PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks)
     : m_port(port)
     , m_prompter(prompter)
-    , m_hooks(std::move(hooks))
-{
+    , m_hooks(std::move(hooks)) {
 }
 
-QString PortCommand::changeQuestion(int portNumber, const QString& languageCode)
-{
-    return english(languageCode) ? QStringLiteral("Change COM-Port? Now: COM%1").arg(portNumber)
-                                 : QStringLiteral("COM-Port ändern? Momentan: COM%1").arg(portNumber);
+QString PortCommand::changeQuestion(int portNumber, const QString& languageCode) {
+    return english(languageCode)
+               ? QStringLiteral("Change COM-Port? Now: COM%1").arg(portNumber)
+               : QStringLiteral("COM-Port ändern? Momentan: COM%1").arg(portNumber);
 }
 
-QString PortCommand::retryQuestion(int portNumber, const QString& languageCode)
-{
-    return english(languageCode) ? QStringLiteral("Try again? Now: COM%1").arg(portNumber)
-                                 : QStringLiteral("Noch ein Versuch? Momentan: COM%1").arg(portNumber);
+QString PortCommand::retryQuestion(int portNumber, const QString& languageCode) {
+    return english(languageCode)
+               ? QStringLiteral("Try again? Now: COM%1").arg(portNumber)
+               : QStringLiteral("Noch ein Versuch? Momentan: COM%1").arg(portNumber);
 }
 
-PortCommand::Outcome PortCommand::COMPort1Click()
-{
+PortCommand::Outcome PortCommand::COMPort1Click() {
     for (;;) {
         if (m_hooks.stopTimers)
             m_hooks.stopTimers();
         const QString language = m_hooks.languageCode ? m_hooks.languageCode() : QString();
-        if (m_prompter.askYesNo(changeQuestion(m_port.portNumber(), language))
-            != Prompter::Answer::Yes)
+        if (m_prompter.askYesNo(changeQuestion(m_port.portNumber(), language)) !=
+            Prompter::Answer::Yes)
             return Outcome::Unchanged;
 
         m_port.close();
@@ -51,8 +48,8 @@ PortCommand::Outcome PortCommand::COMPort1Click()
             // The operator may try again from the first question on.
         }
         const QString retryLanguage = m_hooks.languageCode ? m_hooks.languageCode() : QString();
-        if (m_prompter.askYesNo(retryQuestion(m_port.portNumber(), retryLanguage))
-            != Prompter::Answer::Yes) {
+        if (m_prompter.askYesNo(retryQuestion(m_port.portNumber(), retryLanguage)) !=
+            Prompter::Answer::Yes) {
             if (m_hooks.giveUp)
                 m_hooks.giveUp();
             return Outcome::GaveUp;

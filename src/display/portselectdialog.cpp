@@ -10,8 +10,7 @@
 #include <QVBoxLayout>
 
 PortSelectDialog::PortSelectDialog(const QStringList& items, QWidget* parent)
-    : QDialog(parent)
-{
+    : QDialog(parent) {
     setObjectName(QStringLiteral("TComSelectForm"));
     setWindowTitle(QStringLiteral("COM-Port auswählen"));
 
@@ -48,16 +47,14 @@ PortSelectDialog::PortSelectDialog(const QStringList& items, QWidget* parent)
         move(screen->geometry().center() - rect().center());
 }
 
-int PortSelectDialog::chosenPort() const
-{
+int PortSelectDialog::chosenPort() const {
     const QString item = m_ports->currentText();
     bool ok = false;
     const int number = item.mid(3).toInt(&ok);
     return ok && number > 0 ? number : 0;
 }
 
-int PortSelectDialog::choose(const QStringList& items, QWidget* parent)
-{
+int PortSelectDialog::choose(const QStringList& items, QWidget* parent) {
     PortSelectDialog dialog(items, parent);
     if (dialog.exec() != QDialog::Accepted)
         return 0;

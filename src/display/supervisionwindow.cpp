@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QFont fieldFont()
-{
+QFont fieldFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setPixelSize(13);
     font.setStyleHint(QFont::Monospace);
@@ -19,8 +18,7 @@ QFont fieldFont()
 } // namespace
 
 SupervisionWindow::SupervisionWindow(Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-{
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("Anzeige-Kontrolle"));
     resize(217, 105);
@@ -55,8 +53,7 @@ SupervisionWindow::SupervisionWindow(Clock& clock, QWidget* parent)
 
 SupervisionWindow::~SupervisionWindow() = default;
 
-void SupervisionWindow::buildLineFields(int lineCount, int columnCount)
-{
+void SupervisionWindow::buildLineFields(int lineCount, int columnCount) {
     qDeleteAll(m_fields);
     m_fields.clear();
     lineCount = qBound(0, lineCount, MaxLineFields);
@@ -91,22 +88,19 @@ void SupervisionWindow::buildLineFields(int lineCount, int columnCount)
     resize(m_fittedSize);
 }
 
-void SupervisionWindow::showLine(int index, const QByteArray& text)
-{
+void SupervisionWindow::showLine(int index, const QByteArray& text) {
     if (index < 0 || index >= lineFieldCount())
         return;
     m_fields[static_cast<size_t>(index)]->setText(Windows1252::toUnicode(text));
 }
 
-QLabel* SupervisionWindow::lineField(int index) const
-{
+QLabel* SupervisionWindow::lineField(int index) const {
     if (index < 0 || index >= lineFieldCount())
         return nullptr;
     return m_fields[static_cast<size_t>(index)];
 }
 
-void SupervisionWindow::Timer1Timer()
-{
+void SupervisionWindow::Timer1Timer() {
     m_timer1->setEnabled(false);
     if (m_offline)
         return;

@@ -7,65 +7,54 @@
 #include <QMessageBox>
 
 namespace {
-QString title()
-{
+QString title() {
     return QGuiApplication::applicationDisplayName();
 }
 } // namespace
 
-QWidget* QtPrompter::parent() const
-{
+QWidget* QtPrompter::parent() const {
     return m_parent && m_parent->isVisible() ? m_parent.data() : nullptr;
 }
 
-void QtPrompter::showError(const QString& text)
-{
+void QtPrompter::showError(const QString& text) {
     QMessageBox::critical(parent(), title(), text);
 }
 
-void QtPrompter::showWarning(const QString& text)
-{
+void QtPrompter::showWarning(const QString& text) {
     QMessageBox::warning(parent(), title(), text);
 }
 
-void QtPrompter::showInformation(const QString& text)
-{
+void QtPrompter::showInformation(const QString& text) {
     QMessageBox::information(parent(), title(), text);
 }
 
-Prompter::Answer QtPrompter::askYesNo(const QString& text)
-{
+Prompter::Answer QtPrompter::askYesNo(const QString& text) {
     const auto b = QMessageBox::question(parent(), title(), text,
                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-Prompter::Answer QtPrompter::askYesNoCancel(const QString& text)
-{
-    const auto b = QMessageBox::question(
-        parent(), title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-        QMessageBox::Yes);
+Prompter::Answer QtPrompter::askYesNoCancel(const QString& text) {
+    const auto b = QMessageBox::question(parent(), title(), text,
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                         QMessageBox::Yes);
     if (b == QMessageBox::Yes)
         return Answer::Yes;
     return b == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
-QString QtPrompter::chooseOpenFile(const QString& folder, const QString& filter)
-{
+QString QtPrompter::chooseOpenFile(const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileName(parent(), QString(), folder, filter);
 }
 
-QString QtPrompter::chooseSaveFile(const QString& suggestion, const QString& filter)
-{
+QString QtPrompter::chooseSaveFile(const QString& suggestion, const QString& filter) {
     return QFileDialog::getSaveFileName(parent(), QString(), suggestion, filter);
 }
 
-int QtPrompter::choosePort(const QStringList& items)
-{
+int QtPrompter::choosePort(const QStringList& items) {
     return PortSelectDialog::choose(items, parent());
 }
 
-void QtPrompter::beep()
-{
+void QtPrompter::beep() {
     QApplication::beep();
 }

@@ -10,8 +10,7 @@
 namespace {
 int g_pipe[2] = {-1, -1};
 
-void onSignal(int)
-{
+void onSignal(int) {
     const char byte = 1;
     // Only async-signal-safe work here; a full pipe means a wake-up is pending anyway.
     [[maybe_unused]] const ssize_t n = ::write(g_pipe[1], &byte, 1);
@@ -19,8 +18,7 @@ void onSignal(int)
 } // namespace
 
 TerminationWatcher::TerminationWatcher(QObject* parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
     if (g_pipe[0] < 0) {
         if (::pipe(g_pipe) != 0)
             return;
@@ -42,8 +40,7 @@ TerminationWatcher::TerminationWatcher(QObject* parent)
     ::sigaction(SIGINT, &action, nullptr);
 }
 
-TerminationWatcher::~TerminationWatcher()
-{
+TerminationWatcher::~TerminationWatcher() {
     struct sigaction action = {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
@@ -51,8 +48,7 @@ TerminationWatcher::~TerminationWatcher()
     ::sigaction(SIGINT, &action, nullptr);
 }
 
-void TerminationWatcher::drain()
-{
+void TerminationWatcher::drain() {
     char buffer[64];
     while (::read(g_pipe[0], buffer, sizeof buffer) > 0) {
     }
@@ -61,12 +57,12 @@ void TerminationWatcher::drain()
 #else
 
 TerminationWatcher::TerminationWatcher(QObject* parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
 }
 
 TerminationWatcher::~TerminationWatcher() = default;
 
-void TerminationWatcher::drain() {}
+void TerminationWatcher::drain() {
+}
 
 #endif

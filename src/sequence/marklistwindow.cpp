@@ -1,8 +1,7 @@
 #include "marklistwindow.h"
 
 MarkListWindow::MarkListWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window)
-{
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TMark"));
     setWindowTitle(QStringLiteral("Liste Markierung"));
 }

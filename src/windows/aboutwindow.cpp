@@ -4,8 +4,7 @@
 #include <QVBoxLayout>
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window)
-{
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TKorvel_Information"));
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -13,8 +12,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     layout->addWidget(m_label1);
 }
 
-void AboutWindow::setVariantCaptions(const QString& productWords, const QString& captionPrefix)
-{
+void AboutWindow::setVariantCaptions(const QString& productWords, const QString& captionPrefix) {
     setWindowTitle(productWords + captionPrefix + QStringLiteral("Info"));
     m_label1->setText(productWords + captionPrefix.left(captionPrefix.size() - 2));
 }

@@ -1,8 +1,7 @@
 #include "helpwindow.h"
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window)
-{
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("THilfe"));
     setWindowTitle(QStringLiteral("Hilfe"));
 }

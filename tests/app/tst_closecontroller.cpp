@@ -18,8 +18,7 @@ public:
     bool closedForGood = false;
 
     void askToCommitPendingEntry() override { calls << QStringLiteral("commit?"); }
-    bool askToSaveModifiedSequence() override
-    {
+    bool askToSaveModifiedSequence() override {
         calls << QStringLiteral("save?");
         return !cancelSave;
     }
@@ -27,8 +26,7 @@ public:
     void stopPlayback() override { calls << QStringLiteral("stop"); }
     void writeSettings() override { calls << QStringLiteral("settings"); }
     bool offlineMode() const override { return offline; }
-    void closeMainWindow() override
-    {
+    void closeMainWindow() override {
         calls << QStringLiteral("close");
         closedForGood = controller->FormCloseQuery();
     }
@@ -40,8 +38,7 @@ struct Rig {
     RecordingSerialPort port;
     FakeHost host;
     CloseController controller{host, port, pump, clock, nullptr};
-    Rig()
-    {
+    Rig() {
         host.controller = &controller;
         port.setAvailablePorts({1});
         port.setPortNumber(1);
@@ -65,8 +62,7 @@ private slots:
     void givingUpClosesWithoutSettings();
 };
 
-void CloseControllerTest::firstPassThenDelayedClose_data()
-{
+void CloseControllerTest::firstPassThenDelayedClose_data() {
     QTest::addColumn<bool>("offline");
     QTest::addColumn<QStringList>("firstPass");
     QTest::newRow("live") << false
@@ -76,8 +72,7 @@ void CloseControllerTest::firstPassThenDelayedClose_data()
                              << QStringList{"commit?", "save?", "simulation off", "settings"};
 }
 
-void CloseControllerTest::firstPassThenDelayedClose()
-{
+void CloseControllerTest::firstPassThenDelayedClose() {
     QFETCH(bool, offline);
     QFETCH(QStringList, firstPass);
     Rig rig;
@@ -99,8 +94,7 @@ void CloseControllerTest::firstPassThenDelayedClose()
     QVERIFY(rig.controller.FormCloseQuery());
 }
 
-void CloseControllerTest::cancelKeepsRunning()
-{
+void CloseControllerTest::cancelKeepsRunning() {
     Rig rig;
     rig.host.cancelSave = true;
     QVERIFY(!rig.controller.FormCloseQuery());
@@ -111,8 +105,7 @@ void CloseControllerTest::cancelKeepsRunning()
     QVERIFY(!rig.host.closedForGood);
 }
 
-void CloseControllerTest::secondRequestDuringShutdownIsRefusedQuietly()
-{
+void CloseControllerTest::secondRequestDuringShutdownIsRefusedQuietly() {
     Rig rig;
     QVERIFY(!rig.controller.FormCloseQuery());
     rig.host.calls.clear();
@@ -123,8 +116,7 @@ void CloseControllerTest::secondRequestDuringShutdownIsRefusedQuietly()
     QVERIFY(rig.host.closedForGood);
 }
 
-void CloseControllerTest::drainWaitsForTheQueueToEmpty()
-{
+void CloseControllerTest::drainWaitsForTheQueueToEmpty() {
     Rig rig;
     rig.port.setQueued(100);
     rig.pump.setHook([&] { rig.port.setQueued(qMax<qint64>(0, rig.port.queued() - 10)); });
@@ -138,8 +130,7 @@ void CloseControllerTest::drainWaitsForTheQueueToEmpty()
     QVERIFY(rig.host.closedForGood);
 }
 
-void CloseControllerTest::stalledDrainIsGivenUp()
-{
+void CloseControllerTest::stalledDrainIsGivenUp() {
     Rig rig;
     rig.port.setQueued(500); // nothing ever leaves: a line nobody reads
     QVERIFY(!rig.controller.FormCloseQuery());
@@ -147,15 +138,13 @@ void CloseControllerTest::stalledDrainIsGivenUp()
     QVERIFY(rig.controller.closeTimer().isEnabled());
 }
 
-void CloseControllerTest::nonInteractiveCloseAsksNothing()
-{
+void CloseControllerTest::nonInteractiveCloseAsksNothing() {
     Rig rig;
     QVERIFY(!rig.controller.FormCloseQuery(false));
     QCOMPARE(rig.host.calls, (QStringList{"simulation off", "stop", "settings"}));
 }
 
-void CloseControllerTest::givingUpClosesWithoutSettings()
-{
+void CloseControllerTest::givingUpClosesWithoutSettings() {
     Rig rig;
     rig.controller.closeWithoutSaving();
     rig.clock.advance(500);

@@ -18,16 +18,14 @@ private slots:
     void terminationBlanksTheBoardAndWritesTheSettings();
 };
 
-void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings_data()
-{
+void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings_data() {
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("columns");
     QTest::newRow("3x24") << 3 << 24;
     QTest::newRow("4x40") << 4 << 40;
 }
 
-void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings()
-{
+void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings() {
     QFETCH(int, lines);
     QFETCH(int, columns);
     const QString binary = qEnvironmentVariable("LUMENTAFEL_BINARY");

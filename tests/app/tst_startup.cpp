@@ -39,41 +39,37 @@ struct ProgramRig {
     std::unique_ptr<ProgramServices> services;
     std::unique_ptr<ProgramWindows> windows;
 
-    explicit ProgramRig(const QString& executable = QStringLiteral("RPW"))
-    {
+    explicit ProgramRig(const QString& executable = QStringLiteral("RPW")) {
         services.reset(new ProgramServices{clock, pump, prompter, port, {}, {}, {}, {}});
-        services->listPorts = [this] { return offeredPorts; };
+        services->listPorts = [this] {
+            return offeredPorts;
+        };
         services->argv0 = dir.filePath(executable);
         services->fallbackDir = dir.path();
         services->configDir = dir.filePath(QStringLiteral("config"));
         services->screenWidth = 1024;
         services->screenHeight = 768;
     }
-    QString iniPath(const QString& name = QStringLiteral("RPW.ini")) const
-    {
+    QString iniPath(const QString& name = QStringLiteral("RPW.ini")) const {
         return dir.filePath(name);
     }
-    void writeIni(const QByteArray& text, const QString& name = QStringLiteral("RPW.ini"))
-    {
+    void writeIni(const QByteArray& text, const QString& name = QStringLiteral("RPW.ini")) {
         QFile f(iniPath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
-    QByteArray readIni(const QString& name = QStringLiteral("RPW.ini")) const
-    {
+    QByteArray readIni(const QString& name = QStringLiteral("RPW.ini")) const {
         QFile f(iniPath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     MainWindow& main() { return windows->main(); }
-    void start()
-    {
+    void start() {
         windows = std::make_unique<ProgramWindows>(*services);
         clock.advance(200);
     }
 };
 
-QByteArray blankFrame(int lines, int columns)
-{
+QByteArray blankFrame(int lines, int columns) {
     return QByteArray(1, '\x02') + QByteArray(lines * columns, ' ') + QByteArray(1, '\x03');
 }
 
@@ -102,8 +98,7 @@ private slots:
     void variantCaptions();
 };
 
-void StartupTest::firstStartAsksForAPort()
-{
+void StartupTest::firstStartAsksForAPort() {
     ProgramRig rig;
     rig.port.setAvailablePorts({1});
     rig.offeredPorts = {QStringLiteral("COM1")};
@@ -130,19 +125,18 @@ void StartupTest::firstStartAsksForAPort()
     QVERIFY(rig.readIni().contains("SeriellerCOM-Port=1"));
 }
 
-void StartupTest::storedPortOpensWithoutQuestions_data()
-{
+void StartupTest::storedPortOpensWithoutQuestions_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<int>("bufferSize");
     QTest::addColumn<int>("frameTime");
     QTest::addColumn<int>("flowStepMinimum");
     QTest::newRow("3x24") << QByteArray("[Anzeige]\r\nSeriellerCOM-Port=5\r\n") << 164 << 84 << 1;
-    QTest::newRow("4x40") << QByteArray("[anzeige]\r\nseriellercom-port=0x5\r\nZeilen=4\r\nStellen=40\r\n")
+    QTest::newRow("4x40") << QByteArray(
+                                 "[anzeige]\r\nseriellercom-port=0x5\r\nZeilen=4\r\nStellen=40\r\n")
                           << 340 << 184 << 2;
 }
 
-void StartupTest::storedPortOpensWithoutQuestions()
-{
+void StartupTest::storedPortOpensWithoutQuestions() {
     QFETCH(QByteArray, ini);
     QFETCH(int, bufferSize);
     QFETCH(int, frameTime);
@@ -159,8 +153,7 @@ void StartupTest::storedPortOpensWithoutQuestions()
     QCOMPARE(rig.main().form().Fliesstakt->value(), 5);
 }
 
-void StartupTest::displayTooLargeForTheBuffer_data()
-{
+void StartupTest::displayTooLargeForTheBuffer_data() {
     QTest::addColumn<QByteArray>("language");
     QTest::addColumn<QString>("message");
     QTest::newRow("German") << QByteArray("D") << QStringLiteral("Anzeige hat zu viele Zeichen.");
@@ -168,13 +161,12 @@ void StartupTest::displayTooLargeForTheBuffer_data()
                              << QStringLiteral("The display has too many characters.");
 }
 
-void StartupTest::displayTooLargeForTheBuffer()
-{
+void StartupTest::displayTooLargeForTheBuffer() {
     QFETCH(QByteArray, language);
     QFETCH(QString, message);
     ProgramRig rig;
-    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=2\nZeilen=150\nStellen=210\n[Programm]\nSprache="
-                 + language + "\n");
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=2\nZeilen=150\nStellen=210\n[Programm]\nSprache=" +
+                 language + "\n");
     rig.port.setAvailablePorts({2});
     rig.prompter.expect(Kind::Information, message);
     rig.start();
@@ -187,8 +179,7 @@ void StartupTest::displayTooLargeForTheBuffer()
     QCOMPARE(rig.port.written(), blankFrame(150, 210));
 }
 
-void StartupTest::displayLimits_data()
-{
+void StartupTest::displayLimits_data() {
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("columns");
     QTest::addColumn<int>("lineCount");
@@ -204,8 +195,7 @@ void StartupTest::displayLimits_data()
     QTest::newRow("frame above the buffer") << 2 << 40000 << 2 << 31499 << false << true << 72;
 }
 
-void StartupTest::displayLimits()
-{
+void StartupTest::displayLimits() {
     QFETCH(int, lines);
     QFETCH(int, columns);
     QFETCH(int, lineCount);
@@ -236,20 +226,18 @@ void StartupTest::displayLimits()
     QCOMPARE(form.Seitenwechselzeit->value(), qMax(3, changeTimeMinimum));
 }
 
-void StartupTest::offlineMode_data()
-{
+void StartupTest::offlineMode_data() {
     QTest::addColumn<QByteArray>("keys");
     QTest::addColumn<bool>("offline");
     QTest::addColumn<int>("baud");
     QTest::newRow("offline at 9600") << QByteArray("offline=1\nofflinerate=9600\n") << true << 9600;
     QTest::newRow("offline default") << QByteArray("offline=1\n") << true << 57600;
-    QTest::newRow("live ignores 57600") << QByteArray("offline=0\nofflinerate=57600\n") << false
-                                        << 19200;
+    QTest::newRow("live ignores 57600")
+        << QByteArray("offline=0\nofflinerate=57600\n") << false << 19200;
     QTest::newRow("live at 9600") << QByteArray("offlinerate=9600\n") << false << 9600;
 }
 
-void StartupTest::offlineMode()
-{
+void StartupTest::offlineMode() {
     QFETCH(QByteArray, keys);
     QFETCH(bool, offline);
     QFETCH(int, baud);
@@ -274,8 +262,7 @@ void StartupTest::offlineMode()
     QCOMPARE(rig.windows->supervision().isVisible(), !offline);
 }
 
-void StartupTest::unreachableWindowsComeBack()
-{
+void StartupTest::unreachableWindowsComeBack() {
     ProgramRig rig;
     rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nFensterPositionX=975\n"
                  "FensterPositionY=718\nFensterBreite=900\nFensterHoehe=300\n"
@@ -288,8 +275,7 @@ void StartupTest::unreachableWindowsComeBack()
     QCOMPARE(rig.windows->supervision().pos(), QPoint(974, 20));
 }
 
-void StartupTest::portQuestionAnsweredNoOpensOnDemandLater()
-{
+void StartupTest::portQuestionAnsweredNoOpensOnDemandLater() {
     ProgramRig rig;
     rig.port.setAvailablePorts({1});
     rig.offeredPorts = {QStringLiteral("COM1")};
@@ -304,8 +290,7 @@ void StartupTest::portQuestionAnsweredNoOpensOnDemandLater()
     QCOMPARE(rig.port.written(), blankFrame(3, 24));
 }
 
-void StartupTest::givingUpClosesWithoutWritingSettings()
-{
+void StartupTest::givingUpClosesWithoutWritingSettings() {
     ProgramRig rig;
     rig.offeredPorts = {QStringLiteral("COM1")};
     rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::Yes)
@@ -323,8 +308,7 @@ void StartupTest::givingUpClosesWithoutWritingSettings()
     QVERIFY(rig.port.written().isEmpty());
 }
 
-void StartupTest::closeBlanksTheDisplayAndWritesTheSettings()
-{
+void StartupTest::closeBlanksTheDisplayAndWritesTheSettings() {
     ProgramRig rig;
     rig.writeIni("; hand-made\r\n[Anzeige]\r\nSeriellerCOM-Port=1\r\nZeilen=2\r\nStellen=5\r\n");
     rig.port.setAvailablePorts({1});
@@ -348,8 +332,7 @@ void StartupTest::closeBlanksTheDisplayAndWritesTheSettings()
     QCOMPARE(closedSpy.count(), 1);
 }
 
-void StartupTest::closeBeforeTheStartUpKeepsTheSettings()
-{
+void StartupTest::closeBeforeTheStartUpKeepsTheSettings() {
     ProgramRig rig;
     const QByteArray ini("[Programm]\nFensterPositionX=300\n");
     rig.writeIni(ini);
@@ -363,8 +346,7 @@ void StartupTest::closeBeforeTheStartUpKeepsTheSettings()
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
 }
 
-void StartupTest::supervisionShownAfterStartUp()
-{
+void StartupTest::supervisionShownAfterStartUp() {
     ProgramRig rig;
     rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
     rig.port.setAvailablePorts({1});
@@ -386,8 +368,7 @@ void StartupTest::supervisionShownAfterStartUp()
     QVERIFY(supervision.isVisible());
 }
 
-void StartupTest::variantCaptions_data()
-{
+void StartupTest::variantCaptions_data() {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("iniName");
     QTest::addColumn<QString>("prefix");
@@ -403,8 +384,7 @@ void StartupTest::variantCaptions_data()
                              << QStringLiteral("Korvel Lumentafel LTF V1.54 ");
 }
 
-void StartupTest::variantCaptions()
-{
+void StartupTest::variantCaptions() {
     QFETCH(QString, executable);
     QFETCH(QString, iniName);
     QFETCH(QString, prefix);

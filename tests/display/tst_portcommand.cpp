@@ -20,17 +20,23 @@ struct Rig {
     bool gaveUp = false;
     PortCommand command{port, prompter, hooks()};
 
-    Rig()
-    {
+    Rig() {
         port.setPortSelector([this] { return prompter.choosePort(ports); });
     }
-    PortCommand::Hooks hooks()
-    {
+    PortCommand::Hooks hooks() {
         PortCommand::Hooks h;
-        h.languageCode = [this] { return language; };
-        h.stopTimers = [this] { ++timerStops; };
-        h.storePortNumber = [this](int n) { stored << n; };
-        h.giveUp = [this] { gaveUp = true; };
+        h.languageCode = [this] {
+            return language;
+        };
+        h.stopTimers = [this] {
+            ++timerStops;
+        };
+        h.storePortNumber = [this](int n) {
+            stored << n;
+        };
+        h.giveUp = [this] {
+            gaveUp = true;
+        };
         return h;
     }
 };
@@ -49,8 +55,7 @@ private slots:
     void englishTexts();
 };
 
-void PortCommandTest::answeredNoLeavesThePortAlone()
-{
+void PortCommandTest::answeredNoLeavesThePortAlone() {
     Rig rig;
     rig.port.setAvailablePorts({2});
     rig.port.setPortNumber(2);
@@ -63,8 +68,7 @@ void PortCommandTest::answeredNoLeavesThePortAlone()
     QVERIFY(rig.stored.isEmpty());
 }
 
-void PortCommandTest::yesWithAChosenPortOpensAndStoresIt()
-{
+void PortCommandTest::yesWithAChosenPortOpensAndStoresIt() {
     Rig rig;
     rig.port.setAvailablePorts({1});
     rig.ports = QStringList{QStringLiteral("COM1")};
@@ -77,22 +81,20 @@ void PortCommandTest::yesWithAChosenPortOpensAndStoresIt()
     QCOMPARE(rig.stored, QList<int>{1});
 }
 
-void PortCommandTest::failuresLeadToTheRetryQuestion_data()
-{
+void PortCommandTest::failuresLeadToTheRetryQuestion_data() {
     QTest::addColumn<QStringList>("offered");
     QTest::addColumn<int>("chosen");
     QTest::addColumn<QString>("retryText");
-    QTest::newRow("dialog cancelled") << QStringList{"COM1"} << 0
-                                      << QStringLiteral("Noch ein Versuch? Momentan: COM0");
-    QTest::newRow("no ports at all") << QStringList{} << 0
-                                     << QStringLiteral("Noch ein Versuch? Momentan: COM0");
+    QTest::newRow("dialog cancelled")
+        << QStringList{"COM1"} << 0 << QStringLiteral("Noch ein Versuch? Momentan: COM0");
+    QTest::newRow("no ports at all")
+        << QStringList{} << 0 << QStringLiteral("Noch ein Versuch? Momentan: COM0");
     // Listed because another program holds it, but it does not open.
     QTest::newRow("held port") << QStringList{"COM4"} << 4
                                << QStringLiteral("Noch ein Versuch? Momentan: COM4");
 }
 
-void PortCommandTest::failuresLeadToTheRetryQuestion()
-{
+void PortCommandTest::failuresLeadToTheRetryQuestion() {
     QFETCH(QStringList, offered);
     QFETCH(int, chosen);
     QFETCH(QString, retryText);
@@ -109,8 +111,7 @@ void PortCommandTest::failuresLeadToTheRetryQuestion()
     QVERIFY(!rig.port.isOpen());
 }
 
-void PortCommandTest::retryRunsTheWholeCommandAgain()
-{
+void PortCommandTest::retryRunsTheWholeCommandAgain() {
     Rig rig;
     rig.port.setAvailablePorts({3});
     rig.port.setPortNumber(3);
@@ -127,8 +128,7 @@ void PortCommandTest::retryRunsTheWholeCommandAgain()
     QCOMPARE(rig.stored, QList<int>{3});
 }
 
-void PortCommandTest::englishTexts()
-{
+void PortCommandTest::englishTexts() {
     QCOMPARE(PortCommand::changeQuestion(3, QStringLiteral("GB")),
              QStringLiteral("Change COM-Port? Now: COM3"));
     QCOMPARE(PortCommand::retryQuestion(0, QStringLiteral("GB")),

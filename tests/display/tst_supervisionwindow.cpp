@@ -16,8 +16,7 @@ private slots:
     void offlineNeverShows();
 };
 
-void SupervisionWindowTest::fieldsHugTheDisplay_data()
-{
+void SupervisionWindowTest::fieldsHugTheDisplay_data() {
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("columns");
     QTest::addColumn<int>("fields");
@@ -27,8 +26,7 @@ void SupervisionWindowTest::fieldsHugTheDisplay_data()
     QTest::newRow("more lines than fields") << 160 << 10 << 151;
 }
 
-void SupervisionWindowTest::fieldsHugTheDisplay()
-{
+void SupervisionWindowTest::fieldsHugTheDisplay() {
     QFETCH(int, lines);
     QFETCH(int, columns);
     QFETCH(int, fields);
@@ -54,8 +52,7 @@ void SupervisionWindowTest::fieldsHugTheDisplay()
     QCOMPARE(window.size(), window.fittedSize());
 }
 
-void SupervisionWindowTest::linesAreShownUnchanged()
-{
+void SupervisionWindowTest::linesAreShownUnchanged() {
     VirtualClock clock;
     SupervisionWindow window(clock);
     window.buildLineFields(3, 24);
@@ -70,8 +67,7 @@ void SupervisionWindowTest::linesAreShownUnchanged()
     QCOMPARE(window.lineField(0)->text(), QString());
 }
 
-void SupervisionWindowTest::offlineNeverShows()
-{
+void SupervisionWindowTest::offlineNeverShows() {
     for (bool offline : {false, true}) {
         VirtualClock clock;
         SupervisionWindow window(clock);

@@ -2,6 +2,7 @@
 
 #include "app/inifile.h"
 #include "platform/windows1252.h"
+#include "windows/language.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,9 +32,8 @@ SettingsFile::SettingsFile(QString path)
 }
 
 QString SettingsFile::untitledPath(const QString& executableDir, const QString& languageCode) {
-    const QString name = languageCode == QLatin1String("GB") ? QStringLiteral("Untitled")
-                                                             : QStringLiteral("Unbenannt");
-    return executableDir + QLatin1Char('/') + name + QStringLiteral(".lta");
+    return executableDir + QLatin1Char('/') + Language::untitledName(languageCode) +
+           QStringLiteral(".lta");
 }
 
 Settings SettingsFile::read(const QString& executableDir) const {

@@ -19,6 +19,7 @@
 #include "platform/timer.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
+#include "windows/language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,7 +93,7 @@ void StartupSequence::readSettings() {
     m_c.form.Verfolgen->setChecked(s.follow);
     shell.CurrentFile = s.lastFile;
     shell.LanguageCode = s.languageCode;
-    m_c.form.Englisch1->setChecked(s.languageCode == QLatin1String("GB"));
+    m_c.form.Englisch1->setChecked(Language::isEnglish(s.languageCode));
 
     const DisplayGeometry geometry = DisplayGeometry::fromSettings(s.lines, s.columns);
     if (geometry.adjusted)
@@ -124,9 +125,9 @@ void StartupSequence::readSettings() {
 }
 
 void StartupSequence::applyLanguageTexts() {
-    const bool english = m_c.shell.LanguageCode == QLatin1String("GB");
-    m_c.supervision.setWindowTitle(english ? QStringLiteral("Display supervision")
-                                           : QStringLiteral("Anzeige Kontrolle"));
+    m_c.supervision.setWindowTitle(Language::choose(m_c.shell.LanguageCode,
+                                                    QStringLiteral("Anzeige Kontrolle"),
+                                                    QStringLiteral("Display supervision")));
 }
 
 void StartupSequence::limitFlowLine() {
@@ -171,10 +172,9 @@ void StartupSequence::openSerialPort() {
     if (size > 0) {
         port.setOutputBufferSize(size);
     } else {
-        m_c.services.prompter.showInformation(
-            m_c.shell.LanguageCode == QLatin1String("GB")
-                ? QStringLiteral("The display has too many characters.")
-                : QStringLiteral("Anzeige hat zu viele Zeichen."));
+        m_c.services.prompter.showInformation(Language::choose(
+            m_c.shell.LanguageCode, QStringLiteral("Anzeige hat zu viele Zeichen."),
+            QStringLiteral("The display has too many characters.")));
     }
 }
 
@@ -228,12 +228,7 @@ void StartupSequence::loadLastSequence() {
     // The sequence file reopens the last sequence here; until it does, a file that is
     // gone gives the untitled name of the language.
     ShellState& shell = m_c.shell;
-    if (!QFileInfo::exists(shell.CurrentFile)) {
-        const QString untitled = shell.LanguageCode == QLatin1String("GB")
-                                     ? QStringLiteral("Untitled")
-                                     : QStringLiteral("Unbenannt");
-        shell.CurrentFile =
-            shell.ExecutableDir + QLatin1Char('/') + untitled + QStringLiteral(".lta");
-    }
+    if (!QFileInfo::exists(shell.CurrentFile))
+        shell.CurrentFile = SettingsFile::untitledPath(shell.ExecutableDir, shell.LanguageCode);
     m_c.window.setWindowTitle(shell.CaptionPrefix + QFileInfo(shell.CurrentFile).fileName());
 }

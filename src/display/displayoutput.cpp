@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/serialport.h"
+#include "windows/language.h"
 
 #include <exception>
 
@@ -93,7 +94,8 @@ void DisplayOutput::showStatus(const QString& text) {
 }
 
 QString DisplayOutput::unavailableMessage(int portNumber, const QString& languageCode) {
-    if (languageCode == QLatin1String("GB"))
-        return QStringLiteral("No output because COM-Port%1 not available").arg(portNumber);
-    return QStringLiteral("Ausgabe nicht möglich, da COM-Port%1 nicht verfügbar").arg(portNumber);
+    return Language::choose(languageCode,
+                            QStringLiteral("Ausgabe nicht möglich, da COM-Port%1 nicht verfügbar"),
+                            QStringLiteral("No output because COM-Port%1 not available"))
+        .arg(portNumber);
 }

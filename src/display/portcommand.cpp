@@ -3,12 +3,7 @@
 #include "platform/porterror.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
-
-namespace {
-bool english(const QString& code) {
-    return code == QLatin1String("GB");
-}
-} // namespace
+#include "windows/language.h"
 
 PortCommand::PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks)
     : m_port(port)
@@ -17,15 +12,15 @@ PortCommand::PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks)
 }
 
 QString PortCommand::changeQuestion(int portNumber, const QString& languageCode) {
-    return english(languageCode)
-               ? QStringLiteral("Change COM-Port? Now: COM%1").arg(portNumber)
-               : QStringLiteral("COM-Port ändern? Momentan: COM%1").arg(portNumber);
+    return Language::choose(languageCode, QStringLiteral("COM-Port ändern? Momentan: COM%1"),
+                            QStringLiteral("Change COM-Port? Now: COM%1"))
+        .arg(portNumber);
 }
 
 QString PortCommand::retryQuestion(int portNumber, const QString& languageCode) {
-    return english(languageCode)
-               ? QStringLiteral("Try again? Now: COM%1").arg(portNumber)
-               : QStringLiteral("Noch ein Versuch? Momentan: COM%1").arg(portNumber);
+    return Language::choose(languageCode, QStringLiteral("Noch ein Versuch? Momentan: COM%1"),
+                            QStringLiteral("Try again? Now: COM%1"))
+        .arg(portNumber);
 }
 
 PortCommand::Outcome PortCommand::COMPort1Click() {

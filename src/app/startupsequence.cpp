@@ -26,6 +26,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -110,7 +111,12 @@ void StartupSequence::readSettings() {
     m_c.window.move(left, top);
     m_c.window.resize(s.windowWidth, s.windowHeight);
     const int editHeight = qMax(s.editHeight, m_c.form.Panel2->minimumHeight());
-    m_c.form.Splitter1->setSizes({editHeight, qMax(1, s.windowHeight - editHeight)});
+    // The splitter shares out its real height: lay the window out at its new size first.
+    if (QLayout* layout = m_c.window.layout())
+        layout->activate();
+    QSplitter* splitter = m_c.form.Splitter1;
+    const int rest = splitter->height() - splitter->handleWidth() - editHeight;
+    splitter->setSizes({editHeight, qMax(1, rest)});
 
     shell.CopyboardLeft = WindowPlacement::keepReachable(s.copyboardLeft, m_screenWidth);
     shell.CopyboardTop = WindowPlacement::keepReachable(s.copyboardTop, m_screenHeight);

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 // The real executable, started offscreen from a temporary folder through a symlink named
 // like the stage variant, with its settings file beside it and its port behind a socat
 // pseudo-terminal pair.
@@ -21,13 +23,16 @@ private slots:
 void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings_data() {
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("columns");
-    QTest::newRow("3x24") << 3 << 24;
-    QTest::newRow("4x40") << 4 << 40;
+    QTest::addColumn<int>("signalNumber");
+    // SIGTERM as a shutdown of the machine sends it; SIGINT as Ctrl+C in a terminal.
+    QTest::newRow("3x24, SIGTERM") << 3 << 24 << int(SIGTERM);
+    QTest::newRow("4x40, SIGINT") << 4 << 40 << int(SIGINT);
 }
 
 void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings() {
     QFETCH(int, lines);
     QFETCH(int, columns);
+    QFETCH(int, signalNumber);
     const QString binary = qEnvironmentVariable("LUMENTAFEL_BINARY");
     QVERIFY2(QFile::exists(binary), "LUMENTAFEL_BINARY must name the built program");
 
@@ -43,7 +48,8 @@ void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings() {
     QFile ini(dir.filePath(QStringLiteral("RPW.ini")));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write(QStringLiteral("; board in the gallery\r\n[Anzeige]\r\nSeriellerCOM-Port=7\r\n"
-                             "Zeilen=%1\r\nStellen=%2\r\n[Programm]\r\nFensterPositionX=33\r\n")
+                             "Zeilen=%1\r\nStellen=%2\r\n[Programm]\r\nFensterPositionX=33\r\n"
+                             "EditHoehe=300\r\n")
                   .arg(lines)
                   .arg(columns)
                   .toLatin1());
@@ -64,7 +70,7 @@ void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings() {
     QTRY_VERIFY2_WITH_TIMEOUT((log += program.readAllStandardError()).contains("start-up complete"),
                               log.constData(), 20000);
 
-    program.terminate(); // SIGTERM, as a shutdown of the machine sends
+    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
     const QByteArray expected =
         QByteArray(1, '\x02') + QByteArray(lines * columns, ' ') + QByteArray(1, '\x03');
     QCOMPARE(board.readAtLeast(expected.size(), 10000), expected);
@@ -79,6 +85,7 @@ void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings() {
              written.constData());
     QVERIFY2(written.contains("\r\nFensterPositionX=33\r\n"), written.constData());
     QVERIFY2(written.contains("\r\nSprache=D\r\n"), written.constData());
+    QVERIFY2(written.contains("\r\nEditHoehe=300\r\n"), written.constData());
     QVERIFY2(written.contains("[AnzeigeKontrolle]\r\n"), written.constData());
 }
 

@@ -10,12 +10,15 @@
 #include "platform/terminationwatcher.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSessionManager>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("lumentafel"));
+    // The name the program was started under, not the binary a symlink points at.
+    QApplication::setApplicationName(
+        QFileInfo(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()).fileName());
     // The main window alone ends the program, through its close passes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -75,8 +75,6 @@ void StartupSequence::chooseVariant() {
     m_c.shell.ProductWords = identity.productWords();
     m_c.shell.ExecutableDir = identity.executableDir();
     m_c.shell.SettingsFilePath = identity.settingsFilePath(m_c.services.configDir);
-    QGuiApplication::setApplicationDisplayName(
-        identity.captionPrefix().section(QLatin1Char(' '), 0, 0));
 }
 
 void StartupSequence::giveInitialValues() {

@@ -7,8 +7,9 @@
 #include <QMessageBox>
 
 namespace {
+// Boxes carry the program's name as started ("RPW", "lumentafel").
 QString title() {
-    return QGuiApplication::applicationDisplayName();
+    return QCoreApplication::applicationName();
 }
 } // namespace
 

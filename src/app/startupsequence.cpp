@@ -225,7 +225,12 @@ void StartupSequence::applyLineRateAndMode() {
 
 void StartupSequence::buildLineFields() {
     m_c.supervision.buildLineFields(m_c.shell.LineCount, m_c.shell.ColumnCount);
-    // The editor's preview lines and the flowing text's fixed-line fields follow here.
+    buildPreviewLines();
+}
+
+void StartupSequence::buildPreviewLines() {
+    // The editor's preview lines and the flowing text's fixed-line fields come with the
+    // editor simulation.
 }
 
 void StartupSequence::loadLastSequence() {

@@ -43,6 +43,7 @@ private:
     void applyFrameTimeLimits();
     void applyLineRateAndMode();
     void buildLineFields();
+    void buildPreviewLines();
     void loadLastSequence();
 
     Context m_c;

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/serialport.h"
+#include "platform/stallwatch.h"
 
 CloseController::CloseController(Host& host, SerialPort& port, EventPump& pump, Clock& clock,
                                  QObject* timerOwner)
@@ -50,15 +51,10 @@ void CloseController::CloseTimerTimer() {
 }
 
 void CloseController::drainOutput() {
-    qint64 queued = m_port.bytesQueued();
-    qint64 lastProgress = m_clock.nowMs();
-    while (queued > 0) {
+    StallWatch watch(m_clock, m_port.bytesQueued(), StalledDrainMs);
+    while (m_port.bytesQueued() > 0) {
         m_pump.processPendingEvents();
-        const qint64 now = m_port.bytesQueued();
-        if (now < queued)
-            lastProgress = m_clock.nowMs();
-        else if (m_clock.nowMs() - lastProgress >= StalledDrainMs)
+        if (watch.stalled(m_port.bytesQueued()))
             return;
-        queued = now;
     }
 }

@@ -46,6 +46,22 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
     return box;
 }
 
+// A page of the kind tabs: the text editor with its change time beside it.
+QWidget* textPage(const char* name, QPlainTextEdit* editor, const QString& timing, QSpinBox* time) {
+    auto* page = named(new QWidget, name);
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(editor);
+    auto* form = new QFormLayout;
+    form->addRow(timing, time);
+    layout->addLayout(form);
+    return page;
+}
+
+void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+}
+
 QToolButton* toolButton(const char* name, const QString& text, bool checkable = false) {
     auto* b = named(new QToolButton, name);
     b->setText(text);
@@ -128,24 +144,16 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Memo1 = named(new QPlainTextEdit(Panel2), "Memo1");
     Memo1->hide();
 
-    TabSheet1 = named(new QWidget, "TabSheet1");
     Textfeld = named(new QPlainTextEdit, "Textfeld");
     Seitenwechselzeit = spin("Seitenwechselzeit", 1, 3600, 3);
-    auto* block = new QHBoxLayout(TabSheet1);
-    block->addWidget(Textfeld);
-    auto* blockTiming = new QFormLayout;
-    blockTiming->addRow(QStringLiteral("Seitenwechselzeit"), Seitenwechselzeit);
-    block->addLayout(blockTiming);
+    TabSheet1 =
+        textPage("TabSheet1", Textfeld, QStringLiteral("Seitenwechselzeit"), Seitenwechselzeit);
     PageControl1->addTab(TabSheet1, QStringLiteral("Blocktext"));
 
-    TabSheet2 = named(new QWidget, "TabSheet2");
     ScrollTextFeld = named(new QPlainTextEdit, "ScrollTextFeld");
     Zeilenwechselzeit = spin("Zeilenwechselzeit", 1, 3600, 3);
-    auto* scroll = new QHBoxLayout(TabSheet2);
-    scroll->addWidget(ScrollTextFeld);
-    auto* scrollTiming = new QFormLayout;
-    scrollTiming->addRow(QStringLiteral("Zeilenwechselzeit"), Zeilenwechselzeit);
-    scroll->addLayout(scrollTiming);
+    TabSheet2 = textPage("TabSheet2", ScrollTextFeld, QStringLiteral("Zeilenwechselzeit"),
+                         Zeilenwechselzeit);
     PageControl1->addTab(TabSheet2, QStringLiteral("Scrolltext"));
 
     TabSheet3 = named(new QWidget, "TabSheet3");
@@ -159,10 +167,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     auto* flow = new QVBoxLayout(TabSheet3);
     flow->addWidget(Fliesstextfeld);
     auto* flowTiming = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(Label7), static_cast<QWidget*>(Fliesstakt),
-                       static_cast<QWidget*>(Label8), static_cast<QWidget*>(Label12),
-                       static_cast<QWidget*>(TextInZeile)})
-        flowTiming->addWidget(w);
+    addAll(flowTiming, {Label7, Fliesstakt, Label8, Label12, TextInZeile});
     flowTiming->addStretch();
     flow->addLayout(flowTiming);
     PageControl1->addTab(TabSheet3, QStringLiteral("Fließtext"));
@@ -179,11 +184,8 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     DauerSekunden = spin("DauerSekunden", 0, 59, 3);
     Button11 = named(new QPushButton(QStringLiteral("OK")), "Button11");
     Button11->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(DauerMinuten),
-                       static_cast<QWidget*>(Label5), static_cast<QWidget*>(DauerSekunden),
-                       static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label16),
-                       static_cast<QWidget*>(Vorgabezeit), static_cast<QWidget*>(NachDauer)})
-        duration->addWidget(w);
+    addAll(duration,
+           {Label4, DauerMinuten, Label5, DauerSekunden, Label6, Label16, Vorgabezeit, NachDauer});
     duration->addStretch();
     duration->addWidget(Button11);
     editor->addLayout(duration);
@@ -255,10 +257,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Bevore = toolButton("Bevore", QStringLiteral("◀"));
     Next = toolButton("Next", QStringLiteral("▶"));
     zu = named(new QPushButton(QStringLiteral("Gehe zu Text")), "zu");
-    for (QWidget* w :
-         {static_cast<QWidget*>(First), static_cast<QWidget*>(Last), static_cast<QWidget*>(Bevore),
-          static_cast<QWidget*>(Next), static_cast<QWidget*>(zu)})
-        navigationRow->addWidget(w);
+    addAll(navigationRow, {First, Last, Bevore, Next, zu});
     Weiter = named(new QPushButton(QStringLiteral("Weiter bei Pause (Strg+Leertaste)")), "Weiter");
     navigation->addLayout(navigationRow);
     navigation->addWidget(Weiter);

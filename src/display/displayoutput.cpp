@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/serialport.h"
+#include "platform/stallwatch.h"
 #include "windows/language.h"
 
 #include <exception>
@@ -65,20 +66,14 @@ bool DisplayOutput::mustWait(qsizetype frameSize) const {
 DisplayOutput::WaitResult DisplayOutput::waitForRoom(qsizetype frameSize, quint64 sendNumber) {
     if (!mustWait(frameSize))
         return WaitResult::Ready;
-    qint64 lastQueued = m_port.bytesQueued();
-    qint64 lastProgressMs = m_clock.nowMs();
+    StallWatch watch(m_clock, m_port.bytesQueued(), StallTimeoutMs);
     for (;;) {
         m_pump.processPendingEvents();
         if (sendNumber != m_latestSend)
             return WaitResult::Overtaken;
         if (!mustWait(frameSize))
             return WaitResult::Ready;
-        const qint64 queued = m_port.bytesQueued();
-        const qint64 now = m_clock.nowMs();
-        if (queued < lastQueued)
-            lastProgressMs = now;
-        lastQueued = queued;
-        if (now - lastProgressMs >= StallTimeoutMs)
+        if (watch.stalled(m_port.bytesQueued()))
             return WaitResult::Stalled;
     }
 }

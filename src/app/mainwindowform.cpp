@@ -82,10 +82,11 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Oeffnen1 = action(file, "Oeffnen1", QStringLiteral("Ablauf &öffnen"));
     Speichern1 = action(file, "Speichern1", QStringLiteral("Ablauf &speichern"));
     Speichernunter1 = action(file, "Speichernunter1", QStringLiteral("Ablauf speichern &unter"));
+    Speichern1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
     Beenden1 = action(file, "Beenden1", QStringLiteral("&Beenden"));
 
-    named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
+    QMenu* edit = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
 
     QMenu* play = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
     automatischabspielen1 =
@@ -285,4 +286,37 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     StatusBar1 = named(new QStatusBar, "StatusBar1");
     window->setStatusBar(StatusBar1);
+
+    buildTableCommands(edit);
+}
+
+void MainWindowForm::buildTableCommands(QMenu* edit) {
+    const auto button = [](const char* name, const QString& caption, const QString& hint) {
+        auto* b = named(new QPushButton(caption), name);
+        b->setToolTip(hint);
+        return b;
+    };
+    Button4 = button("Button4", QStringLiteral("Nr. neu"),
+                     QStringLiteral("Neue, freie Textnummer ermitteln"));
+    Button1 =
+        button("Button1", QStringLiteral("Neuer Text"), QStringLiteral("Aktiven Text löschen"));
+    Button6 = button("Button6", QStringLiteral("Neu durchnumerieren"),
+                     QStringLiteral("Alle Texte in 10er - Schritten neu durchnummerieren"));
+    Button5 =
+        button("Button5", QStringLiteral("Texte löschen"),
+               QStringLiteral("Die mit der gelben Markierung ausgewählten Texte oder der "
+                              "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht"));
+    Button7 = button("Button7", QStringLiteral("Texte tauschen"),
+                     QStringLiteral("Zwei mit der gelben Markierung ausgewählten Texte werden "
+                                    "getauscht"));
+    auto* row = new QHBoxLayout;
+    addAll(row, {Button4, Button1, Button6, Button5, Button7});
+    row->addStretch();
+    static_cast<QBoxLayout*>(Panel2->layout())->addLayout(row);
+
+    Textelschen1 = action(edit, "Textelschen1", QStringLiteral("Texte &löschen"));
+    Textelschen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    Textetauschen1 = action(edit, "Textetauschen1", QStringLiteral("Texte &tauschen"));
+    ListeMarkierung1 = action(edit, "ListeMarkierung1", QStringLiteral("Liste &Markierung"));
+    ListeMarkierung1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }

@@ -109,4 +109,17 @@ public:
 
     QTableWidget* Tabelle = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+
+    // Table commands: the editor's buttons and the menu "&Bearbeiten"
+    QPushButton* Button4 = nullptr; // "Nr. neu"
+    QPushButton* Button1 = nullptr; // "Neuer Text"
+    QPushButton* Button6 = nullptr; // "Neu durchnumerieren"
+    QPushButton* Button5 = nullptr; // "Texte löschen"
+    QPushButton* Button7 = nullptr; // "Texte tauschen"
+    QAction* Textelschen1 = nullptr;
+    QAction* Textetauschen1 = nullptr;
+    QAction* ListeMarkierung1 = nullptr;
+
+private:
+    void buildTableCommands(QMenu* edit);
 };

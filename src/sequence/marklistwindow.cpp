@@ -1,7 +1,66 @@
 #include "marklistwindow.h"
 
+#include "marklist.h"
+
+#include "platform/windows1252.h"
+#include "windows/language.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 MarkListWindow::MarkListWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TMark"));
-    setWindowTitle(QStringLiteral("Liste Markierung"));
+    m_delete = new QPushButton;
+    m_delete->setObjectName(QStringLiteral("MarkDelete"));
+    m_exchange = new QPushButton;
+    m_exchange->setObjectName(QStringLiteral("MarkExchange"));
+    m_list = new QListWidget;
+    m_list->setObjectName(QStringLiteral("Markiert"));
+    m_close = new QPushButton;
+    m_close->setObjectName(QStringLiteral("MarkClose"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_delete);
+    layout->addWidget(m_exchange);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_close);
+    resize(140, 260);
+
+    connect(m_delete, &QPushButton::clicked, this, &MarkListWindow::deleteRequested);
+    connect(m_exchange, &QPushButton::clicked, this, &MarkListWindow::exchangeRequested);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        emit numberClicked(Windows1252::fromUnicode(item->text()));
+    });
+    setLanguageCode(QStringLiteral("D"));
+}
+
+void MarkListWindow::setMarkList(const MarkList* marks) {
+    m_marks = marks;
+    refresh();
+}
+
+void MarkListWindow::refresh() {
+    m_list->clear();
+    if (!m_marks)
+        return;
+    for (const QByteArray& number : m_marks->numbers())
+        m_list->addItem(Windows1252::toUnicode(number));
+}
+
+void MarkListWindow::setLanguageCode(const QString& code) {
+    setWindowTitle(Language::choose(code, QStringLiteral("Markierung"), QStringLiteral("Mark")));
+    m_delete->setText(
+        Language::choose(code, QStringLiteral("Texte löschen"), QStringLiteral("Clear texts")));
+    m_exchange->setText(
+        Language::choose(code, QStringLiteral("Texte tauschen"), QStringLiteral("Exchange texts")));
+    m_close->setText(Language::choose(code, QStringLiteral("Abbrechen"), QStringLiteral("Close")));
+}
+
+void MarkListWindow::showAt(const QPoint& screenPosition) {
+    move(screenPosition);
+    show();
+    raise();
 }

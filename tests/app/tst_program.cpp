@@ -1,6 +1,8 @@
 #include "ptypair.h"
 #include "ptyreader.h"
+#include "xsession.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -9,15 +11,106 @@
 
 #include <csignal>
 
-// The real executable, started offscreen from a temporary folder through a symlink named
-// like the stage variant, with its settings file beside it and its port behind a socat
-// pseudo-terminal pair.
+namespace {
+
+// The real executable in a temporary folder, started through a symlink named like the stage
+// variant, with its settings file beside it and its port behind a socat pseudo-terminal pair.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    std::unique_ptr<PtyPair> pty;
+    std::unique_ptr<PtyReader> board;
+    QProcess program;
+    QByteArray log;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    bool prepare(const QByteArray& ini) {
+        const QString binary = qEnvironmentVariable("LUMENTAFEL_BINARY");
+        if (!QFile::exists(binary) || !QFile::link(binary, path(QStringLiteral("RPW"))) ||
+            !QDir(dir.path()).mkpath(QStringLiteral("com")))
+            return false;
+        pty = std::make_unique<PtyPair>(path(QStringLiteral("com/COM7")),
+                                        path(QStringLiteral("board")));
+        if (!pty->start())
+            return false;
+        board = std::make_unique<PtyReader>(pty->linkB());
+        return board->isOpen() && write(QStringLiteral("RPW.ini"), ini);
+    }
+    bool write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    // Starts the program and waits until its start-up has run.
+    bool start(const QProcessEnvironment& environment, const QStringList& arguments = {}) {
+        QProcessEnvironment env = environment;
+        env.insert(QStringLiteral("LUMENTAFEL_COM_DIR"), path(QStringLiteral("com")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(dir.path());
+        program.setProcessChannelMode(QProcess::SeparateChannels);
+        program.start(path(QStringLiteral("RPW")), arguments);
+        if (!program.waitForStarted())
+            return false;
+        return waitForLog("start-up complete", 20000);
+    }
+    bool waitForLog(const QByteArray& text, int timeoutMs) {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!log.contains(text) && !deadline.hasExpired() &&
+               program.state() == QProcess::Running) {
+            program.waitForReadyRead(100);
+            log += program.readAllStandardError();
+        }
+        return log.contains(text);
+    }
+    // Ends the program as the system would and waits for it.
+    bool terminate(int signalNumber = SIGTERM) {
+        return ::kill(static_cast<pid_t>(program.processId()), signalNumber) == 0 &&
+               program.waitForFinished(10000) && program.exitStatus() == QProcess::NormalExit &&
+               program.exitCode() == 0;
+    }
+};
+
+QProcessEnvironment offscreen() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+QProcessEnvironment onX(const XSession& x) {
+    QProcessEnvironment env = x.environment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return env;
+}
+
+QByteArray iniWithLastFile(const QString& path) {
+    return "[Anzeige]\r\nSeriellerCOM-Port=7\r\n[Programm]\r\nLetzteDatei=" + path.toLocal8Bit() +
+           "\r\n";
+}
+
+// A sequence as another program might have written it: lone line feeds, no tab at the ends.
+const QByteArray ForeignFile = "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer\tHinweis\n"
+                               "\t00010\tJA\tBLOCK\t\"GR\xDC\xDF GOTT\"\t3\tV10\t\n"
+                               "\t00020\tNEIN\tSCROLL\tA,B\t4\tM8\tnote";
+// The same sequence as the program writes it.
+const QByteArray WrittenFile = "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer\tHinweis\t\r\n"
+                               "\t00010\tJA\tBLOCK\t\"GR\xDC\xDF GOTT\"\t3\tV10\t\t\r\n"
+                               "\t00020\tNEIN\tSCROLL\tA,B\t4\tM8\tnote\t\r\n";
+
+} // namespace
+
 class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
     void terminationBlanksTheBoardAndWritesTheSettings_data();
     void terminationBlanksTheBoardAndWritesTheSettings();
+    void sequenceNamedOnTheCommandLineOpensInsteadOfTheLast();
+    void ctrlSWritesTheOpenedSequence();
+    void terminationKeepsUnsavedChangesInARescueCopy();
 };
 
 void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings_data() {
@@ -33,60 +126,91 @@ void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings() {
     QFETCH(int, lines);
     QFETCH(int, columns);
     QFETCH(int, signalNumber);
-    const QString binary = qEnvironmentVariable("LUMENTAFEL_BINARY");
-    QVERIFY2(QFile::exists(binary), "LUMENTAFEL_BINARY must name the built program");
+    ProgramFolder folder;
+    QVERIFY2(folder.prepare(QStringLiteral("; board in the gallery\r\n[Anzeige]\r\n"
+                                           "SeriellerCOM-Port=7\r\nZeilen=%1\r\nStellen=%2\r\n"
+                                           "[Programm]\r\nFensterPositionX=33\r\nEditHoehe=300\r\n")
+                                .arg(lines)
+                                .arg(columns)
+                                .toLatin1()),
+             "LUMENTAFEL_BINARY must name the built program, and socat must run");
+    QVERIFY2(folder.start(offscreen()), folder.log.constData());
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(QFile::link(binary, dir.filePath(QStringLiteral("RPW"))));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("com")));
-    PtyPair pty(dir.filePath(QStringLiteral("com/COM7")), dir.filePath(QStringLiteral("board")));
-    QVERIFY2(pty.start(), pty.output());
-    PtyReader board(pty.linkB());
-    QVERIFY2(board.isOpen(), qPrintable(board.errorString()));
-
-    QFile ini(dir.filePath(QStringLiteral("RPW.ini")));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write(QStringLiteral("; board in the gallery\r\n[Anzeige]\r\nSeriellerCOM-Port=7\r\n"
-                             "Zeilen=%1\r\nStellen=%2\r\n[Programm]\r\nFensterPositionX=33\r\n"
-                             "EditHoehe=300\r\n")
-                  .arg(lines)
-                  .arg(columns)
-                  .toLatin1());
-    ini.close();
-
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("LUMENTAFEL_COM_DIR"), dir.filePath(QStringLiteral("com")));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    program.setProcessEnvironment(env);
-    program.setWorkingDirectory(dir.path());
-    program.setProcessChannelMode(QProcess::SeparateChannels);
-    program.start(dir.filePath(QStringLiteral("RPW")), {});
-    QVERIFY(program.waitForStarted());
-
-    QByteArray log;
-    QTRY_VERIFY2_WITH_TIMEOUT((log += program.readAllStandardError()).contains("start-up complete"),
-                              log.constData(), 20000);
-
-    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
+    QCOMPARE(::kill(static_cast<pid_t>(folder.program.processId()), signalNumber), 0);
     const QByteArray expected =
         QByteArray(1, '\x02') + QByteArray(lines * columns, ' ') + QByteArray(1, '\x03');
-    QCOMPARE(board.readAtLeast(expected.size(), 10000), expected);
+    QCOMPARE(folder.board->readAtLeast(expected.size(), 10000), expected);
 
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(folder.program.waitForFinished(10000));
+    QCOMPARE(folder.program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(folder.program.exitCode(), 0);
 
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    const QByteArray written = ini.readAll();
+    const QByteArray written = folder.read(QStringLiteral("RPW.ini"));
     QVERIFY2(written.startsWith("; board in the gallery\r\n[Anzeige]\r\nSeriellerCOM-Port=7\r\n"),
              written.constData());
     QVERIFY2(written.contains("\r\nFensterPositionX=33\r\n"), written.constData());
     QVERIFY2(written.contains("\r\nSprache=D\r\n"), written.constData());
     QVERIFY2(written.contains("\r\nEditHoehe=300\r\n"), written.constData());
     QVERIFY2(written.contains("[AnzeigeKontrolle]\r\n"), written.constData());
+}
+
+void ProgramTest::sequenceNamedOnTheCommandLineOpensInsteadOfTheLast() {
+    ProgramFolder folder;
+    QVERIFY(folder.prepare(iniWithLastFile(folder.path(QStringLiteral("last.lta")))));
+    QVERIFY(folder.write(QStringLiteral("last.lta"), WrittenFile));
+    QVERIFY(folder.write(QStringLiteral("named.lta"), ForeignFile));
+    QVERIFY2(folder.start(offscreen(), {QStringLiteral("named.lta")}), folder.log.constData());
+    QVERIFY(folder.terminate());
+    const QByteArray ini = folder.read(QStringLiteral("RPW.ini"));
+    QVERIFY2(ini.contains("LetzteDatei=" + folder.path(QStringLiteral("named.lta")).toLocal8Bit() +
+                          "\r\n"),
+             ini.constData());
+    // Opening changes nothing on disk.
+    QCOMPARE(folder.read(QStringLiteral("named.lta")), ForeignFile);
+}
+
+void ProgramTest::ctrlSWritesTheOpenedSequence() {
+    if (!XSession::available())
+        QSKIP("Xvfb and xdotool are not installed (scripts/setup installs them)");
+    XSession x;
+    QVERIFY2(x.start(), x.errorOutput().constData());
+    ProgramFolder folder;
+    QVERIFY(folder.prepare(iniWithLastFile(folder.path(QStringLiteral("show.lta")))));
+    QVERIFY(folder.write(QStringLiteral("show.lta"), ForeignFile));
+    QVERIFY2(folder.start(onX(x)), folder.log.constData());
+
+    QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - show\\.lta$"), QStringLiteral("ctrl+s")),
+             x.errorOutput().constData());
+    QTRY_COMPARE_WITH_TIMEOUT(folder.read(QStringLiteral("show.lta")), WrittenFile, 10000);
+    QVERIFY(folder.terminate());
+    QCOMPARE(folder.read(QStringLiteral("show.lta")), WrittenFile);
+}
+
+void ProgramTest::terminationKeepsUnsavedChangesInARescueCopy() {
+    if (!XSession::available())
+        QSKIP("Xvfb and xdotool are not installed (scripts/setup installs them)");
+    XSession x;
+    QVERIFY2(x.start(), x.errorOutput().constData());
+    ProgramFolder folder;
+    QVERIFY(folder.prepare(iniWithLastFile(folder.path(QStringLiteral("show.lta")))));
+    QVERIFY(folder.write(QStringLiteral("show.lta"), WrittenFile));
+    QVERIFY2(folder.start(onX(x)), folder.log.constData());
+
+    // Delete the selected entry (row 1) and confirm the question with its default, Yes.
+    QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - show\\.lta$"), QStringLiteral("ctrl+Delete")),
+             x.errorOutput().constData());
+    QVERIFY2(x.key(QStringLiteral("^RPW$"), QStringLiteral("Return")), x.errorOutput().constData());
+    QVERIFY(folder.terminate());
+
+    const QByteArray rescued = folder.read(QStringLiteral("show.rescue.lta"));
+    // The one entry left was inactive: it is made active, so that one entry stays active.
+    QCOMPARE(rescued, WrittenFile.left(WrittenFile.indexOf("\r\n") + 2) +
+                          "\t00020\tJA\tSCROLL\tA,B\t4\tM8\tnote\t\r\n");
+    QCOMPARE(folder.read(QStringLiteral("show.lta")), WrittenFile);
+    const QByteArray ini = folder.read(QStringLiteral("RPW.ini"));
+    QVERIFY2(ini.contains("LetzteDatei=" +
+                          folder.path(QStringLiteral("show.rescue.lta")).toLocal8Bit() + "\r\n"),
+             ini.constData());
 }
 
 QTEST_GUILESS_MAIN(ProgramTest)

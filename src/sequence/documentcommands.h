@@ -1,0 +1,74 @@
+#pragma once
+
+#include "editorhooks.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class DocumentState;
+class Prompter;
+class RowSelection;
+class SequenceTable;
+
+// The file menu's commands around the document: new, open, save, save as, the save question
+// when the main window closes, the start-up's opening of the last sequence and the rescue
+// copy of a close that cannot ask.
+//
+// A save that does not happen (dialog cancelled, overwrite refused, file not written) counts
+// as not saved: a command that asked "save first?" and got Yes then stops instead of dropping
+// the changes.
+class DocumentCommands final : public QObject {
+    Q_OBJECT
+
+public:
+    static const QString Filter;
+
+    DocumentCommands(SequenceTable& table, RowSelection& selection, DocumentState& document,
+                     Prompter& prompter, EditorHooks editor, std::function<QString()> languageCode,
+                     QObject* parent = nullptr);
+
+    // "&Neu". False when the save question was cancelled or the save failed; nothing changed.
+    bool Neu1Click();
+    // "Ablauf &öffnen".
+    void Oeffnen1Click();
+    // "Ablauf &speichern". True when the file was written.
+    bool Speichern1Click();
+    // "Ablauf speichern &unter". True when the file was written.
+    bool Speichernunter1Click();
+
+    // "&Neu" without questions, then reads `path`. A file that cannot be read is reported
+    // and leaves a new, untitled document. False when nothing was read.
+    bool openFile(const QString& path);
+
+    // The close pass's question about a modified sequence. False: the window stays open.
+    bool askToSaveOnClose();
+
+    // Start-up: opens `path` when that file exists, else starts a new document. A file named
+    // on the command line (`required`) that does not exist is reported. Never throws: the
+    // start-up goes on whatever happens here.
+    void openAtStartup(const QString& path, bool required);
+
+    // A close that cannot ask (the session or the system ends the program): unsaved changes
+    // go into a rescue copy beside the document's file, which stays untouched, and the
+    // document then names the copy, so the settings reopen it at the next start. Returns the
+    // copy's path, or empty when nothing was modified or nothing could be written.
+    QString rescueUnsaved();
+    static QString rescuePath(const QString& documentPath);
+
+private:
+    // The save question; false when cancelled or when the save did not happen.
+    bool askToSave(const QString& english);
+    void startNewDocument();
+    bool saveAs();
+    bool write(const QString& path);
+    QString language() const;
+
+    SequenceTable& m_table;
+    RowSelection& m_selection;
+    DocumentState& m_document;
+    Prompter& m_prompter;
+    EditorHooks m_editor;
+    std::function<QString()> m_languageCode;
+};

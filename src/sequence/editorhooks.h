@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <functional>
+
+// What the table and file commands ask of the entry editor. A hook left empty does nothing.
+struct EditorHooks {
+    // The leave guard: offers to take uncommitted editor changes into the table.
+    std::function<void()> takeChanges;
+    // Empties the entry's fields and disables "OK"; number, active flag, duration mode and
+    // kind page stay.
+    std::function<void()> reset;
+    // Writes the number field.
+    std::function<void(const QByteArray&)> setNumber;
+    // Loads a data row into the editor.
+    std::function<void(int)> loadRow;
+    // While cleared, selecting a row does not load it.
+    std::function<void(bool)> setFollowsSelection;
+
+    void callTakeChanges() const {
+        if (takeChanges)
+            takeChanges();
+    }
+    void callReset() const {
+        if (reset)
+            reset();
+    }
+    void callSetNumber(const QByteArray& number) const {
+        if (setNumber)
+            setNumber(number);
+    }
+    void callLoadRow(int row) const {
+        if (loadRow)
+            loadRow(row);
+    }
+    void callSetFollowsSelection(bool follows) const {
+        if (setFollowsSelection)
+            setFollowsSelection(follows);
+    }
+};

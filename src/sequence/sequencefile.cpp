@@ -1,0 +1,126 @@
+#include "sequencefile.h"
+
+#include "fileerror.h"
+
+#include "platform/windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr char Tab = '\t';
+
+// A byte that would end a field or a line, or the text, when the file is read back.
+bool breaksTheLine(char c) {
+    return c == '\t' || c == '\n' || c == '\r' || c == '\0';
+}
+
+void appendCell(QByteArray& out, const QByteArray& cell) {
+    const int start = out.size();
+    out += cell;
+    for (int i = start; i < out.size(); ++i) {
+        if (breaksTheLine(out[i]))
+            out[i] = ' ';
+    }
+    out += Tab;
+}
+
+void appendLine(QByteArray& out, const SequenceTable::Cells& cells) {
+    for (const QByteArray& cell : cells)
+        appendCell(out, cell);
+    out += "\r\n";
+}
+
+SequenceTable::Cells headerCells(const SequenceTable& table) {
+    SequenceTable::Cells header;
+    for (int column = 0; column < SequenceTable::Columns; ++column)
+        header[column] = Windows1252::fromUnicode(
+            table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+    return header;
+}
+
+SequenceTable::Cells splitFields(const char* begin, const char* end) {
+    SequenceTable::Cells cells;
+    int column = 0;
+    const char* field = begin;
+    for (const char* p = begin; p != end && column < SequenceTable::Columns; ++p) {
+        if (*p == Tab) {
+            cells[column++] = QByteArray(field, static_cast<int>(p - field));
+            field = p + 1;
+        }
+    }
+    // The last field of a line that does not end in a tab.
+    if (column < SequenceTable::Columns && field != end)
+        cells[column] = QByteArray(field, static_cast<int>(end - field));
+    return cells;
+}
+
+} // namespace
+
+QByteArray SequenceFile::encode(const SequenceTable& table) {
+    QByteArray out;
+    // Rows are about as long as their cells plus the tabs; reserving once keeps large
+    // sequences from being copied while they grow.
+    qsizetype estimate = 64;
+    for (int row = 1; row < table.RowCount(); ++row)
+        for (const QByteArray& cell : table.rowCells(row))
+            estimate += cell.size() + 1;
+    out.reserve(estimate + 2 * table.RowCount());
+    appendLine(out, headerCells(table));
+    for (int row = 1; row < table.RowCount(); ++row)
+        appendLine(out, table.rowCells(row));
+    return out;
+}
+
+SequenceFile::Lines SequenceFile::decode(const QByteArray& text) {
+    Lines lines;
+    const char* p = text.constData();
+    const char* end = p + qstrnlen(p, text.size()); // a NUL ends the text
+    bool first = true;
+    while (p != end) {
+        const char* lineEnd = p;
+        while (lineEnd != end && *lineEnd != '\r' && *lineEnd != '\n')
+            ++lineEnd;
+        const SequenceTable::Cells cells = splitFields(p, lineEnd);
+        if (first) {
+            lines.hasHeader = true;
+            lines.header = cells;
+            first = false;
+        } else {
+            lines.rows.push_back(cells);
+        }
+        p = lineEnd;
+        if (p != end)
+            p += (*p == '\r' && p + 1 != end && p[1] == '\n') ? 2 : 1;
+    }
+    return lines;
+}
+
+void SequenceFile::save(const SequenceTable& table, const QString& path) {
+    const QByteArray text = encode(table);
+    QSaveFile file(path);
+    // Unbuffered, so that a write cut short (a full disk) shows in its count: the buffered
+    // device reports a short flush as success, and commit() would then replace the old file
+    // with the cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw FileError::cannotCreate(path);
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        throw FileError::cannotCreate(path);
+    }
+    if (!file.commit())
+        throw FileError::cannotCreate(path);
+}
+
+void SequenceFile::load(SequenceTable& table, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError::cannotOpen(path);
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError::cannotOpen(path);
+    const Lines lines = decode(text);
+    if (!lines.rows.empty())
+        table.setRows(lines.rows);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "sequencetable.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The ".lta" file: one line per table row, header first; every cell followed by a tab, every
+// line by CR LF; Windows-1252 bytes as the table holds them.
+//
+// A cell never holds a tab, a line break or a NUL: pasted text could bring one in, and it
+// would split the row when the file is read back. Such a byte is written as a space.
+//
+// Reading accepts CR LF, a lone CR and a lone LF as line ends, with or without one at the
+// end; a NUL ends the text. Fields beyond the eighth are not read: the table has eight
+// columns, so a file written by this program always holds exactly eight per line. The header
+// line is read but not taken over: the table shows (and writes) the header of the language.
+class SequenceFile {
+public:
+    // The header line (line 0) and one line per data row.
+    struct Lines {
+        bool hasHeader = false;
+        SequenceTable::Cells header;
+        std::vector<SequenceTable::Cells> rows;
+    };
+
+    // The whole text of the table.
+    static QByteArray encode(const SequenceTable& table);
+    static Lines decode(const QByteArray& text);
+
+    // Writes the whole text into a temporary file beside `path`, flushes it to disk and then
+    // replaces `path` in one step: a failed save leaves the old file as it was. Throws
+    // FileError ("kann nicht erstellt werden") when any of this fails.
+    static void save(const SequenceTable& table, const QString& path);
+    // Reads the file whole into the table, which the caller has emptied. Throws FileError
+    // ("kann nicht geöffnet werden") when the file cannot be read; the table is then untouched.
+    static void load(SequenceTable& table, const QString& path);
+};

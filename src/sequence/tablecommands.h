@@ -1,0 +1,67 @@
+#pragma once
+
+#include "editorhooks.h"
+#include "tablesearch.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class DocumentState;
+class MarkList;
+class Prompter;
+class RowSelection;
+class SequenceTable;
+
+// The commands that edit the sequence table as a whole: propose a number, new text,
+// renumber, delete, exchange, activate or deactivate all, search, and the marking list's
+// click on a number. Each asks its questions through the prompter; errors of a cell that
+// does not convert are thrown to the caller's general error box.
+class TableCommands final : public QObject {
+    Q_OBJECT
+
+public:
+    TableCommands(SequenceTable& table, RowSelection& selection, MarkList& marks,
+                  DocumentState& document, Prompter& prompter, EditorHooks editor,
+                  std::function<QString()> languageCode, QObject* parent = nullptr);
+
+    // "Nr. neu": the proposed number into the number field.
+    void Button4Click();
+    // "Neuer Text": takes editor changes, proposes a number and empties the editor.
+    void Button1Click();
+    // "Neu durchnumerieren".
+    void Button6Click();
+    // "Texte löschen": the marked entries, or the selected one when none is marked.
+    void deleteTexts();
+    // "Texte tauschen": the two marked entries.
+    void exchangeTexts();
+    // The Aktiv header's pop-up menu.
+    void activateAll();
+    void deactivateAll();
+    // The find dialog's next match from the selected row; false (and the message) when
+    // none matched.
+    bool findNext(const TableSearch::Query& query);
+    // A click on a number in the marking list selects its row.
+    void selectMarked(const QByteArray& number);
+
+signals:
+    // The marking list changed; its window shows it again.
+    void marksChanged();
+
+private:
+    void dropUnheldMarks();
+    void deleteSelected();
+    void deleteMarked();
+    QString language() const;
+    QString choose(const QString& german, const QString& english) const;
+
+    SequenceTable& m_table;
+    RowSelection& m_selection;
+    MarkList& m_marks;
+    DocumentState& m_document;
+    Prompter& m_prompter;
+    EditorHooks m_editor;
+    std::function<QString()> m_languageCode;
+};

@@ -1,0 +1,326 @@
+#include "scriptedprompter.h"
+#include "sequencerows.h"
+
+#include "sequence/documentcommands.h"
+#include "sequence/documentstate.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Answer = Prompter::Answer;
+using ByteList = QList<QByteArray>;
+using Kind = ScriptedPrompter::Kind;
+
+namespace {
+
+const QByteArray TwoEntries = "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer\tHinweis\t\r\n"
+                              "\t00010\tNEIN\tBLOCK\tA\t3\tV10\t\t\r\n"
+                              "\t00020\tNEIN\tBLOCK\tB\t3\tV10\t\t\r\n";
+
+// The file commands over a real table in a temporary program folder.
+struct Rig {
+    QTemporaryDir dir;
+    SequenceTable table;
+    RowSelection selection{table};
+    DocumentState document;
+    ScriptedPrompter prompter;
+    QString language = u"D"_s;
+    QByteArray number;
+    QList<int> loaded;
+    int resets = 0;
+    int guards = 0;
+    std::unique_ptr<DocumentCommands> commands;
+
+    Rig() {
+        document.setExecutableDir(dir.path());
+        document.setCaptionPrefix(u"LTF V1.54 - "_s);
+        EditorHooks editor;
+        editor.takeChanges = [this] {
+            ++guards;
+        };
+        editor.reset = [this] {
+            ++resets;
+        };
+        editor.setNumber = [this](const QByteArray& n) {
+            number = n;
+        };
+        editor.loadRow = [this](int row) {
+            loaded.append(row);
+        };
+        commands = std::make_unique<DocumentCommands>(table, selection, document, prompter, editor,
+                                                      [this] { return language; });
+        commands->openAtStartup(QString(), false);
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    // A named document with changes.
+    void modifiedNamed(const QString& name) {
+        write(name, TwoEntries);
+        QVERIFY(commands->openFile(path(name)));
+        table.setCell(SequenceTable::NoteColumn, 1, "changed");
+        document.setModified(true);
+    }
+    ByteList numbers() const { return SequenceRows::column(table, SequenceTable::NumberColumn); }
+};
+
+} // namespace
+
+class DocumentCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsUntitled();
+    void untitledSaveShowsTheDialog();
+    void namedSaveWritesWithoutDialog();
+    void saveAsOverAnExistingFile_data();
+    void saveAsOverAnExistingFile();
+    void opening();
+    void cancellingTheSaveQuestionOfOpeningChangesNothing();
+    void unreadableFileLeavesANewDocument();
+    void newAfterChanges_data();
+    void newAfterChanges();
+    void closeQuestion_data();
+    void closeQuestion();
+    void startUp_data();
+    void startUp();
+    void rescueCopyOnACloseThatCannotAsk();
+};
+
+void DocumentCommandsTest::startsUntitled() {
+    Rig rig;
+    QCOMPARE(rig.document.currentFile(), rig.path(u"Unbenannt.lta"_s));
+    QCOMPARE(rig.document.caption(), u"LTF V1.54 - Unbenannt.lta"_s);
+    QCOMPARE(rig.number, QByteArray("00010"));
+    QCOMPARE(rig.numbers(), ByteList{""});
+    QVERIFY(!rig.document.isModified());
+}
+
+void DocumentCommandsTest::untitledSaveShowsTheDialog() {
+    Rig rig;
+    SequenceRows::fill(rig.table, {"00010"});
+    rig.document.setModified(true);
+    // A name typed without an extension gets ".lta".
+    rig.prompter.expectFile(Kind::SaveFile, rig.path(u"show"_s));
+    QVERIFY(rig.commands->Speichern1Click());
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.read(u"show.lta"_s), SequenceFile::encode(rig.table));
+    QCOMPARE(rig.document.caption(), u"LTF V1.54 - show.lta"_s);
+    QVERIFY(!rig.document.isModified());
+    QCOMPARE(rig.guards, 1); // editor changes are offered once
+}
+
+void DocumentCommandsTest::namedSaveWritesWithoutDialog() {
+    Rig rig;
+    rig.modifiedNamed(u"show.lta"_s);
+    QVERIFY(rig.commands->Speichern1Click());
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QVERIFY(rig.read(u"show.lta"_s).contains("\t00010\tJA\tBLOCK\tA\t3\tV10\tchanged\t\r\n"));
+    QVERIFY(!rig.document.isModified());
+    QCOMPARE(rig.guards, 1);
+}
+
+void DocumentCommandsTest::saveAsOverAnExistingFile_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("No writes nothing") << u"D"_s << Answer::No;
+    QTest::newRow("Yes replaces it") << u"D"_s << Answer::Yes;
+    QTest::newRow("English") << u"GB"_s << Answer::No;
+}
+
+void DocumentCommandsTest::saveAsOverAnExistingFile() {
+    QFETCH(QString, language);
+    QFETCH(Answer, answer);
+    Rig rig;
+    rig.language = language;
+    rig.modifiedNamed(u"show.lta"_s);
+    rig.write(u"other.lta"_s, "keep me");
+    const QString other = QDir::toNativeSeparators(rig.path(u"other.lta"_s));
+    rig.prompter.expectFile(Kind::SaveFile, rig.path(u"other.lta"_s))
+        .expect(Kind::YesNo,
+                language == "GB"_L1 ? u"Overwrite File "_s + other + u" ?"_s
+                                    : u"Datei "_s + other + u" überscheiben?"_s,
+                answer);
+    QCOMPARE(rig.commands->Speichernunter1Click(), answer == Answer::Yes);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    if (answer == Answer::Yes) {
+        QCOMPARE(rig.read(u"other.lta"_s), SequenceFile::encode(rig.table));
+        QCOMPARE(rig.document.caption(), u"LTF V1.54 - other.lta"_s);
+    } else {
+        QCOMPARE(rig.read(u"other.lta"_s), QByteArray("keep me"));
+        QCOMPARE(rig.document.currentFile(), rig.path(u"show.lta"_s));
+        QCOMPARE(rig.document.caption(), u"LTF V1.54 - show.lta"_s);
+        QVERIFY(rig.document.isModified());
+    }
+}
+
+void DocumentCommandsTest::opening() {
+    Rig rig;
+    rig.write(u"show.lta"_s, TwoEntries);
+    rig.prompter.expectFile(Kind::OpenFile, rig.path(u"show.lta"_s));
+    rig.commands->Oeffnen1Click();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.numbers(), (ByteList{"00010", "00020"}));
+    QCOMPARE(rig.document.caption(), u"LTF V1.54 - show.lta"_s);
+    QVERIFY(!rig.document.isModified());
+    QCOMPARE(rig.selection.selectedRow(), 1);
+    QCOMPARE(rig.loaded, QList<int>{1});
+    // No entry was active: the selected one is made active.
+    QCOMPARE(rig.table.cell(SequenceTable::ActiveColumn, 1), QByteArray("JA"));
+    QCOMPARE(rig.table.cell(SequenceTable::ActiveColumn, 2), QByteArray("NEIN"));
+}
+
+void DocumentCommandsTest::cancellingTheSaveQuestionOfOpeningChangesNothing() {
+    Rig rig;
+    rig.modifiedNamed(u"show.lta"_s);
+    rig.write(u"other.lta"_s, "\t\r\n\t00099\r\n");
+    const QString shown = QDir::toNativeSeparators(rig.path(u"show.lta"_s));
+    rig.prompter.expectFile(Kind::OpenFile, rig.path(u"other.lta"_s))
+        .expect(Kind::YesNoCancel, u"Möchten Die die Änderungen in "_s + shown + u" speichern?"_s,
+                Answer::Cancel);
+    rig.commands->Oeffnen1Click();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.numbers(), (ByteList{"00010", "00020"}));
+    QCOMPARE(rig.table.cell(SequenceTable::NoteColumn, 1), QByteArray("changed"));
+    QCOMPARE(rig.document.currentFile(), rig.path(u"show.lta"_s));
+    QVERIFY(rig.document.isModified());
+}
+
+void DocumentCommandsTest::unreadableFileLeavesANewDocument() {
+    Rig rig;
+    rig.modifiedNamed(u"show.lta"_s);
+    rig.document.setModified(false);
+    QVERIFY(QDir(rig.dir.path()).mkdir(u"folder.lta"_s)); // a folder does not read as a file
+    rig.prompter.expect(Kind::Error, u"kann nicht geöffnet werden"_s);
+    QVERIFY(!rig.commands->openFile(rig.path(u"folder.lta"_s)));
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.numbers(), ByteList{""});
+    QVERIFY(rig.document.isUntitled());
+}
+
+void DocumentCommandsTest::newAfterChanges_data() {
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("saveDialogCancelled");
+    QTest::addColumn<bool>("renewed");
+    QTest::newRow("No drops the changes") << Answer::No << false << true;
+    QTest::newRow("Cancel keeps them") << Answer::Cancel << false << false;
+    QTest::newRow("Yes saves first") << Answer::Yes << false << true;
+    // A save that did not happen must not lose the changes.
+    QTest::newRow("Yes, save dialog cancelled") << Answer::Yes << true << false;
+}
+
+void DocumentCommandsTest::newAfterChanges() {
+    QFETCH(Answer, answer);
+    QFETCH(bool, saveDialogCancelled);
+    QFETCH(bool, renewed);
+    Rig rig;
+    SequenceRows::fill(rig.table, {"00010", "00020"});
+    rig.document.setModified(true);
+    rig.number = "00020";
+    const QString untitled = QDir::toNativeSeparators(rig.path(u"Unbenannt.lta"_s));
+    rig.prompter.expect(Kind::YesNoCancel,
+                        u"Möchten Die die Änderungen in "_s + untitled + u" speichern?"_s, answer);
+    if (answer == Answer::Yes)
+        rig.prompter.expectFile(Kind::SaveFile,
+                                saveDialogCancelled ? QString() : rig.path(u"saved.lta"_s));
+    QCOMPARE(rig.commands->Neu1Click(), renewed);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.numbers(), renewed ? ByteList{""} : (ByteList{"00010", "00020"}));
+    QCOMPARE(rig.number, QByteArray(renewed ? "00010" : "00020"));
+    QCOMPARE(rig.document.isModified(), !renewed);
+    QCOMPARE(rig.document.isUntitled(), true);
+    if (answer == Answer::Yes && !saveDialogCancelled)
+        QVERIFY(rig.read(u"saved.lta"_s).contains("\t00020\t"));
+}
+
+void DocumentCommandsTest::closeQuestion_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("Yes saves and closes") << u"D"_s << Answer::Yes << true << true;
+    QTest::newRow("No closes") << u"D"_s << Answer::No << true << false;
+    QTest::newRow("Cancel stays") << u"D"_s << Answer::Cancel << false << false;
+    QTest::newRow("English") << u"GB"_s << Answer::No << true << false;
+}
+
+void DocumentCommandsTest::closeQuestion() {
+    QFETCH(QString, language);
+    QFETCH(Answer, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, written);
+    Rig rig;
+    rig.language = language;
+    rig.modifiedNamed(u"show.lta"_s);
+    const QString shown = QDir::toNativeSeparators(rig.path(u"show.lta"_s));
+    rig.prompter.expect(Kind::YesNoCancel,
+                        language == "GB"_L1
+                            ? u"Save changes to "_s + shown + u" ?"_s
+                            : u"Möchten Die die Änderungen in "_s + shown + u" speichern?"_s,
+                        answer);
+    QCOMPARE(rig.commands->askToSaveOnClose(), closes);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.read(u"show.lta"_s).contains("changed"), written);
+    // Nothing modified: no question.
+    rig.document.setModified(false);
+    QVERIFY(rig.commands->askToSaveOnClose());
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+}
+
+void DocumentCommandsTest::startUp_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("required");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<ByteList>("numbers");
+    QTest::newRow("last file") << u"show.lta"_s << false << QString() << ByteList{"00010", "00020"};
+    QTest::newRow("last file gone") << u"gone.lta"_s << false << QString() << ByteList{""};
+    QTest::newRow("named file gone")
+        << u"gone.lta"_s << true << u"kann nicht geöffnet werden"_s << ByteList{""};
+    QTest::newRow("unreadable") << u"folder.lta"_s << false << QString() << ByteList{""};
+}
+
+void DocumentCommandsTest::startUp() {
+    QFETCH(QString, name);
+    QFETCH(bool, required);
+    QFETCH(QString, error);
+    QFETCH(ByteList, numbers);
+    Rig rig;
+    rig.write(u"show.lta"_s, TwoEntries);
+    QVERIFY(QDir(rig.dir.path()).mkdir(u"folder.lta"_s));
+    if (!error.isEmpty())
+        rig.prompter.expect(Kind::Error, error);
+    rig.commands->openAtStartup(rig.path(name), required);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.numbers(), numbers);
+    QCOMPARE(rig.document.currentFile(),
+             numbers.size() > 1 ? rig.path(name) : rig.path(u"Unbenannt.lta"_s));
+    QVERIFY(!rig.document.isModified());
+}
+
+void DocumentCommandsTest::rescueCopyOnACloseThatCannotAsk() {
+    Rig rig;
+    QVERIFY(rig.commands->rescueUnsaved().isEmpty()); // nothing modified, nothing written
+    rig.modifiedNamed(u"show.lta"_s);
+    const QString rescue = rig.commands->rescueUnsaved();
+    QCOMPARE(rescue, rig.path(u"show.rescue.lta"_s));
+    QCOMPARE(rig.read(u"show.rescue.lta"_s), SequenceFile::encode(rig.table));
+    QCOMPARE(rig.read(u"show.lta"_s), TwoEntries);
+    QCOMPARE(rig.document.currentFile(), rescue);
+    QCOMPARE(DocumentCommands::rescuePath(rescue), rescue);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+}
+
+QTEST_GUILESS_MAIN(DocumentCommandsTest)
+#include "tst_documentcommands.moc"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "sequence/sequencetable.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <initializer_list>
+#include <vector>
+
+// Tables for tests: entries made of a number and a note (the text repeats the number), so a
+// test can follow an entry by its note after rows moved.
+namespace SequenceRows {
+
+inline SequenceTable::Cells entry(const QByteArray& number, const QByteArray& note = {},
+                                  const QByteArray& active = "JA") {
+    SequenceTable::Cells cells;
+    cells[SequenceTable::NumberColumn] = number;
+    cells[SequenceTable::ActiveColumn] = active;
+    cells[SequenceTable::KindColumn] = "BLOCK";
+    cells[SequenceTable::TextColumn] = "TEXT" + number;
+    cells[SequenceTable::ParameterColumn] = "3";
+    cells[SequenceTable::DurationColumn] = "M3";
+    cells[SequenceTable::NoteColumn] = note;
+    return cells;
+}
+
+// One entry per number, in the order given.
+inline void fill(SequenceTable& table, std::initializer_list<const char*> numbers) {
+    std::vector<SequenceTable::Cells> rows;
+    for (const char* number : numbers)
+        rows.push_back(entry(number, QByteArray("note ") + number));
+    table.setRows(rows);
+}
+
+inline QList<QByteArray> column(const SequenceTable& table, int column) {
+    QList<QByteArray> cells;
+    for (int row = 1; row < table.RowCount(); ++row)
+        cells.append(table.cell(column, row));
+    return cells;
+}
+
+} // namespace SequenceRows

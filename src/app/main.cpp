@@ -35,6 +35,10 @@ int main(int argc, char* argv[]) {
     };
     services.argv0 = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
     services.fallbackDir = QCoreApplication::applicationDirPath();
+    // "lumentafel show.lta": the sequence to open instead of the last one.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        services.sequenceFile = QFileInfo(arguments.at(1)).absoluteFilePath();
     services.configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/lumentafel");
 

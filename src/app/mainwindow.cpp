@@ -10,8 +10,11 @@
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
+#include "sequence/documentcommands.h"
+#include "sequence/documentstate.h"
 #include "sequence/marklist.h"
 #include "sequence/rowselection.h"
+#include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
 #include "sequence/sequencetableview.h"
 #include "windows/aboutwindow.h"
@@ -73,6 +76,18 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     };
     m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
 
+    SequenceControls::Context sequence{*this,
+                                       m_form,
+                                       *m_table,
+                                       *m_selection,
+                                       *m_markList,
+                                       services.prompter,
+                                       [this] { return m_shell.LanguageCode; },
+                                       [this](const std::function<void()>& command) {
+                                           runGuarded(command);
+                                       }};
+    m_sequence = std::make_unique<SequenceControls>(sequence, EditorHooks());
+
     connect(m_form.COMPort1, &QAction::triggered, this, [this] { COMPort1Click(); });
     connect(m_form.Beenden1, &QAction::triggered, this, [this] { close(); });
     connect(m_form.Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
@@ -92,6 +107,10 @@ void MainWindow::attachWindows(SupervisionWindow* supervision, CopyboardWindow* 
     m_about = about;
 }
 
+void MainWindow::attachMarkListWindow(MarkListWindow& window) {
+    m_sequence->attachMarkListWindow(window);
+}
+
 void MainWindow::CreateTimerTimer() {
     if (!m_supervision || !m_copyboard || !m_about)
         return; // not all windows exist yet: wait for the next tick
@@ -101,7 +120,7 @@ void MainWindow::CreateTimerTimer() {
     runGuarded([this] {
         StartupSequence::Context context{*this,          m_form,         m_shell,      m_services,
                                          *m_output,      *m_supervision, *m_copyboard, *m_about,
-                                         *m_portCommand, *m_table};
+                                         *m_portCommand, *m_table,       *m_sequence};
         StartupSequence(context).run();
     });
     m_startupDone = true;
@@ -123,6 +142,10 @@ void MainWindow::SendDisplayImage() {
 }
 
 void MainWindow::requestClose(bool interactive) {
+    // Without questions unsaved changes cannot be saved where the operator wants them: they
+    // go into a rescue copy beside the file, which the next start opens.
+    if (!interactive && m_startupDone && !m_close->shuttingDown())
+        m_sequence->documents().rescueUnsaved();
     m_interactiveClose = interactive;
     close();
     m_interactiveClose = true;
@@ -144,8 +167,7 @@ void MainWindow::askToCommitPendingEntry() {
 }
 
 bool MainWindow::askToSaveModifiedSequence() {
-    // The sequence file asks about unsaved changes; nothing is modified yet.
-    return true;
+    return m_sequence->documents().askToSaveOnClose();
 }
 
 void MainWindow::stopEditorSimulation() {
@@ -171,7 +193,7 @@ void MainWindow::writeSettings() {
         return;
     Settings s;
     s.follow = m_form.Verfolgen->isChecked();
-    s.lastFile = m_shell.CurrentFile;
+    s.lastFile = m_sequence->document().currentFile();
     s.languageCode = m_shell.LanguageCode;
     s.windowLeft = pos().x();
     s.windowTop = pos().y();

@@ -13,8 +13,10 @@ class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
 class MarkList;
+class MarkListWindow;
 class PortCommand;
 class RowSelection;
+class SequenceControls;
 class SequenceTable;
 class SupervisionWindow;
 class Timer;
@@ -32,6 +34,7 @@ public:
     // The windows created after this one; the start-up waits until they exist.
     void attachWindows(SupervisionWindow* supervision, CopyboardWindow* copyboard,
                        AboutWindow* about);
+    void attachMarkListWindow(MarkListWindow& window);
 
     void CreateTimerTimer();
     void COMPort1Click();
@@ -47,6 +50,7 @@ public:
     SequenceTable& table() { return *m_table; }
     RowSelection& selection() { return *m_selection; }
     MarkList& markList() { return *m_markList; }
+    SequenceControls& sequence() { return *m_sequence; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
 
@@ -86,4 +90,6 @@ private:
     QPointer<AboutWindow> m_about;
     bool m_startupDone = false;
     bool m_interactiveClose = true;
+    // Last, so that it goes first: it holds on to the table and the marks.
+    std::unique_ptr<SequenceControls> m_sequence;
 };

@@ -27,4 +27,6 @@ struct ProgramServices {
     // Screen size for keeping windows reachable; empty: the primary screen's.
     int screenWidth = 0;
     int screenHeight = 0;
+    // A sequence file named on the command line, opened at start-up instead of the last one.
+    QString sequenceFile{};
 };

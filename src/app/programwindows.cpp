@@ -17,6 +17,7 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     , m_help(std::make_unique<HelpWindow>())
     , m_copyboard(std::make_unique<CopyboardWindow>()) {
     m_main->attachWindows(m_supervision.get(), m_copyboard.get(), m_about.get());
+    m_main->attachMarkListWindow(*m_markList);
 }
 
 ProgramWindows::~ProgramWindows() {

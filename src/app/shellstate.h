@@ -9,7 +9,6 @@ struct ShellState {
     int ColumnCount = 24;
     bool LowerCaseAllowed = false;
     QString LanguageCode = QStringLiteral("D");
-    QString CurrentFile;
     bool OfflineMode = false;
     int OfflineRate = 0;
     int CopyboardLeft = 20;

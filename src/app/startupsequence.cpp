@@ -17,6 +17,8 @@
 #include "platform/prompter.h"
 #include "platform/serialport.h"
 #include "platform/timer.h"
+#include "sequence/documentstate.h"
+#include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
@@ -91,7 +93,7 @@ void StartupSequence::readSettings() {
 
     m_c.services.port.setPortNumber(s.portNumber);
     m_c.form.Verfolgen->setChecked(s.follow);
-    shell.CurrentFile = s.lastFile;
+    m_c.sequence.document().setCurrentFile(s.lastFile);
     shell.LanguageCode = s.languageCode;
     m_c.form.Englisch1->setChecked(Language::isEnglish(s.languageCode));
 
@@ -134,6 +136,7 @@ void StartupSequence::applyLanguageTexts() {
     m_c.supervision.setWindowTitle(Language::choose(m_c.shell.LanguageCode,
                                                     QStringLiteral("Anzeige Kontrolle"),
                                                     QStringLiteral("Display supervision")));
+    m_c.sequence.applyLanguage(m_c.shell.LanguageCode);
 }
 
 void StartupSequence::limitFlowLine() {
@@ -236,10 +239,6 @@ void StartupSequence::buildPreviewLines() {
 }
 
 void StartupSequence::loadLastSequence() {
-    // The sequence file reopens the last sequence here; until it does, a file that is
-    // gone gives the untitled name of the language.
-    ShellState& shell = m_c.shell;
-    if (!QFileInfo::exists(shell.CurrentFile))
-        shell.CurrentFile = SettingsFile::untitledPath(shell.ExecutableDir, shell.LanguageCode);
-    m_c.window.setWindowTitle(shell.CaptionPrefix + QFileInfo(shell.CurrentFile).fileName());
+    m_c.sequence.openAtStartup(m_c.shell.ExecutableDir, m_c.shell.CaptionPrefix,
+                               m_c.services.sequenceFile);
 }

@@ -5,6 +5,7 @@ class CopyboardWindow;
 class DisplayOutput;
 class MainWindowForm;
 class PortCommand;
+class SequenceControls;
 class SequenceTable;
 class QMainWindow;
 class SupervisionWindow;
@@ -28,6 +29,7 @@ public:
         AboutWindow& about;
         PortCommand& portCommand;
         SequenceTable& table;
+        SequenceControls& sequence;
     };
 
     explicit StartupSequence(Context context);

@@ -1,0 +1,192 @@
+#include "sequencecontrols.h"
+
+#include "documentcommands.h"
+#include "documentstate.h"
+#include "finddialog.h"
+#include "marklistwindow.h"
+#include "sequencetableview.h"
+#include "tablecommands.h"
+
+#include "app/mainwindowform.h"
+#include "platform/windows1252.h"
+#include "windows/language.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCursor>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTextEdit>
+
+namespace {
+
+void clearField(QWidget* field) {
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(field))
+        plain->clear();
+    else if (auto* rich = qobject_cast<QTextEdit*>(field))
+        rich->clear();
+    else if (auto* line = qobject_cast<QLineEdit*>(field))
+        line->clear();
+}
+
+} // namespace
+
+SequenceControls::SequenceControls(Context context, EditorHooks editor)
+    : m_c(std::move(context))
+    , m_document(std::make_unique<DocumentState>())
+    , m_activeMenu(std::make_unique<QMenu>()) {
+    MainWindowForm& form = m_c.form;
+    if (!editor.reset)
+        editor.reset = [&form] {
+            resetEditorFields(form);
+        };
+    if (!editor.setNumber)
+        editor.setNumber = [&form](const QByteArray& number) {
+            setNumberField(form, number);
+        };
+    m_documents = std::make_unique<DocumentCommands>(m_c.table, m_c.selection, *m_document,
+                                                     m_c.prompter, editor, m_c.languageCode);
+    m_commands = std::make_unique<TableCommands>(m_c.table, m_c.selection, m_c.marks, *m_document,
+                                                 m_c.prompter, editor, m_c.languageCode);
+    m_find = new FindDialog(&m_c.window);
+
+    connect(m_document.get(), &DocumentState::captionChanged, &m_c.window,
+            &QWidget::setWindowTitle);
+    connectFileMenu();
+    connectEditCommands();
+    applyLanguage(m_c.languageCode());
+}
+
+SequenceControls::~SequenceControls() = default;
+
+void SequenceControls::connectFileMenu() {
+    MainWindowForm& f = m_c.form;
+    const auto run = [this](QAction* action, std::function<void()> command) {
+        connect(action, &QAction::triggered, this, [this, command] { m_c.guard(command); });
+    };
+    run(f.Neu1, [this] { m_documents->Neu1Click(); });
+    run(f.Oeffnen1, [this] { m_documents->Oeffnen1Click(); });
+    run(f.Speichern1, [this] { m_documents->Speichern1Click(); });
+    run(f.Speichernunter1, [this] { m_documents->Speichernunter1Click(); });
+}
+
+void SequenceControls::connectEditCommands() {
+    MainWindowForm& f = m_c.form;
+    const auto click = [this](QPushButton* button, std::function<void()> command) {
+        connect(button, &QPushButton::clicked, this, [this, command] { m_c.guard(command); });
+    };
+    click(f.Button4, [this] { m_commands->Button4Click(); });
+    click(f.Button1, [this] { m_commands->Button1Click(); });
+    click(f.Button6, [this] { m_commands->Button6Click(); });
+    click(f.Button5, [this] { m_commands->deleteTexts(); });
+    click(f.Button7, [this] { m_commands->exchangeTexts(); });
+    const auto trigger = [this](QAction* action, std::function<void()> command) {
+        connect(action, &QAction::triggered, this, [this, command] { m_c.guard(command); });
+    };
+    trigger(f.Textelschen1, [this] { m_commands->deleteTexts(); });
+    trigger(f.Textetauschen1, [this] { m_commands->exchangeTexts(); });
+    trigger(f.ListeMarkierung1, [this] {
+        if (m_markWindow)
+            m_markWindow->showAt(QCursor::pos());
+    });
+
+    QAction* all = m_activeMenu->addAction(QString());
+    all->setObjectName(QStringLiteral("AlleTexteaktivieren1"));
+    QAction* none = m_activeMenu->addAction(QString());
+    none->setObjectName(QStringLiteral("KeinenTextaktivieren1"));
+    trigger(all, [this] { m_commands->activateAll(); });
+    trigger(none, [this] { m_commands->deactivateAll(); });
+
+    connect(f.Tabelle, &SequenceTableView::searchRequested, m_find, &FindDialog::openFor);
+    connect(f.Tabelle, &SequenceTableView::activeMenuRequested, m_activeMenu.get(),
+            [this](const QPoint& at) { m_activeMenu->popup(at); });
+    connect(m_find, &FindDialog::findNext, this, [this](const TableSearch::Query& query) {
+        m_c.guard([&] { m_commands->findNext(query); });
+    });
+}
+
+void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
+    m_markWindow = &window;
+    window.setMarkList(&m_c.marks);
+    window.setLanguageCode(m_c.languageCode());
+    connect(&window, &MarkListWindow::deleteRequested, this,
+            [this] { m_c.guard([this] { m_commands->deleteTexts(); }); });
+    connect(&window, &MarkListWindow::exchangeRequested, this,
+            [this] { m_c.guard([this] { m_commands->exchangeTexts(); }); });
+    connect(&window, &MarkListWindow::numberClicked, this, [this](const QByteArray& number) {
+        m_c.guard([&] { m_commands->selectMarked(number); });
+    });
+    connect(m_commands.get(), &TableCommands::marksChanged, &window, &MarkListWindow::refresh);
+    connect(m_c.form.Tabelle, &SequenceTableView::markerClicked, &window, &MarkListWindow::refresh);
+}
+
+void SequenceControls::applyLanguage(const QString& code) {
+    m_document->setLanguageCode(code);
+    m_find->setLanguageCode(code);
+    if (m_markWindow)
+        m_markWindow->setLanguageCode(code);
+    const auto choose = [&code](const char* german, const char* english) {
+        return Language::choose(code, QString::fromUtf8(german), QString::fromUtf8(english));
+    };
+    MainWindowForm& f = m_c.form;
+    f.Button4->setText(choose("Nr. neu", "New No."));
+    f.Button4->setToolTip(choose("Neue, freie Textnummer ermitteln", "Get a new free number"));
+    f.Button1->setText(choose("Neuer Text", "New text"));
+    f.Button1->setToolTip(choose("Aktiven Text löschen", "Clear activ text"));
+    f.Button6->setText(choose("Neu durchnumerieren", "All numbers new"));
+    f.Button6->setToolTip(choose("Alle Texte in 10er - Schritten neu durchnummerieren",
+                                 "All texts will get new numbers in steps by 10"));
+    f.Button5->setText(choose("Texte löschen", "Clear texts"));
+    f.Button5->setToolTip(choose("Die mit der gelben Markierung ausgewählten Texte oder der "
+                                 "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht",
+                                 "The yellow marked texts or the selected text is deleted after "
+                                 "confirmation"));
+    f.Button7->setText(choose("Texte tauschen", "Exchange texts"));
+    f.Button7->setToolTip(choose("Zwei mit der gelben Markierung ausgewählten Texte werden "
+                                 "getauscht",
+                                 "Exchange two yellow marged texts"));
+    f.Textelschen1->setText(choose("Texte &löschen", "&Delete texts"));
+    f.Textetauschen1->setText(choose("Texte &tauschen", "&Exchange texts"));
+    f.ListeMarkierung1->setText(choose("Liste &Markierung", "List of &marks"));
+    const QList<QAction*> items = m_activeMenu->actions();
+    items.at(0)->setText(choose("Alle Texte aktivieren", "Activate all texts"));
+    items.at(1)->setText(choose("Keinen Text aktivieren", "Deactivate all texts"));
+}
+
+void SequenceControls::openAtStartup(const QString& executableDir, const QString& captionPrefix,
+                                     const QString& namedFile) {
+    m_document->setExecutableDir(executableDir);
+    m_document->setLanguageCode(m_c.languageCode());
+    m_document->setCaptionPrefix(captionPrefix);
+    const bool named = !namedFile.isEmpty();
+    m_documents->openAtStartup(named ? namedFile : m_document->currentFile(), named);
+}
+
+void SequenceControls::resetEditorFields(MainWindowForm& f) {
+    for (QWidget* field :
+         {static_cast<QWidget*>(f.Hinweis), static_cast<QWidget*>(f.Textfeld),
+          static_cast<QWidget*>(f.ScrollTextFeld), static_cast<QWidget*>(f.Fliesstextfeld)})
+        clearField(field);
+    f.DauerMinuten->setValue(0);
+    f.DauerSekunden->setValue(3);
+    f.Seitenwechselzeit->setValue(3);
+    f.Zeilenwechselzeit->setValue(3);
+    f.Fliesstakt->setValue(5);
+    const QRegularExpression fixedLine(QStringLiteral("^FliesstextZeile\\d+$"));
+    for (QLineEdit* field : f.Panel2->findChildren<QLineEdit*>(fixedLine))
+        field->clear();
+    // Last: every change above enables "OK".
+    f.Button11->setEnabled(false);
+}
+
+void SequenceControls::setNumberField(MainWindowForm& f, const QByteArray& number) {
+    QWidget* field = f.TextNr;
+    if (auto* line = qobject_cast<QLineEdit*>(field))
+        line->setText(Windows1252::toUnicode(number));
+    else if (auto* spin = qobject_cast<QSpinBox*>(field))
+        spin->setValue(number.toInt());
+}

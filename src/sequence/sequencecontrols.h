@@ -1,0 +1,75 @@
+#pragma once
+
+#include "editorhooks.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class DocumentCommands;
+class DocumentState;
+class FindDialog;
+class MainWindowForm;
+class MarkList;
+class MarkListWindow;
+class Prompter;
+class QMenu;
+class QWidget;
+class RowSelection;
+class SequenceTable;
+class TableCommands;
+
+// The sequence's controls in the main window, wired to the document and table commands: the
+// file menu, the editor's command buttons, the menu "&Bearbeiten", the header's search and
+// Aktiv menu, and the marking list window.
+class SequenceControls final : public QObject {
+    Q_OBJECT
+
+public:
+    struct Context {
+        QWidget& window;
+        MainWindowForm& form;
+        SequenceTable& table;
+        RowSelection& selection;
+        MarkList& marks;
+        Prompter& prompter;
+        std::function<QString()> languageCode;
+        // Runs a command; an error it throws is shown by the general error box.
+        std::function<void(const std::function<void()>&)> guard;
+    };
+
+    SequenceControls(Context context, EditorHooks editor);
+    ~SequenceControls() override;
+
+    void attachMarkListWindow(MarkListWindow& window);
+    // Captions of the windows and controls this class owns, and the untitled name.
+    void applyLanguage(const QString& languageCode);
+    // The start-up's last sequence: a file named on the command line, else the settings'.
+    void openAtStartup(const QString& executableDir, const QString& captionPrefix,
+                       const QString& namedFile);
+
+    DocumentState& document() { return *m_document; }
+    DocumentCommands& documents() { return *m_documents; }
+    TableCommands& commands() { return *m_commands; }
+    FindDialog& findDialog() { return *m_find; }
+    QMenu& activeMenu() { return *m_activeMenu; }
+
+    // "Reset the entry editor" over the form's fields: the editor's default for the hook.
+    static void resetEditorFields(MainWindowForm& form);
+    // Writes the number field, whatever kind of field the form gives it.
+    static void setNumberField(MainWindowForm& form, const QByteArray& number);
+
+private:
+    void connectFileMenu();
+    void connectEditCommands();
+
+    Context m_c;
+    std::unique_ptr<DocumentState> m_document;
+    std::unique_ptr<DocumentCommands> m_documents;
+    std::unique_ptr<TableCommands> m_commands;
+    std::unique_ptr<QMenu> m_activeMenu;
+    FindDialog* m_find = nullptr;
+    MarkListWindow* m_markWindow = nullptr;
+};

@@ -9,9 +9,14 @@
 #include "display/displayoutput.h"
 #include "display/supervisionwindow.h"
 #include "platform/timer.h"
+#include "sequence/documentstate.h"
+#include "sequence/sequencecontrols.h"
+#include "sequence/sequencetable.h"
+#include "sequence/tablecommands.h"
 #include "windows/aboutwindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -96,6 +101,10 @@ private slots:
     void supervisionShownAfterStartUp();
     void variantCaptions_data();
     void variantCaptions();
+    void sequenceOpenedAtStartUp_data();
+    void sequenceOpenedAtStartUp();
+    void closeAsksToSaveAModifiedSequence_data();
+    void closeAsksToSaveAModifiedSequence();
 };
 
 void StartupTest::firstStartAsksForAPort() {
@@ -398,6 +407,104 @@ void StartupTest::variantCaptions() {
     QCOMPARE(rig.main().shell().SettingsFilePath, rig.iniPath(iniName));
     QCOMPARE(rig.windows->about().windowTitle(), aboutTitle.left(18) + prefix + "Info");
     QCOMPARE(rig.windows->about().titleLabel()->text(), aboutTitle);
+}
+
+namespace {
+
+const QByteArray ShowFile = "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer\tHinweis\t\r\n"
+                            "\t00010\tJA\tBLOCK\tA\t3\tV10\t\t\r\n"
+                            "\t00020\tJA\tBLOCK\tB\t3\tV10\t\t\r\n";
+
+} // namespace
+
+void StartupTest::sequenceOpenedAtStartUp_data() {
+    QTest::addColumn<QString>("lastFile");
+    QTest::addColumn<QString>("namedFile");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("rowCount");
+    QTest::newRow("last file") << QStringLiteral("show.lta") << QString() << QString()
+                               << QStringLiteral("RPW V1.54 - show.lta") << 3;
+    QTest::newRow("last file gone") << QStringLiteral("gone.lta") << QString() << QString()
+                                    << QStringLiteral("RPW V1.54 - Unbenannt.lta") << 2;
+    QTest::newRow("named on the command line")
+        << QStringLiteral("gone.lta") << QStringLiteral("show.lta") << QString()
+        << QStringLiteral("RPW V1.54 - show.lta") << 3;
+    // A file that cannot be read is reported; the start-up goes on with a new sequence.
+    QTest::newRow("named file cannot be read")
+        << QStringLiteral("show.lta") << QStringLiteral("folder.lta")
+        << QStringLiteral("kann nicht geöffnet werden")
+        << QStringLiteral("RPW V1.54 - Unbenannt.lta") << 2;
+}
+
+void StartupTest::sequenceOpenedAtStartUp() {
+    QFETCH(QString, lastFile);
+    QFETCH(QString, namedFile);
+    QFETCH(QString, error);
+    QFETCH(QString, caption);
+    QFETCH(int, rowCount);
+    ProgramRig rig;
+    QFile show(rig.dir.filePath(QStringLiteral("show.lta")));
+    QVERIFY(show.open(QIODevice::WriteOnly));
+    show.write(ShowFile);
+    show.close();
+    QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("folder.lta")));
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nLetzteDatei=" +
+                 rig.dir.filePath(lastFile).toUtf8() + "\n");
+    if (!namedFile.isEmpty())
+        rig.services->sequenceFile = rig.dir.filePath(namedFile);
+    rig.port.setAvailablePorts({1});
+    if (!error.isEmpty())
+        rig.prompter.expect(Kind::Error, error);
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.main().windowTitle(), caption);
+    QCOMPARE(rig.main().table().RowCount(), rowCount);
+    QVERIFY(!rig.main().sequence().document().isModified());
+    // The steps after the sequence still ran.
+    QVERIFY(rig.windows->supervision().showTimer().isEnabled());
+    QVERIFY(rig.windows->about().windowTitle().contains(QStringLiteral("RPW V1.54")));
+}
+
+void StartupTest::closeAsksToSaveAModifiedSequence_data() {
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Yes") << Answer::Yes << true << true;
+    QTest::newRow("No") << Answer::No << true << false;
+    QTest::newRow("Cancel") << Answer::Cancel << false << false;
+}
+
+void StartupTest::closeAsksToSaveAModifiedSequence() {
+    QFETCH(Answer, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    ProgramRig rig;
+    const QString path = rig.dir.filePath(QStringLiteral("show.lta"));
+    QFile show(path);
+    QVERIFY(show.open(QIODevice::WriteOnly));
+    show.write(ShowFile);
+    show.close();
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nLetzteDatei=" + path.toUtf8() + "\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
+
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Soll der aktuell ausgewählte Text"),
+                        Answer::Yes);
+    rig.main().form().Button5->click();
+    QVERIFY(rig.main().sequence().document().isModified());
+    rig.prompter.expect(Kind::YesNoCancel,
+                        QStringLiteral("Möchten Die die Änderungen in %1 speichern?")
+                            .arg(QDir::toNativeSeparators(path)),
+                        answer);
+    rig.main().close();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    rig.clock.advance(500);
+    QCOMPARE(closedSpy.count(), closes ? 1 : 0);
+    QVERIFY(show.open(QIODevice::ReadOnly));
+    QCOMPARE(show.readAll() == ShowFile, !saved);
+    QCOMPARE(rig.readIni().contains("Sprache="), closes); // the settings are written on closing
 }
 
 QTEST_MAIN(StartupTest)

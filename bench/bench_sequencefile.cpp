@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <malloc.h>
 #include <vector>
 
 namespace {
@@ -27,41 +29,40 @@ std::vector<SequenceTable::Cells> showRows() {
             "\"GUTEN ABEND, MEINE DAMEN\",\"UND HERREN \xC4\xD6\xDC\",\"DER VORHANG HEBT SICH\"";
         c[SequenceTable::ParameterColumn] = "3";
         c[SequenceTable::DurationColumn] = "V12";
-        c[SequenceTable::NoteColumn] = "\"Licht aus, Ton ab\"";
+        c[SequenceTable::NoteColumn] = "\"Licht aus, Ton ab\",\"Chor von links, Vorhang halb\"";
         rows.push_back(c);
     }
     return rows;
 }
 
-// A value of /proc/self/status in kB ("VmRSS:", "VmHWM:"); 0 where the system has none.
-long statusKb(const QByteArray& key) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').first().toLong();
+// Heap in use, counted by wrapping the C allocator (glibc): the table's cells and the file's
+// text are malloc'ed by Qt, so the counts are the memory the operations take.
+std::atomic<long long> g_inUse{0};
+std::atomic<long long> g_peak{0};
+
+void counted(long long delta) {
+    const long long now = g_inUse += delta;
+    long long peak = g_peak;
+    while (now > peak && !g_peak.compare_exchange_weak(peak, now)) {
     }
-    return 0;
 }
 
-// Starts a new peak of resident memory (Linux: clear_refs resets VmHWM).
-void resetPeak() {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
+// The peak above what was in use when it was started, in kB.
+struct PeakMeter {
+    long long base = g_inUse;
+    PeakMeter() { g_peak = base; }
+    double kB() const { return double(g_peak - base) / 1024; }
+};
 
 void BM_SaveSequence(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("show.lta"));
     SequenceTable table;
     table.setRows(showRows());
-    const long before = statusKb("VmRSS:");
-    resetPeak();
+    const PeakMeter meter;
     for (auto _ : state)
         SequenceFile::save(table, path);
-    state.counters["peak_extra_kB"] = double(statusKb("VmHWM:") - before);
+    state.counters["peak_kB"] = meter.kB();
     state.counters["file_kB"] = double(QFile(path).size()) / 1024;
 }
 
@@ -73,17 +74,50 @@ void BM_OpenSequence(benchmark::State& state) {
         table.setRows(showRows());
         SequenceFile::save(table, path);
     }
-    const long before = statusKb("VmRSS:");
-    resetPeak();
+    const PeakMeter meter;
     for (auto _ : state) {
         SequenceTable table;
         SequenceFile::load(table, path);
         benchmark::DoNotOptimize(table.RowCount());
     }
-    state.counters["peak_extra_kB"] = double(statusKb("VmHWM:") - before);
+    state.counters["peak_kB"] = meter.kB();
 }
 
 } // namespace
+
+extern "C" {
+void* __libc_malloc(size_t size);
+void* __libc_calloc(size_t count, size_t size);
+void* __libc_realloc(void* pointer, size_t size);
+void __libc_free(void* pointer);
+
+void* malloc(size_t size) {
+    void* p = __libc_malloc(size);
+    if (p)
+        counted(static_cast<long long>(malloc_usable_size(p)));
+    return p;
+}
+void* calloc(size_t count, size_t size) {
+    void* p = __libc_calloc(count, size);
+    if (p)
+        counted(static_cast<long long>(malloc_usable_size(p)));
+    return p;
+}
+void* realloc(void* pointer, size_t size) {
+    const long long before = pointer ? static_cast<long long>(malloc_usable_size(pointer)) : 0;
+    void* p = __libc_realloc(pointer, size);
+    if (p)
+        counted(static_cast<long long>(malloc_usable_size(p)) - before);
+    else if (size == 0)
+        counted(-before);
+    return p;
+}
+void free(void* pointer) {
+    if (pointer)
+        counted(-static_cast<long long>(malloc_usable_size(pointer)));
+    __libc_free(pointer);
+}
+}
 
 BENCHMARK(BM_SaveSequence)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenSequence)->Unit(benchmark::kMillisecond);

@@ -63,21 +63,26 @@ SequenceControls::SequenceControls(Context context, EditorHooks editor)
 
 SequenceControls::~SequenceControls() = default;
 
+template <typename Sender, typename Signal>
+void SequenceControls::run(Sender* sender, Signal signal, std::function<void()> command) {
+    connect(sender, signal, this, [this, command] { m_c.guard(command); });
+}
+
 void SequenceControls::connectFileMenu() {
     MainWindowForm& f = m_c.form;
-    const auto run = [this](QAction* action, std::function<void()> command) {
-        connect(action, &QAction::triggered, this, [this, command] { m_c.guard(command); });
+    const auto trigger = [this](QAction* action, std::function<void()> command) {
+        run(action, &QAction::triggered, std::move(command));
     };
-    run(f.Neu1, [this] { m_documents->Neu1Click(); });
-    run(f.Oeffnen1, [this] { m_documents->Oeffnen1Click(); });
-    run(f.Speichern1, [this] { m_documents->Speichern1Click(); });
-    run(f.Speichernunter1, [this] { m_documents->Speichernunter1Click(); });
+    trigger(f.Neu1, [this] { m_documents->Neu1Click(); });
+    trigger(f.Oeffnen1, [this] { m_documents->Oeffnen1Click(); });
+    trigger(f.Speichern1, [this] { m_documents->Speichern1Click(); });
+    trigger(f.Speichernunter1, [this] { m_documents->Speichernunter1Click(); });
 }
 
 void SequenceControls::connectEditCommands() {
     MainWindowForm& f = m_c.form;
     const auto click = [this](QPushButton* button, std::function<void()> command) {
-        connect(button, &QPushButton::clicked, this, [this, command] { m_c.guard(command); });
+        run(button, &QPushButton::clicked, std::move(command));
     };
     click(f.Button4, [this] { m_commands->Button4Click(); });
     click(f.Button1, [this] { m_commands->Button1Click(); });
@@ -85,7 +90,7 @@ void SequenceControls::connectEditCommands() {
     click(f.Button5, [this] { m_commands->deleteTexts(); });
     click(f.Button7, [this] { m_commands->exchangeTexts(); });
     const auto trigger = [this](QAction* action, std::function<void()> command) {
-        connect(action, &QAction::triggered, this, [this, command] { m_c.guard(command); });
+        run(action, &QAction::triggered, std::move(command));
     };
     trigger(f.Textelschen1, [this] { m_commands->deleteTexts(); });
     trigger(f.Textetauschen1, [this] { m_commands->exchangeTexts(); });
@@ -113,10 +118,8 @@ void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
     m_markWindow = &window;
     window.setMarkList(&m_c.marks);
     window.setLanguageCode(m_c.languageCode());
-    connect(&window, &MarkListWindow::deleteRequested, this,
-            [this] { m_c.guard([this] { m_commands->deleteTexts(); }); });
-    connect(&window, &MarkListWindow::exchangeRequested, this,
-            [this] { m_c.guard([this] { m_commands->exchangeTexts(); }); });
+    run(&window, &MarkListWindow::deleteRequested, [this] { m_commands->deleteTexts(); });
+    run(&window, &MarkListWindow::exchangeRequested, [this] { m_commands->exchangeTexts(); });
     connect(&window, &MarkListWindow::numberClicked, this, [this](const QByteArray& number) {
         m_c.guard([&] { m_commands->selectMarked(number); });
     });

@@ -62,6 +62,9 @@ public:
     static void setNumberField(MainWindowForm& form, const QByteArray& number);
 
 private:
+    // Connects a signal to a command that runs under the general error box.
+    template <typename Sender, typename Signal>
+    void run(Sender* sender, Signal signal, std::function<void()> command);
     void connectFileMenu();
     void connectEditCommands();
 

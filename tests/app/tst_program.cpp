@@ -100,6 +100,14 @@ const QByteArray WrittenFile = "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer
                                "\t00010\tJA\tBLOCK\t\"GR\xDC\xDF GOTT\"\t3\tV10\t\t\r\n"
                                "\t00020\tNEIN\tSCROLL\tA,B\t4\tM8\tnote\t\r\n";
 
+// The program on a private X server, with "show.lta" (these bytes) as its last sequence.
+void startOnXWithShow(XSession& x, ProgramFolder& folder, const QByteArray& show) {
+    QVERIFY2(x.start(), x.errorOutput().constData());
+    QVERIFY(folder.prepare(iniWithLastFile(folder.path(QStringLiteral("show.lta")))));
+    QVERIFY(folder.write(QStringLiteral("show.lta"), show));
+    QVERIFY2(folder.start(onX(x)), folder.log.constData());
+}
+
 } // namespace
 
 class ProgramTest : public QObject {
@@ -173,11 +181,10 @@ void ProgramTest::ctrlSWritesTheOpenedSequence() {
     if (!XSession::available())
         QSKIP("Xvfb and xdotool are not installed (scripts/setup installs them)");
     XSession x;
-    QVERIFY2(x.start(), x.errorOutput().constData());
     ProgramFolder folder;
-    QVERIFY(folder.prepare(iniWithLastFile(folder.path(QStringLiteral("show.lta")))));
-    QVERIFY(folder.write(QStringLiteral("show.lta"), ForeignFile));
-    QVERIFY2(folder.start(onX(x)), folder.log.constData());
+    startOnXWithShow(x, folder, ForeignFile);
+    if (QTest::currentTestFailed())
+        return;
 
     QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - show\\.lta$"), QStringLiteral("ctrl+s")),
              x.errorOutput().constData());
@@ -190,11 +197,10 @@ void ProgramTest::terminationKeepsUnsavedChangesInARescueCopy() {
     if (!XSession::available())
         QSKIP("Xvfb and xdotool are not installed (scripts/setup installs them)");
     XSession x;
-    QVERIFY2(x.start(), x.errorOutput().constData());
     ProgramFolder folder;
-    QVERIFY(folder.prepare(iniWithLastFile(folder.path(QStringLiteral("show.lta")))));
-    QVERIFY(folder.write(QStringLiteral("show.lta"), WrittenFile));
-    QVERIFY2(folder.start(onX(x)), folder.log.constData());
+    startOnXWithShow(x, folder, WrittenFile);
+    if (QTest::currentTestFailed())
+        return;
 
     // Delete the selected entry (row 1) and confirm the question with its default, Yes.
     QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - show\\.lta$"), QStringLiteral("ctrl+Delete")),

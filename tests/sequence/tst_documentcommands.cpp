@@ -1,3 +1,4 @@
+#include "recordingeditor.h"
 #include "scriptedprompter.h"
 #include "sequencerows.h"
 
@@ -30,30 +31,14 @@ struct Rig {
     DocumentState document;
     ScriptedPrompter prompter;
     QString language = u"D"_s;
-    QByteArray number;
-    QList<int> loaded;
-    int resets = 0;
-    int guards = 0;
+    RecordingEditor editor;
     std::unique_ptr<DocumentCommands> commands;
 
     Rig() {
         document.setExecutableDir(dir.path());
         document.setCaptionPrefix(u"LTF V1.54 - "_s);
-        EditorHooks editor;
-        editor.takeChanges = [this] {
-            ++guards;
-        };
-        editor.reset = [this] {
-            ++resets;
-        };
-        editor.setNumber = [this](const QByteArray& n) {
-            number = n;
-        };
-        editor.loadRow = [this](int row) {
-            loaded.append(row);
-        };
-        commands = std::make_unique<DocumentCommands>(table, selection, document, prompter, editor,
-                                                      [this] { return language; });
+        commands = std::make_unique<DocumentCommands>(table, selection, document, prompter,
+                                                      editor.hooks(), [this] { return language; });
         commands->openAtStartup(QString(), false);
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -103,7 +88,7 @@ void DocumentCommandsTest::startsUntitled() {
     Rig rig;
     QCOMPARE(rig.document.currentFile(), rig.path(u"Unbenannt.lta"_s));
     QCOMPARE(rig.document.caption(), u"LTF V1.54 - Unbenannt.lta"_s);
-    QCOMPARE(rig.number, QByteArray("00010"));
+    QCOMPARE(rig.editor.number, QByteArray("00010"));
     QCOMPARE(rig.numbers(), ByteList{""});
     QVERIFY(!rig.document.isModified());
 }
@@ -119,7 +104,7 @@ void DocumentCommandsTest::untitledSaveShowsTheDialog() {
     QCOMPARE(rig.read(u"show.lta"_s), SequenceFile::encode(rig.table));
     QCOMPARE(rig.document.caption(), u"LTF V1.54 - show.lta"_s);
     QVERIFY(!rig.document.isModified());
-    QCOMPARE(rig.guards, 1); // editor changes are offered once
+    QCOMPARE(rig.editor.guards, 1); // editor changes are offered once
 }
 
 void DocumentCommandsTest::namedSaveWritesWithoutDialog() {
@@ -129,7 +114,7 @@ void DocumentCommandsTest::namedSaveWritesWithoutDialog() {
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QVERIFY(rig.read(u"show.lta"_s).contains("\t00010\tJA\tBLOCK\tA\t3\tV10\tchanged\t\r\n"));
     QVERIFY(!rig.document.isModified());
-    QCOMPARE(rig.guards, 1);
+    QCOMPARE(rig.editor.guards, 1);
 }
 
 void DocumentCommandsTest::saveAsOverAnExistingFile_data() {
@@ -176,7 +161,7 @@ void DocumentCommandsTest::opening() {
     QCOMPARE(rig.document.caption(), u"LTF V1.54 - show.lta"_s);
     QVERIFY(!rig.document.isModified());
     QCOMPARE(rig.selection.selectedRow(), 1);
-    QCOMPARE(rig.loaded, QList<int>{1});
+    QCOMPARE(rig.editor.loaded, QList<int>{1});
     // No entry was active: the selected one is made active.
     QCOMPARE(rig.table.cell(SequenceTable::ActiveColumn, 1), QByteArray("JA"));
     QCOMPARE(rig.table.cell(SequenceTable::ActiveColumn, 2), QByteArray("NEIN"));
@@ -228,7 +213,7 @@ void DocumentCommandsTest::newAfterChanges() {
     Rig rig;
     SequenceRows::fill(rig.table, {"00010", "00020"});
     rig.document.setModified(true);
-    rig.number = "00020";
+    rig.editor.number = "00020";
     const QString untitled = QDir::toNativeSeparators(rig.path(u"Unbenannt.lta"_s));
     rig.prompter.expect(Kind::YesNoCancel,
                         u"Möchten Die die Änderungen in "_s + untitled + u" speichern?"_s, answer);
@@ -238,7 +223,7 @@ void DocumentCommandsTest::newAfterChanges() {
     QCOMPARE(rig.commands->Neu1Click(), renewed);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.numbers(), renewed ? ByteList{""} : (ByteList{"00010", "00020"}));
-    QCOMPARE(rig.number, QByteArray(renewed ? "00010" : "00020"));
+    QCOMPARE(rig.editor.number, QByteArray(renewed ? "00010" : "00020"));
     QCOMPARE(rig.document.isModified(), !renewed);
     QCOMPARE(rig.document.isUntitled(), true);
     if (answer == Answer::Yes && !saveDialogCancelled)

@@ -67,10 +67,7 @@ void EntryDeletionTest::deletesMarkedInMarkingOrder() {
     QFETCH(int, deleted);
     QFETCH(ByteList, left);
     SequenceTable t;
-    std::vector<SequenceTable::Cells> rows;
-    for (const QByteArray& number : table)
-        rows.push_back(SequenceRows::entry(number));
-    t.setRows(rows);
+    SequenceRows::fill(t, table);
     MarkList marks;
     for (const QByteArray& number : marked) {
         marks.append(number);

@@ -36,10 +36,7 @@ void NumberProposalTest::proposes() {
     QFETCH(ByteList, numbers);
     QFETCH(QByteArray, proposal);
     SequenceTable table;
-    std::vector<SequenceTable::Cells> rows;
-    for (const QByteArray& number : numbers)
-        rows.push_back(SequenceRows::entry(number));
-    table.setRows(rows);
+    SequenceRows::fill(table, numbers);
     const ByteList before = SequenceRows::column(table, SequenceTable::NumberColumn);
     QCOMPARE(NumberProposal::propose(table), proposal);
     QCOMPARE(SequenceRows::column(table, SequenceTable::NumberColumn), before);

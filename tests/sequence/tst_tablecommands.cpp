@@ -1,3 +1,4 @@
+#include "recordingeditor.h"
 #include "scriptedprompter.h"
 #include "sequencerows.h"
 
@@ -26,41 +27,19 @@ struct Rig {
     DocumentState document;
     ScriptedPrompter prompter;
     QString language = u"D"_s;
-    QByteArray number = "00010";
-    ByteList numbersSet;
-    QList<int> loaded;
-    int resets = 0;
-    int guards = 0;
-    bool follows = true;
+    RecordingEditor editor;
     QList<int> selectedWhileFollowing;
     std::unique_ptr<TableCommands> commands;
 
-    explicit Rig(std::initializer_list<const char*> numbers = {}) {
-        if (numbers.size() > 0)
+    explicit Rig(const ByteList& numbers = {}) {
+        if (!numbers.isEmpty())
             SequenceRows::fill(table, numbers);
-        EditorHooks editor;
-        editor.takeChanges = [this] {
-            ++guards;
-        };
-        editor.reset = [this] {
-            ++resets;
-        };
-        editor.setNumber = [this](const QByteArray& n) {
-            number = n;
-            numbersSet.append(n);
-        };
-        editor.loadRow = [this](int row) {
-            loaded.append(row);
-        };
-        editor.setFollowsSelection = [this](bool f) {
-            follows = f;
-        };
         QObject::connect(&selection, &RowSelection::rowSelected, [this](int row) {
-            if (follows)
+            if (editor.follows)
                 selectedWhileFollowing.append(row);
         });
         commands = std::make_unique<TableCommands>(table, selection, marks, document, prompter,
-                                                   editor, [this] { return language; });
+                                                   editor.hooks(), [this] { return language; });
     }
     void mark(std::initializer_list<const char*> numbers) {
         for (const char* n : numbers) {
@@ -109,21 +88,16 @@ void TableCommandsTest::newNumber() {
     QFETCH(ByteList, numbers);
     QFETCH(QByteArray, proposal);
     for (const bool newText : {false, true}) {
-        Rig rig;
-        std::vector<SequenceTable::Cells> rows;
-        for (const QByteArray& n : numbers)
-            rows.push_back(SequenceRows::entry(n));
-        if (!rows.empty())
-            rig.table.setRows(rows);
+        Rig rig(numbers);
         rig.selection.select(1);
         if (newText)
             rig.commands->Button1Click();
         else
             rig.commands->Button4Click();
-        QCOMPARE(rig.number, proposal);
+        QCOMPARE(rig.editor.number, proposal);
         // "Neuer Text" also offers to take editor changes and empties the editor.
-        QCOMPARE(rig.guards, newText ? 1 : 0);
-        QCOMPARE(rig.resets, newText ? 1 : 0);
+        QCOMPARE(rig.editor.guards, newText ? 1 : 0);
+        QCOMPARE(rig.editor.resets, newText ? 1 : 0);
         QCOMPARE(rig.selection.selectedRow(), 1);
         QCOMPARE(rig.numbers().size(), qMax(1, int(numbers.size())));
         QVERIFY(!rig.document.isModified());
@@ -133,9 +107,9 @@ void TableCommandsTest::newNumber() {
 void TableCommandsTest::newTextStopsAtANumberThatDoesNotConvert() {
     Rig rig({"00010", "0010A"});
     QVERIFY_THROWS_EXCEPTION(ConversionError, rig.commands->Button1Click());
-    QCOMPARE(rig.number, QByteArray("00010"));
-    QVERIFY(rig.numbersSet.isEmpty());
-    QCOMPARE(rig.resets, 0);
+    QCOMPARE(rig.editor.number, QByteArray("00010"));
+    QVERIFY(rig.editor.numbersSet.isEmpty());
+    QCOMPARE(rig.editor.resets, 0);
 }
 
 void TableCommandsTest::renumber_data() {
@@ -168,7 +142,7 @@ void TableCommandsTest::renumber() {
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.numbers(), numbers);
     QCOMPARE(rig.document.isModified(), answer == Answer::Yes);
-    QCOMPARE(rig.loaded, answer == Answer::Yes ? QList<int>{2} : QList<int>{});
+    QCOMPARE(rig.editor.loaded, answer == Answer::Yes ? QList<int>{2} : QList<int>{});
 
     // Not offered when row 1 has no number: no question.
     Rig empty;
@@ -199,11 +173,7 @@ void TableCommandsTest::deleteSelected() {
     QFETCH(int, selected);
     QFETCH(Answer, answer);
     QFETCH(ByteList, left);
-    Rig rig;
-    std::vector<SequenceTable::Cells> rows;
-    for (const QByteArray& n : table)
-        rows.push_back(SequenceRows::entry(n));
-    rig.table.setRows(rows);
+    Rig rig(table);
     for (const QByteArray& n : marked)
         rig.marks.append(n);
     rig.selection.select(selected);
@@ -260,7 +230,7 @@ void TableCommandsTest::deleteMarked() {
     QCOMPARE(rig.marks.numbers().isEmpty(), answer == Answer::Yes);
     QCOMPARE(rig.document.isModified(), answer == Answer::Yes);
     // Deleting loads nothing into the editor.
-    QVERIFY(rig.loaded.isEmpty());
+    QVERIFY(rig.editor.loaded.isEmpty());
 }
 
 void TableCommandsTest::exchange_data() {
@@ -298,8 +268,8 @@ void TableCommandsTest::exchange() {
     QCOMPARE(rig.notes(), notes);
     QCOMPARE(rig.numbers(), (ByteList{"00010", "00020", "00030"}));
     QVERIFY(!rig.document.isModified());
-    QVERIFY(rig.follows);
-    QVERIFY(rig.loaded.isEmpty());
+    QVERIFY(rig.editor.follows);
+    QVERIFY(rig.editor.loaded.isEmpty());
     QVERIFY(rig.selectedWhileFollowing.isEmpty()); // the editor is not reloaded
     if (answer == Answer::Yes) {
         QVERIFY(rig.marks.numbers().isEmpty());
@@ -324,7 +294,7 @@ void TableCommandsTest::activeStateOfAll() {
     QCOMPARE(SequenceRows::column(rig.table, SequenceTable::ActiveColumn),
              (ByteList{"NO", "YES", "NO"}));
     QVERIFY(!rig.document.isModified());
-    QVERIFY(rig.loaded.isEmpty());
+    QVERIFY(rig.editor.loaded.isEmpty());
 }
 
 void TableCommandsTest::search_data() {

@@ -25,12 +25,19 @@ inline SequenceTable::Cells entry(const QByteArray& number, const QByteArray& no
     return cells;
 }
 
-// One entry per number, in the order given.
-inline void fill(SequenceTable& table, std::initializer_list<const char*> numbers) {
+// One entry per number, in the order given; the note is "note " and the number.
+inline void fill(SequenceTable& table, const QList<QByteArray>& numbers) {
     std::vector<SequenceTable::Cells> rows;
-    for (const char* number : numbers)
-        rows.push_back(entry(number, QByteArray("note ") + number));
+    for (const QByteArray& number : numbers)
+        rows.push_back(entry(number, "note " + number));
     table.setRows(rows);
+}
+
+inline void fill(SequenceTable& table, std::initializer_list<const char*> numbers) {
+    QList<QByteArray> list;
+    for (const char* number : numbers)
+        list.append(number);
+    fill(table, list);
 }
 
 inline QList<QByteArray> column(const SequenceTable& table, int column) {

@@ -2,6 +2,7 @@
 
 #include "documentstate.h"
 #include "fileerror.h"
+#include "marklist.h"
 #include "rowselection.h"
 #include "sequencefile.h"
 #include "sequencetable.h"
@@ -26,12 +27,13 @@ QString shown(const QString& path) {
 
 } // namespace
 
-DocumentCommands::DocumentCommands(SequenceTable& table, RowSelection& selection,
+DocumentCommands::DocumentCommands(SequenceTable& table, RowSelection& selection, MarkList& marks,
                                    DocumentState& document, Prompter& prompter, EditorHooks editor,
                                    std::function<QString()> languageCode, QObject* parent)
     : QObject(parent)
     , m_table(table)
     , m_selection(selection)
+    , m_marks(marks)
     , m_document(document)
     , m_prompter(prompter)
     , m_editor(std::move(editor))
@@ -143,6 +145,10 @@ bool DocumentCommands::askToSave(const QString& english) {
 
 void DocumentCommands::startNewDocument() {
     m_table.clear();
+    if (!m_marks.numbers().isEmpty()) {
+        m_marks.clear();
+        emit marksChanged();
+    }
     m_selection.select(1);
     m_editor.callReset();
     m_editor.callSetNumber(QByteArrayLiteral("00010"));

@@ -8,6 +8,7 @@
 #include <functional>
 
 class DocumentState;
+class MarkList;
 class Prompter;
 class RowSelection;
 class SequenceTable;
@@ -15,6 +16,10 @@ class SequenceTable;
 // The file menu's commands around the document: new, open, save, save as, the save question
 // when the main window closes, the start-up's opening of the last sequence and the rescue
 // copy of a close that cannot ask.
+//
+// A new or opened document starts without marks: the marks named entries of the table that
+// was replaced, and a number they listed could name a different, unmarked entry of the new
+// one.
 //
 // A save that does not happen (dialog cancelled, overwrite refused, file not written) counts
 // as not saved: a command that asked "save first?" and got Yes then stops instead of dropping
@@ -25,9 +30,9 @@ class DocumentCommands final : public QObject {
 public:
     static const QString Filter;
 
-    DocumentCommands(SequenceTable& table, RowSelection& selection, DocumentState& document,
-                     Prompter& prompter, EditorHooks editor, std::function<QString()> languageCode,
-                     QObject* parent = nullptr);
+    DocumentCommands(SequenceTable& table, RowSelection& selection, MarkList& marks,
+                     DocumentState& document, Prompter& prompter, EditorHooks editor,
+                     std::function<QString()> languageCode, QObject* parent = nullptr);
 
     // "&Neu". False when the save question was cancelled or the save failed; nothing changed.
     bool Neu1Click();
@@ -57,6 +62,10 @@ public:
     QString rescueUnsaved();
     static QString rescuePath(const QString& documentPath);
 
+signals:
+    // The marks were dropped with the table they named.
+    void marksChanged();
+
 private:
     // The save question; false when cancelled or when the save did not happen.
     bool askToSave(const QString& english);
@@ -67,6 +76,7 @@ private:
 
     SequenceTable& m_table;
     RowSelection& m_selection;
+    MarkList& m_marks;
     DocumentState& m_document;
     Prompter& m_prompter;
     EditorHooks m_editor;

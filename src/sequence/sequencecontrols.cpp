@@ -48,8 +48,8 @@ SequenceControls::SequenceControls(Context context, EditorHooks editor)
         editor.setNumber = [&form](const QByteArray& number) {
             setNumberField(form, number);
         };
-    m_documents = std::make_unique<DocumentCommands>(m_c.table, m_c.selection, *m_document,
-                                                     m_c.prompter, editor, m_c.languageCode);
+    m_documents = std::make_unique<DocumentCommands>(
+        m_c.table, m_c.selection, m_c.marks, *m_document, m_c.prompter, editor, m_c.languageCode);
     m_commands = std::make_unique<TableCommands>(m_c.table, m_c.selection, m_c.marks, *m_document,
                                                  m_c.prompter, editor, m_c.languageCode);
     m_find = new FindDialog(&m_c.window);
@@ -124,6 +124,7 @@ void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
         m_c.guard([&] { m_commands->selectMarked(number); });
     });
     connect(m_commands.get(), &TableCommands::marksChanged, &window, &MarkListWindow::refresh);
+    connect(m_documents.get(), &DocumentCommands::marksChanged, &window, &MarkListWindow::refresh);
     connect(m_c.form.Tabelle, &SequenceTableView::markerClicked, &window, &MarkListWindow::refresh);
 }
 

@@ -4,11 +4,13 @@
 
 #include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
+#include "sequence/marklist.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencefile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +30,7 @@ struct Rig {
     QTemporaryDir dir;
     SequenceTable table;
     RowSelection selection{table};
+    MarkList marks;
     DocumentState document;
     ScriptedPrompter prompter;
     QString language = u"D"_s;
@@ -37,7 +40,7 @@ struct Rig {
     Rig() {
         document.setExecutableDir(dir.path());
         document.setCaptionPrefix(u"LTF V1.54 - "_s);
-        commands = std::make_unique<DocumentCommands>(table, selection, document, prompter,
+        commands = std::make_unique<DocumentCommands>(table, selection, marks, document, prompter,
                                                       editor.hooks(), [this] { return language; });
         commands->openAtStartup(QString(), false);
     }
@@ -154,6 +157,9 @@ void DocumentCommandsTest::saveAsOverAnExistingFile() {
 void DocumentCommandsTest::opening() {
     Rig rig;
     rig.write(u"show.lta"_s, TwoEntries);
+    // A mark of the document before: 00010 of the new file is not marked.
+    rig.marks.append("00010");
+    QSignalSpy marksChanged(rig.commands.get(), &DocumentCommands::marksChanged);
     rig.prompter.expectFile(Kind::OpenFile, rig.path(u"show.lta"_s));
     rig.commands->Oeffnen1Click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
@@ -165,11 +171,14 @@ void DocumentCommandsTest::opening() {
     // No entry was active: the selected one is made active.
     QCOMPARE(rig.table.cell(SequenceTable::ActiveColumn, 1), QByteArray("JA"));
     QCOMPARE(rig.table.cell(SequenceTable::ActiveColumn, 2), QByteArray("NEIN"));
+    QVERIFY(rig.marks.numbers().isEmpty());
+    QCOMPARE(marksChanged.size(), 1);
 }
 
 void DocumentCommandsTest::cancellingTheSaveQuestionOfOpeningChangesNothing() {
     Rig rig;
     rig.modifiedNamed(u"show.lta"_s);
+    rig.marks.append("00020");
     rig.write(u"other.lta"_s, "\t\r\n\t00099\r\n");
     const QString shown = QDir::toNativeSeparators(rig.path(u"show.lta"_s));
     rig.prompter.expectFile(Kind::OpenFile, rig.path(u"other.lta"_s))
@@ -181,6 +190,7 @@ void DocumentCommandsTest::cancellingTheSaveQuestionOfOpeningChangesNothing() {
     QCOMPARE(rig.table.cell(SequenceTable::NoteColumn, 1), QByteArray("changed"));
     QCOMPARE(rig.document.currentFile(), rig.path(u"show.lta"_s));
     QVERIFY(rig.document.isModified());
+    QCOMPARE(rig.marks.numbers(), ByteList{"00020"});
 }
 
 void DocumentCommandsTest::unreadableFileLeavesANewDocument() {

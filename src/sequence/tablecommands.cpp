@@ -125,6 +125,8 @@ void TableCommands::exchangeTexts() {
     const int row = EntryExchange::apply(m_table, m_marks, m_selection.selectedRow());
     m_selection.select(row);
     m_editor.callSetFollowsSelection(true);
+    // The texts changed their numbers and places: a close must offer to save that.
+    m_document.setModified(true);
     emit marksChanged();
 }
 

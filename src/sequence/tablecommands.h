@@ -35,7 +35,8 @@ public:
     void Button6Click();
     // "Texte löschen": the marked entries, or the selected one when none is marked.
     void deleteTexts();
-    // "Texte tauschen": the two marked entries.
+    // "Texte tauschen": the two marked entries. The document counts as modified afterwards;
+    // the active state of all entries, a matter of the evening's performance, does not.
     void exchangeTexts();
     // The Aktiv header's pop-up menu.
     void activateAll();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
@@ -26,6 +28,8 @@ public:
         CopyboardWindow& copyboard;
         AboutWindow& about;
         PortCommand& portCommand;
+        // Called once the flowing text's fixed-line fields and the preview lines exist.
+        std::function<void()> lineFieldsBuilt = {};
     };
 
     explicit StartupSequence(Context context);

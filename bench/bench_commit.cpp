@@ -1,6 +1,7 @@
 #include "editorrig.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 

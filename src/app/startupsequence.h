@@ -7,6 +7,7 @@ class CopyboardWindow;
 class DisplayOutput;
 class MainWindowForm;
 class PortCommand;
+class SequenceTable;
 class QMainWindow;
 class SupervisionWindow;
 struct ProgramServices;
@@ -28,6 +29,7 @@ public:
         CopyboardWindow& copyboard;
         AboutWindow& about;
         PortCommand& portCommand;
+        SequenceTable& table;
         // Called once the flowing text's fixed-line fields and the preview lines exist.
         std::function<void()> lineFieldsBuilt = {};
     };

@@ -49,10 +49,10 @@ void EntryEditor::connectChangeNotifications() {
 }
 
 void EntryEditor::connectFlowLineEdits() {
-    for (QLineEdit* field : m_c.form.FlowLineEdits)
-        connect(
-            field, &QLineEdit::textChanged, this, [this] { setEntryModified(true); },
-            Qt::UniqueConnection);
+    for (QLineEdit* field : m_c.form.FlowLineEdits) {
+        disconnect(field, &QLineEdit::textChanged, this, nullptr); // once per field
+        connect(field, &QLineEdit::textChanged, this, &EntryEditor::markModified);
+    }
 }
 
 void EntryEditor::setRunningCheck(EntryCommit::RunningCheck check) {

@@ -45,6 +45,7 @@ signals:
     void sequenceModifiedChanged(bool modified);
 
 private:
+    void markModified() { setEntryModified(true); }
     void connectChangeNotifications();
     void showFlowStep(int tenths);
     void focusChanged(QWidget* old, QWidget* now);

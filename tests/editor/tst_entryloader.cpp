@@ -49,11 +49,11 @@ void EntryLoaderTest::load_data() {
     QTest::newRow("S loads like SCROLL") << "00010|JA|S|A,B|6|M30|" << 1 << "A\nB\n"
                                          << 6 << false << 0 << 30 << ""
                                          << "";
-    QTest::newRow("flow with quotes") << "00010|JA|FLIESS|\"HALLO \"DU\"\"|7,1,,|M20|" << 2
+    QTest::newRow("flow with quotes") << "00010|JA|FLIESS|\"HALLO \"DU\"\"|7,1,,\"\"|M20|" << 2
                                       << "HALLO \"DU\"" << 7 << false << 0 << 20 << ""
                                       << "";
     QTest::newRow("F loads like FLIESS")
-        << "00010|JA|F|\"X\"|7,1,,|M20|" << 2 << "X" << 7 << false << 0 << 20 << ""
+        << "00010|JA|F|\"X\"|7,1,,\"\"|M20|" << 2 << "X" << 7 << false << 0 << 20 << ""
         << "";
     QTest::newRow("unknown kind keeps the page")
         << "00010|JA|BS|A|6|M30|" << -1 << "" << 0 << false << 0 << 30 << ""

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
@@ -63,6 +64,16 @@ QWidget* textPage(const char* name, QWidget* editor, const QString& timing, QSpi
 void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
     for (QWidget* w : widgets)
         layout->addWidget(w);
+}
+
+// A display of many lines brings many line fields: they scroll instead of growing the window.
+QScrollArea* scrolling(QWidget* lines) {
+    auto* area = new QScrollArea;
+    area->setWidget(lines);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return area;
 }
 
 QToolButton* toolButton(const char* name, const QString& text, bool checkable = false) {
@@ -180,7 +191,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     auto* flow = new QVBoxLayout(TabSheet3);
     flow->addWidget(Fliesstextfeld);
     FlowLinePanel = named(new QWidget, "FlowLinePanel");
-    flow->addWidget(FlowLinePanel);
+    flow->addWidget(scrolling(FlowLinePanel));
     auto* flowTiming = new QHBoxLayout;
     addAll(flowTiming, {Label7, Fliesstakt, Label8, Label12, TextInZeile});
     flowTiming->addStretch();
@@ -188,7 +199,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     PageControl1->addTab(TabSheet3, QStringLiteral("Fließtext"));
     PreviewPanel = named(new QWidget, "PreviewPanel");
     auto* kinds = new QHBoxLayout;
-    kinds->addWidget(PreviewPanel);
+    kinds->addWidget(scrolling(PreviewPanel));
     kinds->addWidget(PageControl1, 1);
     editor->addLayout(kinds, 1);
 
@@ -344,9 +355,11 @@ void MainWindowForm::buildLineFields(int lineCount, int columnCount) {
         line->setReadOnly(true);
         line->setFocusPolicy(Qt::NoFocus);
         line->setFont(monospaced);
-        line->setFixedWidth(
-            QFontMetrics(monospaced).horizontalAdvance(QLatin1Char('X')) * (columnCount + 1) + 8);
+        const int width =
+            QFontMetrics(monospaced).horizontalAdvance(QLatin1Char('X')) * (columnCount + 1) + 8;
+        line->setMinimumWidth(qMin(width, 320));
         preview->addWidget(line);
+        PreviewLines.append(line);
     }
     preview->addStretch();
 }

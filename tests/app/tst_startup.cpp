@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 
 using Answer = Prompter::Answer;
@@ -232,6 +233,13 @@ void StartupTest::displayLimits() {
     QCOMPARE(form.Seitenwechselzeit->minimum(), changeTimeMinimum);
     QCOMPARE(form.Zeilenwechselzeit->minimum(), changeTimeMinimum);
     QCOMPARE(form.Seitenwechselzeit->value(), qMax(3, changeTimeMinimum));
+    // The editors' lines and the line fields follow the display's size.
+    QCOMPARE(form.Textfeld->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.ScrollTextFeld->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.PreviewLines.size(), lineCount);
+    QCOMPARE(form.FlowLineEdits.size(), lineCount - 1);
+    for (QLineEdit* field : form.FlowLineEdits)
+        QCOMPARE(field->maxLength(), columnCount);
 }
 
 void StartupTest::offlineMode_data() {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -28,6 +29,16 @@ EntryEditor::EntryEditor(MainWindowForm& form, SequenceTable& table, RowSelectio
     connect(form.Button11, &QPushButton::clicked, this, &EntryEditor::Button11Click);
     connect(form.Button2, &QPushButton::clicked, this, &EntryEditor::Button2Click);
     connect(qApp, &QApplication::focusChanged, this, &EntryEditor::focusChanged);
+    form.Fliesstextfeld->installEventFilter(this);
+}
+
+bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_c.form.Fliesstextfeld && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void EntryEditor::connectChangeNotifications() {

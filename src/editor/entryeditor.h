@@ -28,6 +28,9 @@ public:
     bool EntryModified() const;
     void setEntryModified(bool modified);
     const EditorFlags& flags() const { return m_flags; }
+    // Cleared by whoever moves rows under the selection (an exchange of two entries), so
+    // that the moves load nothing; set again afterwards.
+    void setEditorFollowsSelection(bool follows) { m_flags.EditorFollowsSelection = follows; }
 
     // The table differs from its file.
     bool SequenceModified() const { return m_sequenceModified; }
@@ -43,6 +46,10 @@ public:
 
 signals:
     void sequenceModifiedChanged(bool modified);
+
+protected:
+    // The flow text is one line: Enter inserts no line break there (pasted text may bring some).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void markModified() { setEntryModified(true); }

@@ -22,6 +22,7 @@ private slots:
     void leaveGuard();
     void leavingIsMovingTheFocusWithinTheWindow();
     void renameTakesTheSelectedEntry();
+    void enterBreaksNoFlowLine();
 };
 
 using Change = std::function<void(MainWindowForm&)>;
@@ -160,6 +161,19 @@ void EntryEditorTest::renameTakesTheSelectedEntry() {
     QCOMPARE(rig.rows(), (QStringList{"00020|JA|BLOCK|B|3|M3|", "00030|JA|BLOCK|A|3|M3|"}));
     QCOMPARE(rig.selection.selectedRow(), 2);
     QVERIFY(!rig.editor->flags().RenameOnCommit);
+}
+
+void EntryEditorTest::enterBreaksNoFlowLine() {
+    EditorRig rig;
+    QTest::keyClicks(rig.form.Fliesstextfeld, QStringLiteral("AB"));
+    QTest::keyClick(rig.form.Fliesstextfeld, Qt::Key_Return);
+    QTest::keyClick(rig.form.Fliesstextfeld, Qt::Key_Enter);
+    QTest::keyClicks(rig.form.Fliesstextfeld, QStringLiteral("C"));
+    QCOMPARE(rig.form.Fliesstextfeld->toPlainText(), QStringLiteral("ABC"));
+    // The note and the block text keep their line breaks.
+    QTest::keyClicks(rig.form.Hinweis, QStringLiteral("A"));
+    QTest::keyClick(rig.form.Hinweis, Qt::Key_Return);
+    QCOMPARE(rig.form.Hinweis->toPlainText(), QStringLiteral("A\n"));
 }
 
 QTEST_MAIN(EntryEditorTest)

@@ -182,6 +182,11 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     TabSheet3 = named(new QWidget, "TabSheet3");
     Fliesstextfeld = named(new QPlainTextEdit, "Fliesstextfeld");
+    // Tab moves on to the next field in the editor's text fields; a pasted tab stays text.
+    Hinweis->setTabChangesFocus(true);
+    Textfeld->setTabChangesFocus(true);
+    ScrollTextFeld->setTabChangesFocus(true);
+    Fliesstextfeld->setTabChangesFocus(true);
     Fliesstakt = spin("Fliesstakt", 1, 10, 5);
     Fliesstakt->setWrapping(false);
     Label7 = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");

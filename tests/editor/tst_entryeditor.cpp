@@ -22,7 +22,7 @@ private slots:
     void leaveGuard();
     void leavingIsMovingTheFocusWithinTheWindow();
     void renameTakesTheSelectedEntry();
-    void enterBreaksNoFlowLine();
+    void editingKeys();
 };
 
 using Change = std::function<void(MainWindowForm&)>;
@@ -163,7 +163,7 @@ void EntryEditorTest::renameTakesTheSelectedEntry() {
     QVERIFY(!rig.editor->flags().RenameOnCommit);
 }
 
-void EntryEditorTest::enterBreaksNoFlowLine() {
+void EntryEditorTest::editingKeys() {
     EditorRig rig;
     QTest::keyClicks(rig.form.Fliesstextfeld, QStringLiteral("AB"));
     QTest::keyClick(rig.form.Fliesstextfeld, Qt::Key_Return);
@@ -174,6 +174,9 @@ void EntryEditorTest::enterBreaksNoFlowLine() {
     QTest::keyClicks(rig.form.Hinweis, QStringLiteral("A"));
     QTest::keyClick(rig.form.Hinweis, Qt::Key_Return);
     QCOMPARE(rig.form.Hinweis->toPlainText(), QStringLiteral("A\n"));
+    // Tab moves on; it does not type a tab into the text.
+    QTest::keyClick(rig.form.Textfeld, Qt::Key_Tab);
+    QCOMPARE(rig.form.Textfeld->toPlainText(), QString());
 }
 
 QTEST_MAIN(EntryEditorTest)

@@ -12,6 +12,7 @@
 class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
+class EntryEditor;
 class MarkList;
 class MarkListWindow;
 class PortCommand;
@@ -51,6 +52,7 @@ public:
     RowSelection& selection() { return *m_selection; }
     MarkList& markList() { return *m_markList; }
     SequenceControls& sequence() { return *m_sequence; }
+    EntryEditor& editor() { return *m_editor; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
 
@@ -82,6 +84,7 @@ private:
     SequenceTable* m_table = nullptr;
     RowSelection* m_selection = nullptr;
     std::unique_ptr<MarkList> m_markList;
+    EntryEditor* m_editor = nullptr;
     std::unique_ptr<DisplayOutput> m_output;
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
@@ -30,6 +32,8 @@ public:
         PortCommand& portCommand;
         SequenceTable& table;
         SequenceControls& sequence;
+        // Called once the flowing text's fixed-line fields and the preview lines exist.
+        std::function<void()> lineFieldsBuilt = {};
     };
 
     explicit StartupSequence(Context context);

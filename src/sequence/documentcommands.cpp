@@ -82,7 +82,10 @@ bool DocumentCommands::openFile(const QString& path) {
     }
     m_document.setDocumentName(path);
     m_table.ensureActive(m_selection.selectedRow(), ActiveMarks::forLanguage(language()));
+    // Row 1 is loaded once, here, and not a second time through the selection.
+    m_editor.callSetFollowsSelection(false);
     m_selection.select(1);
+    m_editor.callSetFollowsSelection(true);
     m_editor.callLoadRow(1);
     return true;
 }

@@ -12,28 +12,13 @@
 #include "windows/language.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTextEdit>
-
-namespace {
-
-void clearField(QWidget* field) {
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(field))
-        plain->clear();
-    else if (auto* rich = qobject_cast<QTextEdit*>(field))
-        rich->clear();
-    else if (auto* line = qobject_cast<QLineEdit*>(field))
-        line->clear();
-}
-
-} // namespace
 
 SequenceControls::SequenceControls(Context context, EditorHooks editor)
     : m_c(std::move(context))
@@ -171,26 +156,21 @@ void SequenceControls::openAtStartup(const QString& executableDir, const QString
 }
 
 void SequenceControls::resetEditorFields(MainWindowForm& f) {
-    for (QWidget* field :
-         {static_cast<QWidget*>(f.Hinweis), static_cast<QWidget*>(f.Textfeld),
-          static_cast<QWidget*>(f.ScrollTextFeld), static_cast<QWidget*>(f.Fliesstextfeld)})
-        clearField(field);
+    f.Hinweis->clear();
+    f.Textfeld->clear();
+    f.ScrollTextFeld->clear();
+    f.Fliesstextfeld->clear();
     f.DauerMinuten->setValue(0);
     f.DauerSekunden->setValue(3);
     f.Seitenwechselzeit->setValue(3);
     f.Zeilenwechselzeit->setValue(3);
     f.Fliesstakt->setValue(5);
-    const QRegularExpression fixedLine(QStringLiteral("^FliesstextZeile\\d+$"));
-    for (QLineEdit* field : f.Panel2->findChildren<QLineEdit*>(fixedLine))
+    for (QLineEdit* field : f.FlowLineEdits)
         field->clear();
     // Last: every change above enables "OK".
     f.Button11->setEnabled(false);
 }
 
 void SequenceControls::setNumberField(MainWindowForm& f, const QByteArray& number) {
-    QWidget* field = f.TextNr;
-    if (auto* line = qobject_cast<QLineEdit*>(field))
-        line->setText(Windows1252::toUnicode(number));
-    else if (auto* spin = qobject_cast<QSpinBox*>(field))
-        spin->setValue(number.toInt());
+    f.TextNr->setText(Windows1252::toUnicode(number));
 }

@@ -58,7 +58,7 @@ public:
 
     // "Reset the entry editor" over the form's fields: the editor's default for the hook.
     static void resetEditorFields(MainWindowForm& form);
-    // Writes the number field, whatever kind of field the form gives it.
+    // Writes the number field.
     static void setNumberField(MainWindowForm& form, const QByteArray& number);
 
 private:

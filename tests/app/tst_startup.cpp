@@ -8,8 +8,10 @@
 #include "app/programwindows.h"
 #include "display/displayoutput.h"
 #include "display/supervisionwindow.h"
+#include "editor/entryeditor.h"
 #include "platform/timer.h"
 #include "sequence/documentstate.h"
+#include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
 #include "sequence/tablecommands.h"
@@ -19,12 +21,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 
 using Answer = Prompter::Answer;
@@ -105,6 +109,10 @@ private slots:
     void sequenceOpenedAtStartUp();
     void closeAsksToSaveAModifiedSequence_data();
     void closeAsksToSaveAModifiedSequence();
+    void editorFollowsTheSelection_data();
+    void editorFollowsTheSelection();
+    void closeOffersThePendingEntry_data();
+    void closeOffersThePendingEntry();
 };
 
 void StartupTest::firstStartAsksForAPort() {
@@ -233,6 +241,13 @@ void StartupTest::displayLimits() {
     QCOMPARE(form.Seitenwechselzeit->minimum(), changeTimeMinimum);
     QCOMPARE(form.Zeilenwechselzeit->minimum(), changeTimeMinimum);
     QCOMPARE(form.Seitenwechselzeit->value(), qMax(3, changeTimeMinimum));
+    // The editors' lines and the line fields follow the display's size.
+    QCOMPARE(form.Textfeld->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.ScrollTextFeld->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.PreviewLines.size(), lineCount);
+    QCOMPARE(form.FlowLineEdits.size(), lineCount - 1);
+    for (QLineEdit* field : form.FlowLineEdits)
+        QCOMPARE(field->maxLength(), columnCount);
 }
 
 void StartupTest::offlineMode_data() {
@@ -435,6 +450,11 @@ void StartupTest::sequenceOpenedAtStartUp_data() {
         << QStringLiteral("show.lta") << QStringLiteral("folder.lta")
         << QStringLiteral("kann nicht geöffnet werden")
         << QStringLiteral("RPW V1.54 - Unbenannt.lta") << 2;
+    // Row 1 does not load into the editor: one error box, and the sequence stays open.
+    QTest::newRow("a cell that does not convert")
+        << QStringLiteral("bad.lta") << QString()
+        << QStringLiteral("'x' ist kein gültiger Integerwert")
+        << QStringLiteral("RPW V1.54 - bad.lta") << 2;
 }
 
 void StartupTest::sequenceOpenedAtStartUp() {
@@ -448,6 +468,10 @@ void StartupTest::sequenceOpenedAtStartUp() {
     QVERIFY(show.open(QIODevice::WriteOnly));
     show.write(ShowFile);
     show.close();
+    QFile bad(rig.dir.filePath(QStringLiteral("bad.lta")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(ShowFile.left(ShowFile.indexOf('\n') + 1) + "\t00010\tJA\tBLOCK\tA\tx\tV10\t\t\r\n");
+    bad.close();
     QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("folder.lta")));
     rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nLetzteDatei=" +
                  rig.dir.filePath(lastFile).toUtf8() + "\n");
@@ -505,6 +529,65 @@ void StartupTest::closeAsksToSaveAModifiedSequence() {
     QVERIFY(show.open(QIODevice::ReadOnly));
     QCOMPARE(show.readAll() == ShowFile, !saved);
     QCOMPARE(rig.readIni().contains("Sprache="), closes); // the settings are written on closing
+}
+
+void StartupTest::editorFollowsTheSelection_data() {
+    QTest::addColumn<QByteArray>("duration");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("pending");
+
+    QTest::newRow("entry loads") << QByteArray("M75") << QStringList() << false;
+    // The general error box; the number is loaded already and the entry stays pending.
+    QTest::newRow("cell that does not convert")
+        << QByteArray("V7x") << QStringList{"'7x' ist kein gültiger Integerwert"} << true;
+}
+
+void StartupTest::editorFollowsTheSelection() {
+    QFETCH(QByteArray, duration);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, pending);
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    SequenceTable& table = rig.main().table();
+    const int row = table.appendRow();
+    table.setRowCells(row, {"", "00020", "JA", "BLOCK", "A", "3", duration, ""});
+    rig.main().editor().setEntryModified(true);
+    for (const QString& box : boxes)
+        rig.prompter.expect(Kind::Error, box);
+
+    rig.main().selection().select(row);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.main().form().TextNr->text(), QStringLiteral("00020"));
+    QCOMPARE(rig.main().editor().EntryModified(), pending);
+}
+
+void StartupTest::closeOffersThePendingEntry_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("number");
+
+    QTest::newRow("yes commits") << int(Answer::Yes) << QByteArray("00010");
+    QTest::newRow("no leaves the table") << int(Answer::No) << QByteArray();
+}
+
+void StartupTest::closeOffersThePendingEntry() {
+    QFETCH(int, answer);
+    QFETCH(QByteArray, number);
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    rig.main().editor().setEntryModified(true);
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Änderungen in Tabelle übernehmen?"),
+                        Answer(answer));
+    // The commit modifies the sequence: the close then asks to save it.
+    if (Answer(answer) == Answer::Yes)
+        rig.prompter.expect(Kind::YesNoCancel, QStringLiteral("Änderungen in"), Answer::No);
+    rig.main().close();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.main().table().cell(SequenceTable::NumberColumn, 1), number);
+    QVERIFY(!rig.main().editor().EntryModified());
 }
 
 QTEST_MAIN(StartupTest)

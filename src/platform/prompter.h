@@ -20,6 +20,7 @@ public:
     virtual Answer askYesNoCancel(const QString& text) = 0;
     // A path, or empty when cancelled.
     virtual QString chooseOpenFile(const QString& folder, const QString& filter) = 0;
+    // Replacing an existing file is not confirmed here: the caller asks.
     virtual QString chooseSaveFile(const QString& suggestion, const QString& filter) = 0;
     // The port selection dialog over the given items ("COM3", ...): the chosen port
     // number, or 0 when none was chosen (cancelled, or OK on an empty list).

@@ -49,7 +49,9 @@ QString QtPrompter::chooseOpenFile(const QString& folder, const QString& filter)
 }
 
 QString QtPrompter::chooseSaveFile(const QString& suggestion, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent(), QString(), suggestion, filter);
+    // The caller asks its own question before it replaces a file.
+    return QFileDialog::getSaveFileName(parent(), QString(), suggestion, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 int QtPrompter::choosePort(const QStringList& items) {

@@ -206,6 +206,8 @@ void ProgramTest::terminationKeepsUnsavedChangesInARescueCopy() {
     QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - show\\.lta$"), QStringLiteral("ctrl+Delete")),
              x.errorOutput().constData());
     QVERIFY2(x.key(QStringLiteral("^RPW$"), QStringLiteral("Return")), x.errorOutput().constData());
+    // The deletion follows the answer at once; the termination must come after it.
+    QVERIFY2(x.waitUntilClosed(QStringLiteral("^RPW$")), x.errorOutput().constData());
     QVERIFY(folder.terminate());
 
     const QByteArray rescued = folder.read(QStringLiteral("show.rescue.lta"));

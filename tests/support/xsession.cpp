@@ -64,6 +64,19 @@ bool XSession::type(const QString& windowName, const QString& text, int timeoutM
            xdotool({QStringLiteral("type"), QStringLiteral("--clearmodifiers"), text}, timeoutMs);
 }
 
+bool XSession::waitUntilClosed(const QString& windowName, int timeoutMs) {
+    // Each look is a run of xdotool; it ends with an error while nothing matches.
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (!xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), windowName},
+                     timeoutMs))
+            return true;
+    }
+    m_error = "a window named " + windowName.toUtf8() + " is still open";
+    return false;
+}
+
 bool XSession::focus(const QString& windowName, int timeoutMs) {
     // Without a window manager a window takes the focus directly; the search waits until
     // the window is mapped.

@@ -33,6 +33,8 @@ public:
     bool key(const QString& windowName, const QString& keys, int timeoutMs = 10000);
     // The same for typing a text.
     bool type(const QString& windowName, const QString& text, int timeoutMs = 10000);
+    // Waits until no visible window's title matches `windowName` any more (a box answered).
+    bool waitUntilClosed(const QString& windowName, int timeoutMs = 10000);
 
     // What went wrong last, for a failing test's message.
     const QByteArray& errorOutput() const { return m_error; }

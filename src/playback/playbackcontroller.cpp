@@ -177,8 +177,9 @@ void PlaybackController::StartEntry(int row) {
         const Outcome outcome = startOne(row);
         if (outcome == Outcome::Unchanged || outcome == Outcome::Started)
             return;
-        if (m_table.isDataRow(m_currentEntryRow) && !skipped[size_t(m_currentEntryRow)]) {
-            skipped[size_t(m_currentEntryRow)] = true;
+        const size_t skippedRow = size_t(m_currentEntryRow);
+        if (skippedRow < skipped.size() && !skipped[skippedRow]) {
+            skipped[skippedRow] = true;
             ++skippedCount;
         }
         if (skippedCount >= m_table.RowCount() - 1) {

@@ -241,7 +241,7 @@ void PlaybackPanelTest::speedButtonsSetBar() {
 
 void PlaybackPanelTest::currentNumberAndReport() {
     PanelRig rig;
-    rig.setRows({{"7\xE4", "JA", "B", "A", "1", "V?"}});
+    rig.setRows({{"7ä", "JA", "B", "A", "1", "V?"}});
     QTest::mouseClick(rig.form.Play, Qt::LeftButton);
     QCOMPARE(rig.form.Label13->text(), QString::fromUtf8("7ä"));
     QLabel* report = rig.panel->reportLabel();

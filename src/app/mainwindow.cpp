@@ -10,6 +10,10 @@
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
+#include "sequence/marklist.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
+#include "sequence/sequencetableview.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
 
@@ -27,6 +31,12 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     : QMainWindow(parent)
     , m_services(services) {
     m_form.setupUi(this);
+
+    m_table = new SequenceTable(this);
+    m_table->setMarker(1, SequenceTable::Marker::Silver);
+    m_selection = new RowSelection(*m_table, this);
+    m_markList = std::make_unique<MarkList>();
+    m_form.Tabelle->attach(*m_table, *m_selection, *m_markList);
 
     m_output = std::make_unique<DisplayOutput>(services.port, services.pump, services.clock);
     m_output->setStatusSink([this](const QString& text) {
@@ -89,9 +99,9 @@ void MainWindow::CreateTimerTimer() {
     if (m_close->shuttingDown())
         return;
     runGuarded([this] {
-        StartupSequence::Context context{*this,        m_form,    m_shell,
-                                         m_services,   *m_output, *m_supervision,
-                                         *m_copyboard, *m_about,  *m_portCommand};
+        StartupSequence::Context context{*this,          m_form,         m_shell,      m_services,
+                                         *m_output,      *m_supervision, *m_copyboard, *m_about,
+                                         *m_portCommand, *m_table};
         StartupSequence(context).run();
     });
     m_startupDone = true;

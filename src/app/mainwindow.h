@@ -12,7 +12,10 @@
 class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
+class MarkList;
 class PortCommand;
+class RowSelection;
+class SequenceTable;
 class SupervisionWindow;
 class Timer;
 struct ProgramServices;
@@ -41,6 +44,9 @@ public:
     MainWindowForm& form() { return m_form; }
     DisplayOutput& output() { return *m_output; }
     CloseController& closer() { return *m_close; }
+    SequenceTable& table() { return *m_table; }
+    RowSelection& selection() { return *m_selection; }
+    MarkList& markList() { return *m_markList; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
 
@@ -69,6 +75,9 @@ private:
     MainWindowForm m_form;
     ShellState m_shell;
     std::unique_ptr<Timer> m_createTimer;
+    SequenceTable* m_table = nullptr;
+    RowSelection* m_selection = nullptr;
+    std::unique_ptr<MarkList> m_markList;
     std::unique_ptr<DisplayOutput> m_output;
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;

@@ -16,9 +16,10 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "sequence/sequencetableview.h"
 
 namespace {
 
@@ -272,13 +273,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     navigation->addWidget(Weiter);
     stripLayout->addWidget(Panel6);
 
-    Tabelle = named(new QTableWidget(1, 8), "Tabelle");
-    Tabelle->setHorizontalHeaderLabels({QString(), QStringLiteral("Text Nr."),
-                                        QStringLiteral("Aktiv"), QStringLiteral("B/S/F"),
-                                        QStringLiteral("Text"), QStringLiteral("Parameter"),
-                                        QStringLiteral("Dauer"), QStringLiteral("Hinweis")});
-    Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabelle->verticalHeader()->hide();
+    Tabelle = new SequenceTableView;
 
     auto* lower = new QWidget;
     auto* lowerLayout = new QVBoxLayout(lower);

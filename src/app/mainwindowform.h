@@ -13,9 +13,9 @@ class QSpinBox;
 class QSplitter;
 class QStatusBar;
 class QTabWidget;
-class QTableWidget;
 class QToolButton;
 class QWidget;
+class SequenceTableView;
 
 // The main window's controls, built in code like a designer form. Every control carries
 // the name the rest of the program knows it by as its object name. No behaviour here.
@@ -107,6 +107,6 @@ public:
     QPushButton* AnzeigeSenden = nullptr;
     QPushButton* abbrechen = nullptr;
 
-    QTableWidget* Tabelle = nullptr;
+    SequenceTableView* Tabelle = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 };

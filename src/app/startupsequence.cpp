@@ -17,6 +17,7 @@
 #include "platform/prompter.h"
 #include "platform/serialport.h"
 #include "platform/timer.h"
+#include "sequence/sequencetable.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
 #include "windows/language.h"
@@ -102,6 +103,7 @@ void StartupSequence::readSettings() {
     shell.ColumnCount = geometry.columnCount;
     m_c.output.setGeometry(shell.LineCount, shell.ColumnCount);
     m_c.output.setLanguageCode(shell.LanguageCode);
+    m_c.table.setLanguageCode(shell.LanguageCode);
     shell.LowerCaseAllowed = s.lowerCase;
 
     const int left = WindowPlacement::keepReachable(s.windowLeft, m_screenWidth);

@@ -5,6 +5,7 @@ class CopyboardWindow;
 class DisplayOutput;
 class MainWindowForm;
 class PortCommand;
+class SequenceTable;
 class QMainWindow;
 class SupervisionWindow;
 struct ProgramServices;
@@ -26,6 +27,7 @@ public:
         CopyboardWindow& copyboard;
         AboutWindow& about;
         PortCommand& portCommand;
+        SequenceTable& table;
     };
 
     explicit StartupSequence(Context context);

@@ -1,0 +1,14 @@
+#include "durationcell.h"
+
+#include "cellnumber.h"
+
+QByteArray DurationCell::write() const {
+    return (preset ? QByteArrayLiteral("V") : QByteArrayLiteral("M")) + CellNumber::format(seconds);
+}
+
+DurationCell DurationCell::read(const QByteArray& cell) {
+    DurationCell d;
+    d.preset = cell.startsWith('V');
+    d.seconds = CellNumber::parse(cell.mid(1));
+    return d;
+}

@@ -1,0 +1,26 @@
+#include "markerdelegate.h"
+
+#include "sequencetable.h"
+
+#include <QPainter>
+
+QColor MarkerDelegate::colourOf(int marker, const QPalette& palette) {
+    switch (static_cast<SequenceTable::Marker>(marker)) {
+    case SequenceTable::Marker::Silver:
+        return QColor(192, 192, 192);
+    case SequenceTable::Marker::Yellow:
+        return QColor(255, 255, 0);
+    case SequenceTable::Marker::Red:
+        return QColor(255, 0, 0);
+    case SequenceTable::Marker::ButtonFace:
+        break;
+    }
+    return palette.color(QPalette::Button);
+}
+
+void MarkerDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
+    // The marker keeps its colour in the selected row too: red must stay visible.
+    painter->fillRect(option.rect,
+                      colourOf(index.data(SequenceTable::MarkerRole).toInt(), option.palette));
+}

@@ -1,0 +1,45 @@
+#include "rowselection.h"
+
+#include "sequencetable.h"
+
+#include <QItemSelectionModel>
+
+RowSelection::RowSelection(SequenceTable& table, QObject* parent)
+    : QObject(parent)
+    , m_table(table)
+    , m_model(new QItemSelectionModel(&table, this)) {
+    connect(m_model, &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid())
+                    return;
+                const int row = current.row() + 1;
+                if (row == m_lastRow)
+                    return;
+                m_lastRow = row;
+                emit rowSelected(row);
+            });
+    // A sort or a removal moves the current index; the selection follows without a signal.
+    auto track = [this] {
+        const QModelIndex current = m_model->currentIndex();
+        if (current.isValid())
+            m_lastRow = current.row() + 1;
+    };
+    connect(&table, &QAbstractItemModel::layoutChanged, this, track);
+    connect(&table, &QAbstractItemModel::rowsRemoved, this, track);
+    // After a reset nothing is selected: the next selection is news, also of row 1.
+    connect(&table, &QAbstractItemModel::modelReset, this, [this] { m_lastRow = 0; });
+}
+
+int RowSelection::selectedRow() const {
+    const QModelIndex current = m_model->currentIndex();
+    if (current.isValid())
+        return current.row() + 1;
+    return m_table.isDataRow(m_lastRow) ? m_lastRow : 1;
+}
+
+void RowSelection::select(int row) {
+    if (!m_table.isDataRow(row))
+        return;
+    const QModelIndex idx = m_table.index(row - 1, SequenceTable::NumberColumn);
+    m_model->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}

@@ -1,0 +1,77 @@
+#include "sequencetableview.h"
+
+#include "markerdelegate.h"
+#include "rowselection.h"
+#include "sequencetable.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+SequenceTableView::SequenceTableView(QWidget* parent)
+    : QTableView(parent) {
+    setObjectName(QStringLiteral("Tabelle"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setMinimumSectionSize(0); // the marker column is 10 pixels wide
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->viewport()->installEventFilter(this);
+    setItemDelegateForColumn(SequenceTable::MarkerColumn, new MarkerDelegate(this));
+}
+
+void SequenceTableView::attach(SequenceTable& table, RowSelection& selection, MarkList& marks) {
+    m_table = &table;
+    m_selection = &selection;
+    m_marks = &marks;
+    setModel(&table);
+    setSelectionModel(selection.model());
+    for (int c = 0; c < SequenceTable::Columns; ++c)
+        setColumnWidth(c, ColumnWidths[c]);
+    horizontalHeader()->setSectionResizeMode(SequenceTable::MarkerColumn, QHeaderView::Fixed);
+}
+
+void SequenceTableView::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!m_table || !index.isValid()) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    const int row = index.row() + 1;
+    if (event->button() == Qt::LeftButton && index.column() == SequenceTable::MarkerColumn) {
+        // Marking neither selects the row nor changes the sequence.
+        const auto before = m_table->marker(row);
+        m_table->clickMarker(row, *m_marks);
+        if (m_table->marker(row) != before)
+            emit markerClicked(row);
+        return;
+    }
+    if (event->button() == Qt::RightButton && index.column() == SequenceTable::ActiveColumn) {
+        if (m_table->cell(SequenceTable::ActiveColumn, row).isEmpty())
+            return;
+        m_selection->select(row);
+        m_table->toggleActive(row, ActiveMarks::forLanguage(m_table->languageCode()));
+        emit activeToggled(row);
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+bool SequenceTableView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton) {
+            const int column = horizontalHeader()->logicalIndexAt(press->position().toPoint());
+            if (column == SequenceTable::NumberColumn || column == SequenceTable::TextColumn ||
+                column == SequenceTable::NoteColumn)
+                emit searchRequested(column);
+            else if (column == SequenceTable::ActiveColumn)
+                emit activeMenuRequested(press->globalPosition().toPoint());
+        }
+        return false;
+    }
+    return QTableView::eventFilter(watched, event);
+}

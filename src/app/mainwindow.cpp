@@ -10,6 +10,8 @@
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
+#include "playback/playbackcontroller.h"
+#include "playback/playbackpanel.h"
 #include "sequence/marklist.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetable.h"
@@ -49,6 +51,10 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
         if (m_supervision)
             m_supervision->showLine(index, slot);
     });
+
+    m_playback = std::make_unique<PlaybackController>(*m_table, *m_selection, *m_output,
+                                                      services.clock, this);
+    m_playbackPanel = new PlaybackPanel(*this, m_form, *m_playback);
 
     services.port.setPortSelector([this] {
         return m_services.prompter.choosePort(m_services.listPorts ? m_services.listPorts()
@@ -103,6 +109,7 @@ void MainWindow::CreateTimerTimer() {
                                          *m_output,      *m_supervision, *m_copyboard, *m_about,
                                          *m_portCommand, *m_table};
         StartupSequence(context).run();
+        m_playbackPanel->applyLanguage(m_shell.LanguageCode);
     });
     m_startupDone = true;
     qInfo("start-up complete");
@@ -155,13 +162,12 @@ void MainWindow::stopEditorSimulation() {
 void MainWindow::stopPlayback() {
     if (!m_startupDone)
         return;
-    m_form.Stop->setChecked(true);
-    m_output->image().clearFirst(m_shell.LineCount);
-    m_output->SendDisplayImage();
+    m_playback->Stop();
 }
 
 void MainWindow::stopPlaybackTimers() {
     stopEditorSimulation();
+    m_playback->stopTimers();
 }
 
 void MainWindow::writeSettings() {

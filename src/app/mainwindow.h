@@ -13,6 +13,8 @@ class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
 class MarkList;
+class PlaybackController;
+class PlaybackPanel;
 class PortCommand;
 class RowSelection;
 class SequenceTable;
@@ -47,6 +49,8 @@ public:
     SequenceTable& table() { return *m_table; }
     RowSelection& selection() { return *m_selection; }
     MarkList& markList() { return *m_markList; }
+    PlaybackController& playback() { return *m_playback; }
+    PlaybackPanel& playbackPanel() { return *m_playbackPanel; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
 
@@ -79,6 +83,8 @@ private:
     RowSelection* m_selection = nullptr;
     std::unique_ptr<MarkList> m_markList;
     std::unique_ptr<DisplayOutput> m_output;
+    std::unique_ptr<PlaybackController> m_playback;
+    PlaybackPanel* m_playbackPanel = nullptr;
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;
     QPointer<SupervisionWindow> m_supervision;

@@ -76,7 +76,8 @@ void PlaybackController::Stop() {
     m_animation->timer().setEnabled(false);
     blankDisplay();
     m_savedMarkColour = Marker::ButtonFace;
-    m_table.setMarker(m_currentEntryRow, Marker::ButtonFace);
+    if (m_table.marker(m_currentEntryRow) == Marker::Red)
+        m_table.setMarker(m_currentEntryRow, Marker::ButtonFace);
     m_currentEntryRow = m_selection.selectedRow();
     groups = m_groups;
     groups.editing = true;
@@ -212,7 +213,10 @@ bool PlaybackController::isRunning(const QByteArray& number) const {
 PlaybackController::Outcome PlaybackController::startOne(int row) {
     if (!m_table.holdsEntry(row))
         return Outcome::Unchanged;
-    m_table.setMarker(m_currentEntryRow, m_savedMarkColour);
+    // Only the row that shows red is playing. At start-up and after Stop the current row is
+    // merely the selected one: its mark is its own and stays.
+    if (m_table.marker(m_currentEntryRow) == Marker::Red)
+        m_table.setMarker(m_currentEntryRow, m_savedMarkColour);
     const Marker colour = m_table.marker(row);
     m_savedMarkColour =
         colour == Marker::Yellow || colour == Marker::Red ? colour : Marker::ButtonFace;

@@ -96,6 +96,7 @@ private slots:
     void stopLeavesDisplayBlank_data();
     void stopLeavesDisplayBlank();
     void markedRowTurnsYellowAgain();
+    void marksSurviveStartsAfterStop();
     void commandGroupsFollowStateTable_data();
     void commandGroupsFollowStateTable();
     void emptySequenceOnlyPutsStopDown_data();
@@ -264,16 +265,20 @@ void PlaybackControllerTest::releasedPauseAfterRunOutShowsTextAgain() {
 void PlaybackControllerTest::stopLeavesDisplayBlank_data() {
     QTest::addColumn<QStringList>("commands");
     QTest::addColumn<int>("stopAt");
-    QTest::newRow("running") << QStringList{"play"} << 1500;
-    QTest::newRow("paused while running") << QStringList{"play", "pause"} << 1500;
-    QTest::newRow("paused after the run-out") << QStringList{"play", "pause"} << 5000;
-    QTest::newRow("manual, waiting") << QStringList{"play", "manual"} << 5000;
-    QTest::newRow("never started") << QStringList{} << 0;
+    QTest::addColumn<Marker>("marker");
+    // The row played last loses its yellow; a row that never played keeps it.
+    const Marker normal = Marker::ButtonFace;
+    QTest::newRow("running") << QStringList{"play"} << 1500 << normal;
+    QTest::newRow("paused while running") << QStringList{"play", "pause"} << 1500 << normal;
+    QTest::newRow("paused after the run-out") << QStringList{"play", "pause"} << 5000 << normal;
+    QTest::newRow("manual, waiting") << QStringList{"play", "manual"} << 5000 << normal;
+    QTest::newRow("never started") << QStringList{} << 0 << Marker::Yellow;
 }
 
 void PlaybackControllerTest::stopLeavesDisplayBlank() {
     QFETCH(QStringList, commands);
     QFETCH(int, stopAt);
+    QFETCH(Marker, marker);
 
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A,B", "1", "V30"}, {"2", "JA", "B", "Z", "1", "M1"}});
@@ -290,7 +295,7 @@ void PlaybackControllerTest::stopLeavesDisplayBlank() {
 
     QCOMPARE(rig.frames().last(), rig.screen({}));
     QCOMPARE(rig.frameTimes.last(), qint64(stopAt));
-    QCOMPARE(rig.table.marker(1), Marker::ButtonFace);
+    QCOMPARE(rig.table.marker(1), marker);
     QCOMPARE(rig.controller.currentEntryRow(), 2);
     QVERIFY(!rig.controller.isPaused());
     QCOMPARE(rig.controller.groups(), CommandGroups::forState(PlaybackMode::Stopped, false));
@@ -308,6 +313,18 @@ void PlaybackControllerTest::markedRowTurnsYellowAgain() {
     QCOMPARE(rig.table.marker(2), Marker::Red);
     rig.clock.advance(1100);
     QCOMPARE(rig.table.marker(2), Marker::ButtonFace); // only yellow and red are kept
+}
+
+void PlaybackControllerTest::marksSurviveStartsAfterStop() {
+    ControllerRig rig;
+    rig.setActiveWords({"JA", "JA", "JA"});
+    rig.table.setMarker(3, Marker::Yellow);
+    rig.selection.select(3);
+    rig.controller.Stop(); // row 3 becomes current without playing
+    rig.selection.select(2);
+    rig.controller.Play();
+    QCOMPARE(rig.table.marker(3), Marker::Yellow);
+    QCOMPARE(rig.redRows(), QList<int>{2});
 }
 
 void PlaybackControllerTest::commandGroupsFollowStateTable_data() {

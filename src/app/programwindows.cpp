@@ -4,6 +4,7 @@
 #include "programservices.h"
 
 #include "display/supervisionwindow.h"
+#include "playback/playbackpanel.h"
 #include "sequence/marklistwindow.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
@@ -17,6 +18,8 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     , m_help(std::make_unique<HelpWindow>())
     , m_copyboard(std::make_unique<CopyboardWindow>()) {
     m_main->attachWindows(m_supervision.get(), m_copyboard.get(), m_about.get());
+    // The marking list's "Texte löschen" and "Texte tauschen" are editing commands too.
+    m_main->playbackPanel().addCommandWindow(m_markList.get());
 }
 
 ProgramWindows::~ProgramWindows() {

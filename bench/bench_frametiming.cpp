@@ -107,6 +107,23 @@ double percentile(const std::vector<double>& sorted, double p) {
     return sorted[index];
 }
 
+// How late each of the first FrameCount events came against the schedule: the first
+// frame 100 ms after the start, then one every StepMs.
+void printLateness(const char* what, const std::vector<SteadyClock::time_point>& times,
+                   SteadyClock::time_point start) {
+    std::vector<double> lateness;
+    for (size_t k = 0; k < size_t(FrameCount) && k < times.size(); ++k) {
+        const auto due = start + std::chrono::milliseconds(100 + int(k) * StepMs);
+        lateness.push_back(std::chrono::duration<double, std::milli>(times[k] - due).count());
+    }
+    if (lateness.empty())
+        return;
+    std::sort(lateness.begin(), lateness.end());
+    std::printf("%s after schedule (ms): min %.3f  median %.3f  p99 %.3f  worst %.3f\n", what,
+                lateness.front(), percentile(lateness, 0.5), percentile(lateness, 0.99),
+                lateness.back());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -132,6 +149,12 @@ int main(int argc, char** argv) {
     DisplayOutput output(port, pump, clock);
     output.setGeometry(Lines, Columns);
     output.setOutputEnabled(true);
+    // When each send began inside the program, to tell its own delay from the line's.
+    std::vector<SteadyClock::time_point> sends;
+    output.setMirror([&sends](int index, const QByteArray&) {
+        if (index == 0)
+            sends.push_back(SteadyClock::now());
+    });
 
     SequenceTable table;
     SequenceTable::Cells cells;
@@ -164,19 +187,10 @@ int main(int argc, char** argv) {
     const double cpu = cpuSeconds() - cpuBefore;
     controller.Stop();
 
-    const std::vector<SteadyClock::time_point> arrivals = reader.arrivals();
-    std::vector<double> lateness;
-    for (int k = 0; k < FrameCount; ++k) {
-        const auto due = start + std::chrono::milliseconds(100 + k * StepMs);
-        lateness.push_back(
-            std::chrono::duration<double, std::milli>(arrivals[size_t(k)] - due).count());
-    }
-    std::sort(lateness.begin(), lateness.end());
     const double wall = std::chrono::duration<double>(end - start).count();
     std::printf("frames: %d at %d ms steps, %d x %d display\n", FrameCount, StepMs, Lines, Columns);
-    std::printf("arrival after schedule (ms): min %.3f  median %.3f  p99 %.3f  worst %.3f\n",
-                lateness.front(), percentile(lateness, 0.5), percentile(lateness, 0.99),
-                lateness.back());
+    printLateness("arrival at the far end", reader.arrivals(), start);
+    printLateness("send inside the program", sends, start);
     std::printf("cpu: %.3f s over %.2f s = %.2f %% of one core (reader thread included)\n", cpu,
                 wall, 100.0 * cpu / wall);
     return 0;

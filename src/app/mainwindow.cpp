@@ -7,6 +7,7 @@
 #include "display/displayoutput.h"
 #include "display/portcommand.h"
 #include "display/supervisionwindow.h"
+#include "editor/entryeditor.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
@@ -39,6 +40,12 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_selection = new RowSelection(*m_table, this);
     m_markList = std::make_unique<MarkList>();
     m_form.Tabelle->attach(*m_table, *m_selection, *m_markList);
+
+    m_editor = new EntryEditor(m_form, *m_table, *m_selection, m_shell, services.prompter, this);
+    connect(m_selection, &RowSelection::rowSelected, this, [this](int row) {
+        if (m_editor->flags().EditorFollowsSelection)
+            runGuarded([this, row] { m_editor->loadEntry(row); });
+    });
 
     m_output = std::make_unique<DisplayOutput>(services.port, services.pump, services.clock);
     m_output->setStatusSink([this](const QString& text) {
@@ -108,6 +115,9 @@ void MainWindow::CreateTimerTimer() {
         StartupSequence::Context context{*this,          m_form,         m_shell,      m_services,
                                          *m_output,      *m_supervision, *m_copyboard, *m_about,
                                          *m_portCommand, *m_table};
+        context.lineFieldsBuilt = [this] {
+            m_editor->connectFlowLineEdits();
+        };
         StartupSequence(context).run();
         m_playbackPanel->applyLanguage(m_shell.LanguageCode);
     });
@@ -147,7 +157,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::askToCommitPendingEntry() {
-    // The entry editor offers to take its pending changes into the table.
+    runGuarded([this] { m_editor->Panel2Exit(); });
 }
 
 bool MainWindow::askToSaveModifiedSequence() {

@@ -12,6 +12,7 @@
 class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
+class EntryEditor;
 class MarkList;
 class PlaybackController;
 class PlaybackPanel;
@@ -51,6 +52,7 @@ public:
     MarkList& markList() { return *m_markList; }
     PlaybackController& playback() { return *m_playback; }
     PlaybackPanel& playbackPanel() { return *m_playbackPanel; }
+    EntryEditor& editor() { return *m_editor; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
 
@@ -82,6 +84,7 @@ private:
     SequenceTable* m_table = nullptr;
     RowSelection* m_selection = nullptr;
     std::unique_ptr<MarkList> m_markList;
+    EntryEditor* m_editor = nullptr;
     std::unique_ptr<DisplayOutput> m_output;
     std::unique_ptr<PlaybackController> m_playback;
     PlaybackPanel* m_playbackPanel = nullptr;

@@ -7,15 +7,18 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -48,7 +51,7 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
 }
 
 // A page of the kind tabs: the text editor with its change time beside it.
-QWidget* textPage(const char* name, QPlainTextEdit* editor, const QString& timing, QSpinBox* time) {
+QWidget* textPage(const char* name, QWidget* editor, const QString& timing, QSpinBox* time) {
     auto* page = named(new QWidget, name);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(editor);
@@ -61,6 +64,16 @@ QWidget* textPage(const char* name, QPlainTextEdit* editor, const QString& timin
 void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
     for (QWidget* w : widgets)
         layout->addWidget(w);
+}
+
+// A display of many lines brings many line fields: they scroll instead of growing the window.
+QScrollArea* scrolling(QWidget* lines) {
+    auto* area = new QScrollArea;
+    area->setWidget(lines);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return area;
 }
 
 QToolButton* toolButton(const char* name, const QString& text, bool checkable = false) {
@@ -125,13 +138,23 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Panel2->setMinimumHeight(232);
     auto* editor = new QVBoxLayout(Panel2);
     auto* header = new QHBoxLayout;
-    TextNr = spin("TextNr", 0, 999999, 1);
+    TextNrLabel = named(new QLabel(QStringLiteral("Text Nr.")), "TextNrLabel");
+    TextNr = named(new QLineEdit(QStringLiteral("00010")), "TextNr");
+    TextNr->setToolTip(QStringLiteral(
+        "Textnummer des aktuellen Textes. Es können auch Buchstaben eingetragen werden. Es wird "
+        "Alphabetisch einsortiert."));
+    Button2 = named(new QPushButton(QStringLiteral("Nr. ändern")), "Button2");
+    Button2->setToolTip(QStringLiteral(
+        "Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern"));
     CheckBox1 = named(new QCheckBox(QStringLiteral("Text aktiv")), "CheckBox1");
     CheckBox1->setChecked(true);
+    CheckBox1->hide();
+    HinweisLabel = named(new QLabel(QStringLiteral("Hinweisfeld:")), "HinweisLabel");
     Hinweis = named(new QPlainTextEdit, "Hinweis");
     Hinweis->setMaximumHeight(40);
-    header->addWidget(TextNr);
-    header->addWidget(CheckBox1);
+    Hinweis->setToolTip(
+        QStringLiteral("Hier können Sie einen Hinweis zum aktuelle Text eintragen"));
+    addAll(header, {TextNrLabel, TextNr, Button2, CheckBox1, HinweisLabel});
     header->addWidget(Hinweis, 1);
     editor->addLayout(header);
 
@@ -146,13 +169,13 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Memo1 = named(new QPlainTextEdit(Panel2), "Memo1");
     Memo1->hide();
 
-    Textfeld = named(new QPlainTextEdit, "Textfeld");
+    Textfeld = named(new QTextEdit, "Textfeld");
     Seitenwechselzeit = spin("Seitenwechselzeit", 1, 3600, 3);
     TabSheet1 =
         textPage("TabSheet1", Textfeld, QStringLiteral("Seitenwechselzeit"), Seitenwechselzeit);
     PageControl1->addTab(TabSheet1, QStringLiteral("Blocktext"));
 
-    ScrollTextFeld = named(new QPlainTextEdit, "ScrollTextFeld");
+    ScrollTextFeld = named(new QTextEdit, "ScrollTextFeld");
     Zeilenwechselzeit = spin("Zeilenwechselzeit", 1, 3600, 3);
     TabSheet2 = textPage("TabSheet2", ScrollTextFeld, QStringLiteral("Zeilenwechselzeit"),
                          Zeilenwechselzeit);
@@ -160,6 +183,11 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     TabSheet3 = named(new QWidget, "TabSheet3");
     Fliesstextfeld = named(new QPlainTextEdit, "Fliesstextfeld");
+    // Tab moves on to the next field in the editor's text fields; a pasted tab stays text.
+    Hinweis->setTabChangesFocus(true);
+    Textfeld->setTabChangesFocus(true);
+    ScrollTextFeld->setTabChangesFocus(true);
+    Fliesstextfeld->setTabChangesFocus(true);
     Fliesstakt = spin("Fliesstakt", 1, 10, 5);
     Fliesstakt->setWrapping(false);
     Label7 = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");
@@ -168,12 +196,18 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Label12 = named(new QLabel(QStringLiteral("Fliesstext in Zeile")), "Label12");
     auto* flow = new QVBoxLayout(TabSheet3);
     flow->addWidget(Fliesstextfeld);
+    FlowLinePanel = named(new QWidget, "FlowLinePanel");
+    flow->addWidget(scrolling(FlowLinePanel));
     auto* flowTiming = new QHBoxLayout;
     addAll(flowTiming, {Label7, Fliesstakt, Label8, Label12, TextInZeile});
     flowTiming->addStretch();
     flow->addLayout(flowTiming);
     PageControl1->addTab(TabSheet3, QStringLiteral("Fließtext"));
-    editor->addWidget(PageControl1, 1);
+    PreviewPanel = named(new QWidget, "PreviewPanel");
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(scrolling(PreviewPanel));
+    kinds->addWidget(PageControl1, 1);
+    editor->addLayout(kinds, 1);
 
     auto* duration = new QHBoxLayout;
     Label4 = named(new QLabel(QStringLiteral("Mindestanzeigedauer:")), "Label4");
@@ -183,8 +217,15 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Vorgabezeit = named(new QCheckBox, "Vorgabezeit");
     NachDauer = named(new QCheckBox, "NachDauer");
     DauerMinuten = spin("DauerMinuten", 0, 1440, 0);
-    DauerSekunden = spin("DauerSekunden", 0, 59, 3);
+    DauerSekunden = spin("DauerSekunden", 0, 60, 0);
+    const QString durationHint = QStringLiteral(
+        "Anzeigedauer wird verwendet wenn \"Automatisch nach Anzeigedauer\" ausgewählt wird");
+    DauerMinuten->setToolTip(durationHint);
+    DauerSekunden->setToolTip(durationHint);
+    Label16->setToolTip(
+        QStringLiteral("Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden"));
     Button11 = named(new QPushButton(QStringLiteral("OK")), "Button11");
+    Button11->setToolTip(QStringLiteral("Änderungen am aktiven Text in Tabelle übernehmen"));
     Button11->setEnabled(false);
     addAll(duration,
            {Label4, DauerMinuten, Label5, DauerSekunden, Label6, Label16, Vorgabezeit, NachDauer});
@@ -289,4 +330,50 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     StatusBar1 = named(new QStatusBar, "StatusBar1");
     window->setStatusBar(StatusBar1);
+}
+
+namespace {
+
+QLineEdit* lineField(QWidget* parent, const QString& name) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    return field;
+}
+
+} // namespace
+
+void MainWindowForm::buildLineFields(int lineCount, int columnCount) {
+    qDeleteAll(FlowLineEdits);
+    qDeleteAll(PreviewLines);
+    FlowLineEdits.clear();
+    PreviewLines.clear();
+    delete FlowLinePanel->layout();
+    delete PreviewPanel->layout();
+
+    auto* flowLines = new QVBoxLayout(FlowLinePanel);
+    flowLines->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i + 1 < lineCount; ++i) {
+        QLineEdit* field = lineField(FlowLinePanel, QStringLiteral("FliesstextZeile%1").arg(i));
+        field->setMaxLength(columnCount);
+        flowLines->addWidget(field);
+        FlowLineEdits.append(field);
+    }
+
+    auto* preview = new QVBoxLayout(PreviewPanel);
+    preview->setContentsMargins(0, 0, 0, 0);
+    preview->setSpacing(0);
+    QFont monospaced(QStringLiteral("Courier"));
+    monospaced.setStyleHint(QFont::Monospace);
+    for (int i = 0; i < lineCount; ++i) {
+        QLineEdit* line = lineField(PreviewPanel, QStringLiteral("VorschauZeile%1").arg(i));
+        line->setReadOnly(true);
+        line->setFocusPolicy(Qt::NoFocus);
+        line->setFont(monospaced);
+        const int width =
+            QFontMetrics(monospaced).horizontalAdvance(QLatin1Char('X')) * (columnCount + 1) + 8;
+        line->setMinimumWidth(qMin(width, 320));
+        preview->addWidget(line);
+        PreviewLines.append(line);
+    }
+    preview->addStretch();
 }

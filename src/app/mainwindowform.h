@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
+
 class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QMainWindow;
 class QMenu;
 class QPlainTextEdit;
@@ -13,6 +16,7 @@ class QSpinBox;
 class QSplitter;
 class QStatusBar;
 class QTabWidget;
+class QTextEdit;
 class QToolButton;
 class QWidget;
 class SequenceTableView;
@@ -53,15 +57,18 @@ public:
     // Entry editor
     QSplitter* Splitter1 = nullptr;
     QWidget* Panel2 = nullptr;
-    QSpinBox* TextNr = nullptr;
+    QLabel* TextNrLabel = nullptr;
+    QLineEdit* TextNr = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* HinweisLabel = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QPlainTextEdit* Hinweis = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;
     QWidget* TabSheet3 = nullptr;
-    QPlainTextEdit* Textfeld = nullptr;
-    QPlainTextEdit* ScrollTextFeld = nullptr;
+    QTextEdit* Textfeld = nullptr;
+    QTextEdit* ScrollTextFeld = nullptr;
     QPlainTextEdit* Fliesstextfeld = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QLabel* TestLabel = nullptr;
@@ -81,6 +88,13 @@ public:
     QSpinBox* DauerMinuten = nullptr;
     QSpinBox* DauerSekunden = nullptr;
     QPushButton* Button11 = nullptr;
+    // The lines built at start-up for the display's size: the flowing text's fixed lines
+    // (FliesstextZeile0 ..) below the flow text, and the preview (VorschauZeile0 ..).
+    QWidget* FlowLinePanel = nullptr;
+    QWidget* PreviewPanel = nullptr;
+    QList<QLineEdit*> FlowLineEdits;
+    QList<QLineEdit*> PreviewLines;
+    void buildLineFields(int lineCount, int columnCount);
 
     // Playback strip
     QLabel* Label14 = nullptr;

@@ -13,6 +13,7 @@
 #include "display/displayoutput.h"
 #include "display/portcommand.h"
 #include "display/supervisionwindow.h"
+#include "editor/editorlines.h"
 #include "platform/porterror.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
@@ -36,6 +37,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QToolButton>
 
 StartupSequence::StartupSequence(Context context)
@@ -146,8 +148,11 @@ void StartupSequence::limitFlowLine() {
 
 void StartupSequence::sizeEditorsToDisplay() {
     MainWindowForm& f = m_c.form;
-    for (QPlainTextEdit* editor : {f.Textfeld, f.Memo1, f.ScrollTextFeld})
+    f.Memo1->setFont(f.TestLabel->font());
+    for (QTextEdit* editor : {f.Textfeld, f.ScrollTextFeld}) {
         editor->setFont(f.TestLabel->font());
+        EditorLines::wrapAtColumns(*editor, m_c.shell.ColumnCount);
+    }
     f.TestLabel->setText(QString(m_c.shell.ColumnCount + 1, QLatin1Char('X')));
     f.TestLabel->adjustSize();
     const int width = f.TestLabel->width();
@@ -231,8 +236,9 @@ void StartupSequence::buildLineFields() {
 }
 
 void StartupSequence::buildPreviewLines() {
-    // The editor's preview lines and the flowing text's fixed-line fields come with the
-    // editor simulation.
+    m_c.form.buildLineFields(m_c.shell.LineCount, m_c.shell.ColumnCount);
+    if (m_c.lineFieldsBuilt)
+        m_c.lineFieldsBuilt();
 }
 
 void StartupSequence::loadLastSequence() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
@@ -28,6 +30,8 @@ public:
         AboutWindow& about;
         PortCommand& portCommand;
         SequenceTable& table;
+        // Called once the flowing text's fixed-line fields and the preview lines exist.
+        std::function<void()> lineFieldsBuilt = {};
     };
 
     explicit StartupSequence(Context context);

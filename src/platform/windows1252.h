@@ -11,5 +11,7 @@ QString toUnicode(const QByteArray& bytes);
 // Characters the code page cannot hold become '?'.
 QByteArray fromUnicode(const QString& text);
 bool canEncode(QChar c);
+// Equal without regard to letter case, umlauts and accented letters included.
+bool equalIgnoringCase(const QByteArray& a, const QByteArray& b);
 
 } // namespace Windows1252

@@ -161,13 +161,8 @@ void SequenceTable::setRows(const std::vector<Cells>& rows) {
 }
 
 int SequenceTable::findNumber(const QByteArray& number) const {
-    const QString wanted = Windows1252::toUnicode(number);
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        const QByteArray& cell = m_rows[i].cells[NumberColumn];
-        if (cell.size() != number.size())
-            continue; // one byte per character, so a different length never matches
-        if (cell == number ||
-            QString::compare(Windows1252::toUnicode(cell), wanted, Qt::CaseInsensitive) == 0)
+        if (Windows1252::equalIgnoringCase(m_rows[i].cells[NumberColumn], number))
             return static_cast<int>(i) + 1;
     }
     return 0;

@@ -8,18 +8,23 @@
 #include "app/programwindows.h"
 #include "display/displayoutput.h"
 #include "display/supervisionwindow.h"
+#include "editor/entryeditor.h"
 #include "platform/timer.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
 #include "windows/aboutwindow.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 
 using Answer = Prompter::Answer;
@@ -96,6 +101,10 @@ private slots:
     void supervisionShownAfterStartUp();
     void variantCaptions_data();
     void variantCaptions();
+    void editorFollowsTheSelection_data();
+    void editorFollowsTheSelection();
+    void closeOffersThePendingEntry_data();
+    void closeOffersThePendingEntry();
 };
 
 void StartupTest::firstStartAsksForAPort() {
@@ -224,6 +233,13 @@ void StartupTest::displayLimits() {
     QCOMPARE(form.Seitenwechselzeit->minimum(), changeTimeMinimum);
     QCOMPARE(form.Zeilenwechselzeit->minimum(), changeTimeMinimum);
     QCOMPARE(form.Seitenwechselzeit->value(), qMax(3, changeTimeMinimum));
+    // The editors' lines and the line fields follow the display's size.
+    QCOMPARE(form.Textfeld->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.ScrollTextFeld->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.PreviewLines.size(), lineCount);
+    QCOMPARE(form.FlowLineEdits.size(), lineCount - 1);
+    for (QLineEdit* field : form.FlowLineEdits)
+        QCOMPARE(field->maxLength(), columnCount);
 }
 
 void StartupTest::offlineMode_data() {
@@ -398,6 +414,62 @@ void StartupTest::variantCaptions() {
     QCOMPARE(rig.main().shell().SettingsFilePath, rig.iniPath(iniName));
     QCOMPARE(rig.windows->about().windowTitle(), aboutTitle.left(18) + prefix + "Info");
     QCOMPARE(rig.windows->about().titleLabel()->text(), aboutTitle);
+}
+
+void StartupTest::editorFollowsTheSelection_data() {
+    QTest::addColumn<QByteArray>("duration");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("pending");
+
+    QTest::newRow("entry loads") << QByteArray("M75") << QStringList() << false;
+    // The general error box; the number is loaded already and the entry stays pending.
+    QTest::newRow("cell that does not convert")
+        << QByteArray("V7x") << QStringList{"'7x' ist kein gültiger Integerwert"} << true;
+}
+
+void StartupTest::editorFollowsTheSelection() {
+    QFETCH(QByteArray, duration);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, pending);
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    SequenceTable& table = rig.main().table();
+    const int row = table.appendRow();
+    table.setRowCells(row, {"", "00020", "JA", "BLOCK", "A", "3", duration, ""});
+    rig.main().editor().setEntryModified(true);
+    for (const QString& box : boxes)
+        rig.prompter.expect(Kind::Error, box);
+
+    rig.main().selection().select(row);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.main().form().TextNr->text(), QStringLiteral("00020"));
+    QCOMPARE(rig.main().editor().EntryModified(), pending);
+}
+
+void StartupTest::closeOffersThePendingEntry_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("number");
+
+    QTest::newRow("yes commits") << int(Answer::Yes) << QByteArray("00010");
+    QTest::newRow("no leaves the table") << int(Answer::No) << QByteArray();
+}
+
+void StartupTest::closeOffersThePendingEntry() {
+    QFETCH(int, answer);
+    QFETCH(QByteArray, number);
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    rig.main().editor().setEntryModified(true);
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Änderungen in Tabelle übernehmen?"),
+                        Answer(answer));
+    rig.main().close();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.main().table().cell(SequenceTable::NumberColumn, 1), number);
+    QVERIFY(!rig.main().editor().EntryModified());
 }
 
 QTEST_MAIN(StartupTest)

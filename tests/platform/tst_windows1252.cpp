@@ -32,6 +32,33 @@ private slots:
         QVERIFY(Windows1252::canEncode(QChar(0x20AC)));
         QCOMPARE(Windows1252::fromUnicode(QStringLiteral("AЖB")), QByteArray("A?B"));
     }
+    void everyByteDecodesLikeQt() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all += static_cast<char>(b);
+        QStringDecoder decoder("windows-1252");
+        QCOMPARE(Windows1252::toUnicode(all), decoder.decode(all));
+    }
+    void equalIgnoringCase_data() {
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        QTest::addColumn<bool>("equal");
+        QTest::newRow("letters") << QByteArray("00015a") << QByteArray("00015A") << true;
+        QTest::newRow("umlauts") << QByteArray("\xE4\xF6\xFC") << QByteArray("\xC4\xD6\xDC")
+                                 << true;
+        QTest::newRow("y diaeresis") << QByteArray("\xFF") << QByteArray("\x9F") << true;
+        QTest::newRow("sharp s only itself") << QByteArray("\xDF") << QByteArray("SS") << false;
+        QTest::newRow("different") << QByteArray("A1") << QByteArray("A2") << false;
+        QTest::newRow("length") << QByteArray("A") << QByteArray("AA") << false;
+        QTest::newRow("division sign is no letter")
+            << QByteArray("\xF7") << QByteArray("\xD7") << false;
+    }
+    void equalIgnoringCase() {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(bool, equal);
+        QCOMPARE(Windows1252::equalIgnoringCase(a, b), equal);
+    }
 };
 
 QTEST_GUILESS_MAIN(Windows1252Test)

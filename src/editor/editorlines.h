@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+class QTextEdit;
+
+// The block and scroll editors hold plain text in the reference font and wrap it at a fixed
+// number of characters, so that an editor line is a display line. Their lines are read as
+// laid out, one by one through each paragraph's layout, in Windows-1252.
+namespace EditorLines {
+
+// Plain text only, wrapped at word boundaries into lines of at most `columns` characters
+// (a word longer than a line is cut).
+void wrapAtColumns(QTextEdit& editor, int columns);
+
+// The editor lines in order. An empty line after a final line break is not a line, so an
+// empty editor has none.
+QList<QByteArray> read(QTextEdit& editor);
+int count(QTextEdit& editor);
+
+// Replaces the text by these lines, each ended by a line break, caret at the start.
+void write(QTextEdit& editor, const QList<QByteArray>& lines);
+
+// A memo's lines (the note): one per line break, a final line break ends the last line.
+QList<QByteArray> memoLines(const QString& plainText);
+QString memoFromLines(const QList<QByteArray>& lines);
+
+// A memo's text with its line breaks as carriage return and line feed, as it is counted
+// and joined into one line.
+QByteArray memoText(const QString& plainText);
+
+} // namespace EditorLines

@@ -1,0 +1,248 @@
+#include "entrycommit.h"
+
+#include "checkdisplaycharacters.h"
+#include "editorcontext.h"
+#include "editorlines.h"
+#include "jointosingleline.h"
+#include "minimumduration.h"
+#include "separatorstospaces.h"
+
+#include "app/mainwindowform.h"
+#include "app/shellstate.h"
+#include "platform/prompter.h"
+#include "platform/windows1252.h"
+#include "sequence/activemarks.h"
+#include "sequence/commalist.h"
+#include "sequence/durationcell.h"
+#include "sequence/flowparameters.h"
+#include "sequence/flowtextcell.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
+#include "sequence/textkind.h"
+#include "windows/language.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+constexpr int MaximumMinutes = 1440;
+
+TextKind activeKind(const MainWindowForm& f) {
+    const QWidget* page = f.PageControl1->currentWidget();
+    if (page == f.TabSheet2)
+        return TextKind::Scroll;
+    if (page == f.TabSheet3)
+        return TextKind::Flow;
+    return TextKind::Block;
+}
+
+} // namespace
+
+void EntryCommit::Button11Click() {
+    MainWindowForm& f = m_c.form;
+    // The number goes into a cell of a tab-separated file: no separator may stand in it.
+    const QByteArray number = SeparatorsToSpaces(Windows1252::fromUnicode(f.TextNr->text()));
+    if (m_running && m_running(number)) {
+        m_c.prompter.showError(text("Dieser Text läuft gerade!", "This text is just running!"));
+        return;
+    }
+    ApplyReferenceFont();
+    const qint64 minimum = MinimumDuration();
+
+    if (!numberRefused(number)) {
+        m_flags.EditorFollowsSelection = false;
+        const int row = targetRow(number);
+        takeDuration(minimum);
+        writeCommonCells(row, number);
+        writeKindCells(row);
+        m_c.selection.select(m_c.table.sortByNumber(row));
+        m_flags.EditorFollowsSelection = true;
+    }
+
+    if (m_modified)
+        m_modified();
+    f.Button11->setEnabled(false);
+    m_flags.RenameOnCommit = false;
+}
+
+qint64 EntryCommit::MinimumDuration() const {
+    const MainWindowForm& f = m_c.form;
+    MinimumDurationInput input;
+    input.kind = activeKind(f);
+    input.lineCount = m_c.shell.LineCount;
+    input.columnCount = m_c.shell.ColumnCount;
+    switch (input.kind) {
+    case TextKind::Scroll:
+        input.amount = EditorLines::count(*f.ScrollTextFeld);
+        input.parameter = f.Zeilenwechselzeit->value();
+        break;
+    case TextKind::Flow:
+        input.amount =
+            static_cast<int>(EditorLines::memoText(f.Fliesstextfeld->toPlainText()).size());
+        input.parameter = f.Fliesstakt->value();
+        break;
+    default:
+        input.amount = EditorLines::count(*f.Textfeld);
+        input.parameter = f.Seitenwechselzeit->value();
+        break;
+    }
+    return ::MinimumDuration(input);
+}
+
+void EntryCommit::ApplyReferenceFont() {
+    MainWindowForm& f = m_c.form;
+    for (QTextEdit* editor : {f.Textfeld, f.ScrollTextFeld}) {
+        const int before = EditorLines::count(*editor);
+        editor->setFont(f.TestLabel->font());
+        editor->moveCursor(QTextCursor::Start);
+        if (EditorLines::count(*editor) != before)
+            m_c.prompter.showWarning(
+                text("Achtung: Duch die Schriftändeung hat sich die Textformatierung geändert.",
+                     "Attention: The formatting has changed because the font changed."));
+    }
+}
+
+bool EntryCommit::numberRefused(const QByteArray& number) {
+    bool refused = false;
+    const int found = m_c.table.findNumber(number);
+    if (found != 0 && found != m_c.selection.selectedRow()) {
+        const QString shown = Windows1252::toUnicode(number);
+        m_c.prompter.showError(Language::choose(
+            m_c.shell.LanguageCode, QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
+            QStringLiteral("Text No.: %1 already exists.").arg(shown)));
+        refused = true;
+    }
+    if (number.isEmpty()) {
+        m_c.prompter.showError(text("Keine Textnummer eingetragen.", "No textnumber!"));
+        refused = true;
+    }
+    return refused;
+}
+
+int EntryCommit::targetRow(const QByteArray& number) {
+    const int selected = m_c.selection.selectedRow();
+    const QByteArray selectedNumber = m_c.table.cell(SequenceTable::NumberColumn, selected);
+    if (selectedNumber.isEmpty() || selectedNumber == number || m_flags.RenameOnCommit)
+        return selected;
+    const int row = m_c.table.appendRow();
+    m_c.selection.select(row);
+    return row;
+}
+
+void EntryCommit::takeDuration(qint64 minimum) {
+    MainWindowForm& f = m_c.form;
+    const qint64 entered = qint64(f.DauerMinuten->value()) * 60 + f.DauerSekunden->value();
+    if (f.NachDauer->isChecked() && entered >= minimum)
+        return;
+    // The minutes field keeps its range: a longer minimum is cut to its limit.
+    f.DauerMinuten->setValue(static_cast<int>(qMin<qint64>(minimum / 60, MaximumMinutes)));
+    f.DauerSekunden->setValue(static_cast<int>(minimum % 60));
+    if (!f.NachDauer->isChecked())
+        return;
+    f.NachDauer->setChecked(false);
+    m_c.prompter.showWarning(
+        text("Achtung: Anzeigedauer ist für diesen Text zu klein gewählt. Die Anzeigedauer wird "
+             "automatisch auf Minimalzeit erhöht. Wenn die Anzeigedauer zu groß ist müssen Sie die "
+             "Takt-Zeiten im Text reduzieren.",
+             "Attention: The display period of this text ist choosed too small. The display period "
+             "of this text is now set to the minimal time. If then period is to large you have to "
+             "choose smaller changing times in the text."));
+}
+
+void EntryCommit::writeCommonCells(int row, const QByteArray& number) {
+    MainWindowForm& f = m_c.form;
+    SequenceTable& table = m_c.table;
+    table.setCell(SequenceTable::NumberColumn, row, number);
+
+    // The note's lines are items of its list; a tab inside one would split the file's row.
+    QList<QByteArray> note = EditorLines::memoLines(f.Hinweis->toPlainText());
+    for (QByteArray& line : note)
+        line = SeparatorsToSpaces(line);
+    table.setCell(SequenceTable::NoteColumn, row, CommaList::write(note));
+
+    DurationCell duration;
+    duration.preset = f.NachDauer->isChecked();
+    duration.seconds = f.DauerMinuten->value() * 60 + f.DauerSekunden->value();
+    table.setCell(SequenceTable::DurationColumn, row, duration.write());
+
+    const ActiveMarks marks = ActiveMarks::forLanguage(m_c.shell.LanguageCode);
+    table.setCell(SequenceTable::ActiveColumn, row,
+                  f.CheckBox1->isChecked() ? marks.active : marks.inactive);
+    if (!table.anyActive())
+        table.setCell(SequenceTable::ActiveColumn, row, marks.active);
+}
+
+void EntryCommit::writeKindCells(int row) {
+    MainWindowForm& f = m_c.form;
+    SequenceTable& table = m_c.table;
+    const TextKind kind = activeKind(f);
+    table.setCell(SequenceTable::KindColumn, row, TextKindCode::write(kind));
+    switch (kind) {
+    case TextKind::Flow: {
+        const QByteArray flowText =
+            checked(JoinToSingleLine(EditorLines::memoText(f.Fliesstextfeld->toPlainText())));
+        f.Fliesstextfeld->setPlainText(Windows1252::toUnicode(flowText));
+        table.setCell(SequenceTable::TextColumn, row, FlowTextCell::write(flowText));
+        FlowParameters parameters;
+        parameters.step = f.Fliesstakt->value();
+        parameters.line = f.TextInZeile->value();
+        for (QLineEdit* field : f.FlowLineEdits) {
+            const QByteArray fixed =
+                SeparatorsToSpaces(checked(Windows1252::fromUnicode(field->text())));
+            field->setText(Windows1252::toUnicode(fixed));
+            parameters.fixedLines.append(fixed);
+        }
+        table.setCell(SequenceTable::ParameterColumn, row, parameters.write());
+        break;
+    }
+    case TextKind::Scroll:
+        table.setCell(SequenceTable::TextColumn, row,
+                      CommaList::write(checkedEditorLines(*f.ScrollTextFeld)));
+        table.setCell(SequenceTable::ParameterColumn, row,
+                      QByteArray::number(f.Zeilenwechselzeit->value()));
+        break;
+    default:
+        table.setCell(SequenceTable::TextColumn, row,
+                      CommaList::write(checkedEditorLines(*f.Textfeld)));
+        // The page change time as the field shows it.
+        table.setCell(SequenceTable::ParameterColumn, row,
+                      Windows1252::fromUnicode(f.Seitenwechselzeit->text()));
+        break;
+    }
+}
+
+QList<QByteArray> EntryCommit::checkedEditorLines(QTextEdit& editor) {
+    // The lines are checked as the list they are stored as, and every editor line, also
+    // one that was only wrapped, becomes a line of its own. A carriage return passes the
+    // check but would end the file's row: it becomes a space.
+    QList<QByteArray> lines = CommaList::read(checked(CommaList::write(EditorLines::read(editor))));
+    for (QByteArray& line : lines)
+        line = SeparatorsToSpaces(line);
+    EditorLines::write(editor, lines);
+    return lines;
+}
+
+QByteArray EntryCommit::checked(const QByteArray& input) {
+    const CheckedText result = CheckDisplayCharacters(input, m_c.shell.LowerCaseAllowed);
+    if (!result.replaced.isEmpty())
+        m_c.prompter.showWarning(
+            text("Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. "
+                 "Folgende Zeichen wurden durch # ersetzt:",
+                 "Attention: Some characters could not be displayed. The following characters "
+                 "are set to # :") +
+            Windows1252::toUnicode(result.replaced));
+    return result.text;
+}
+
+QString EntryCommit::text(const char* german, const char* english) const {
+    return Language::choose(m_c.shell.LanguageCode, QString::fromUtf8(german),
+                            QString::fromUtf8(english));
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "editorcontext.h"
+#include "entrycommit.h"
+#include "entryloader.h"
+
+#include <QObject>
+
+class QWidget;
+
+// The entry editor above the table: one text entry composed field by field and taken into
+// the table by "OK". It keeps the editor's flags, reports every change of a field as a
+// pending entry (the enabled "OK" button), offers to commit a pending entry when the focus
+// leaves the editor, and loads the selected row while the editor follows the selection.
+class EntryEditor final : public QObject {
+    Q_OBJECT
+
+public:
+    EntryEditor(MainWindowForm& form, SequenceTable& table, RowSelection& selection,
+                const ShellState& shell, Prompter& prompter, QObject* parent = nullptr);
+
+    // The fixed-line fields of the flowing text report their changes like the editor's own.
+    void connectFlowLineEdits();
+    // Whether the number is on the display while playback runs; by default never.
+    void setRunningCheck(EntryCommit::RunningCheck check);
+
+    // The editor holds changes not yet in the table: the "OK" button is enabled.
+    bool EntryModified() const;
+    void setEntryModified(bool modified);
+    const EditorFlags& flags() const { return m_flags; }
+    // Cleared by whoever moves rows under the selection (an exchange of two entries), so
+    // that the moves load nothing; set again afterwards.
+    void setEditorFollowsSelection(bool follows) { m_flags.EditorFollowsSelection = follows; }
+
+    // The table differs from its file.
+    bool SequenceModified() const { return m_sequenceModified; }
+    void setSequenceModified(bool modified);
+
+    // Throws ConversionError for a cell that does not convert (the load stops there).
+    void loadEntry(int row);
+    void Button11Click();
+    void Button2Click();
+    void Panel2Exit();
+
+    EntryCommit& commit() { return m_commit; }
+
+signals:
+    void sequenceModifiedChanged(bool modified);
+
+protected:
+    // The flow text is one line: Enter inserts no line break there (pasted text may bring some).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void markModified() { setEntryModified(true); }
+    void connectChangeNotifications();
+    void showFlowStep(int tenths);
+    void focusChanged(QWidget* old, QWidget* now);
+
+    EditorContext m_c;
+    EditorFlags m_flags;
+    EntryLoader m_loader{m_c};
+    EntryCommit m_commit{m_c, m_flags};
+    bool m_sequenceModified = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+struct EditorContext;
+
+// Fills the entry editor from one row of the table: number, active flag, duration, note,
+// and by the kind cell the kind's page with its text and parameters.
+class EntryLoader final {
+public:
+    explicit EntryLoader(EditorContext& context)
+        : m_c(context) {}
+
+    // A row without a number loads nothing. A duration or parameter cell that does not
+    // convert throws ConversionError: the fields filled before keep their new values and
+    // the "OK" button keeps its state. A complete load disables it.
+    void load(int row);
+
+private:
+    void loadBlock(int row);
+    void loadScroll(int row);
+    void loadFlow(int row);
+    void clearPreview();
+
+    EditorContext& m_c;
+};

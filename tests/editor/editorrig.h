@@ -1,0 +1,90 @@
+#pragma once
+
+#include "scriptedprompter.h"
+
+#include "app/mainwindowform.h"
+#include "app/shellstate.h"
+#include "editor/editorlines.h"
+#include "editor/entryeditor.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QSpinBox>
+#include <QTextEdit>
+
+#include <memory>
+
+// The entry editor on the real form, a real table and scripted boxes. Rows are written and
+// compared as their seven text cells joined by "|":
+// number|Aktiv|B/S/F|Text|Parameter|Dauer|Hinweis.
+struct EditorRig {
+    QMainWindow window;
+    MainWindowForm form;
+    SequenceTable table;
+    RowSelection selection{table};
+    ShellState shell;
+    ScriptedPrompter prompter;
+    std::unique_ptr<EntryEditor> editor;
+
+    explicit EditorRig(int lineCount = 3, int columnCount = 24,
+                       const QString& languageCode = QStringLiteral("D")) {
+        shell.LineCount = lineCount;
+        shell.ColumnCount = columnCount;
+        shell.LanguageCode = languageCode;
+        table.setLanguageCode(languageCode);
+        form.setupUi(&window);
+        form.TextInZeile->setMaximum(lineCount);
+        for (QTextEdit* e : {form.Textfeld, form.ScrollTextFeld}) {
+            e->setFont(form.TestLabel->font());
+            EditorLines::wrapAtColumns(*e, columnCount);
+        }
+        form.buildLineFields(lineCount, columnCount);
+        editor = std::make_unique<EntryEditor>(form, table, selection, shell, prompter);
+        editor->connectFlowLineEdits();
+    }
+
+    void setRows(const QStringList& rows) {
+        std::vector<SequenceTable::Cells> cells;
+        for (const QString& row : rows) {
+            SequenceTable::Cells c;
+            const QStringList parts = row.split(QLatin1Char('|'));
+            for (int i = 0; i < parts.size() && i + 1 < SequenceTable::Columns; ++i)
+                c[i + 1] = parts.at(i).toLatin1();
+            cells.push_back(c);
+        }
+        table.setRows(cells);
+    }
+    QStringList rows() const {
+        QStringList out;
+        for (int r = 1; r < table.RowCount(); ++r) {
+            QStringList parts;
+            for (int c = 1; c < SequenceTable::Columns; ++c)
+                parts << QString::fromLatin1(table.cell(c, r));
+            out << parts.join(QLatin1Char('|'));
+        }
+        return out;
+    }
+    // Expected boxes, each "E:", "W:" or "Q:" (answered Yes; "N:" answered No) and a text part.
+    void expectBoxes(const QStringList& boxes) {
+        using Kind = ScriptedPrompter::Kind;
+        for (const QString& box : boxes) {
+            const QString text = box.mid(2);
+            switch (box.at(0).toLatin1()) {
+            case 'E':
+                prompter.expect(Kind::Error, text);
+                break;
+            case 'W':
+                prompter.expect(Kind::Warning, text);
+                break;
+            case 'Q':
+                prompter.expect(Kind::YesNo, text, Prompter::Answer::Yes);
+                break;
+            default:
+                prompter.expect(Kind::YesNo, text, Prompter::Answer::No);
+                break;
+            }
+        }
+    }
+};

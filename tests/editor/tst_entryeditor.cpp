@@ -1,0 +1,183 @@
+#include "editorrig.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <functional>
+
+class EntryEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void changesMakeTheEntryPending_data();
+    void changesMakeTheEntryPending();
+    void flowStepShownInSeconds_data();
+    void flowStepShownInSeconds();
+    void leaveGuard_data();
+    void leaveGuard();
+    void leavingIsMovingTheFocusWithinTheWindow();
+    void renameTakesTheSelectedEntry();
+    void editingKeys();
+};
+
+using Change = std::function<void(MainWindowForm&)>;
+Q_DECLARE_METATYPE(Change)
+
+void EntryEditorTest::changesMakeTheEntryPending_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("pending");
+
+    const auto row = [](const char* name, Change change, bool pending) {
+        QTest::newRow(name) << change << pending;
+    };
+    row(
+        "note", [](MainWindowForm& f) { f.Hinweis->setPlainText("x"); }, true);
+    row(
+        "preset clicked", [](MainWindowForm& f) { f.NachDauer->click(); }, true);
+    row(
+        "block text", [](MainWindowForm& f) { f.Textfeld->setPlainText("x"); }, true);
+    row(
+        "scroll text", [](MainWindowForm& f) { f.ScrollTextFeld->setPlainText("x"); }, true);
+    row(
+        "flow text", [](MainWindowForm& f) { f.Fliesstextfeld->setPlainText("x"); }, true);
+    row(
+        "fixed line", [](MainWindowForm& f) { f.FlowLineEdits.at(1)->setText("x"); }, true);
+    row(
+        "page change time", [](MainWindowForm& f) { f.Seitenwechselzeit->setValue(9); }, true);
+    row(
+        "line change time", [](MainWindowForm& f) { f.Zeilenwechselzeit->setValue(9); }, true);
+    row(
+        "flow step", [](MainWindowForm& f) { f.Fliesstakt->setValue(9); }, true);
+    row(
+        "flow line", [](MainWindowForm& f) { f.TextInZeile->setValue(2); }, true);
+    row(
+        "minutes", [](MainWindowForm& f) { f.DauerMinuten->setValue(9); }, true);
+    row(
+        "seconds", [](MainWindowForm& f) { f.DauerSekunden->setValue(9); }, true);
+    row(
+        "kind tab", [](MainWindowForm& f) { f.PageControl1->setCurrentIndex(1); }, true);
+    // The number alone is no change of the entry: "Nr. ändern" takes it over.
+    row(
+        "number", [](MainWindowForm& f) { f.TextNr->setText("00020"); }, false);
+    row(
+        "same value", [](MainWindowForm& f) { f.Seitenwechselzeit->setValue(3); }, false);
+}
+
+void EntryEditorTest::changesMakeTheEntryPending() {
+    QFETCH(Change, change);
+    QFETCH(bool, pending);
+    EditorRig rig;
+    QVERIFY(!rig.editor->EntryModified());
+    change(rig.form);
+    QCOMPARE(rig.editor->EntryModified(), pending);
+    QCOMPARE(rig.form.Button11->isEnabled(), pending);
+}
+
+void EntryEditorTest::flowStepShownInSeconds_data() {
+    QTest::addColumn<int>("tenths");
+    QTest::addColumn<QString>("german");
+
+    QTest::newRow("default") << 5 << "0,5";
+    QTest::newRow("one tenth") << 1 << "0,1";
+    QTest::newRow("whole second") << 10 << "1";
+}
+
+void EntryEditorTest::flowStepShownInSeconds() {
+    QFETCH(int, tenths);
+    QFETCH(QString, german);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    {
+        EditorRig rig;
+        rig.form.Fliesstakt->setValue(tenths);
+        QCOMPARE(rig.form.Label8->text(), german);
+    }
+    QLocale::setDefault(before);
+}
+
+void EntryEditorTest::leaveGuard_data() {
+    QTest::addColumn<QString>("languageCode");
+    QTest::addColumn<bool>("pending");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("yes commits") << "D" << true
+                                 << QStringList{"Q:Änderungen in Tabelle übernehmen?"} << 2;
+    QTest::newRow("no keeps the table")
+        << "D" << true << QStringList{"N:Änderungen in Tabelle übernehmen?"} << 1;
+    QTest::newRow("English") << "GB" << true << QStringList{"N:Save changes to the grid?"} << 1;
+    QTest::newRow("nothing pending, no question") << "D" << false << QStringList() << 1;
+}
+
+void EntryEditorTest::leaveGuard() {
+    QFETCH(QString, languageCode);
+    QFETCH(bool, pending);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, rows);
+    EditorRig rig(3, 24, languageCode);
+    rig.setRows({QStringLiteral("00010|JA|BLOCK|A|3|M3|")});
+    rig.selection.select(1);
+    rig.form.TextNr->setText(QStringLiteral("00020"));
+    rig.editor->setEntryModified(pending);
+    rig.expectBoxes(boxes);
+    rig.editor->Panel2Exit();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.table.RowCount() - 1, rows);
+    QVERIFY(!rig.editor->EntryModified());
+}
+
+void EntryEditorTest::leavingIsMovingTheFocusWithinTheWindow() {
+    EditorRig rig;
+    rig.editor->setEntryModified(true);
+    QWidget outside(&rig.window);
+    QWidget otherWindow;
+    // Within the editor, or to another window (a box): no question.
+    emit qApp->focusChanged(rig.form.TextNr, rig.form.Hinweis);
+    emit qApp->focusChanged(rig.form.Hinweis, &otherWindow);
+    emit qApp->focusChanged(rig.form.Hinweis, nullptr);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    // From the editor to another control of the main window: the question.
+    rig.prompter.expect(ScriptedPrompter::Kind::YesNo, QStringLiteral("Änderungen"),
+                        Prompter::Answer::No);
+    emit qApp->focusChanged(rig.form.Hinweis, &outside);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QVERIFY(!rig.editor->EntryModified());
+}
+
+void EntryEditorTest::renameTakesTheSelectedEntry() {
+    EditorRig rig;
+    rig.setRows(
+        {QStringLiteral("00010|JA|BLOCK|A|3|M3|"), QStringLiteral("00020|JA|BLOCK|B|3|M3|")});
+    rig.selection.select(1);
+    rig.editor->loadEntry(1);
+    rig.form.TextNr->setText(QStringLiteral("00030"));
+    rig.form.Button2->click();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.rows(), (QStringList{"00020|JA|BLOCK|B|3|M3|", "00030|JA|BLOCK|A|3|M3|"}));
+    QCOMPARE(rig.selection.selectedRow(), 2);
+    QVERIFY(!rig.editor->flags().RenameOnCommit);
+}
+
+void EntryEditorTest::editingKeys() {
+    EditorRig rig;
+    QTest::keyClicks(rig.form.Fliesstextfeld, QStringLiteral("AB"));
+    QTest::keyClick(rig.form.Fliesstextfeld, Qt::Key_Return);
+    QTest::keyClick(rig.form.Fliesstextfeld, Qt::Key_Enter);
+    QTest::keyClicks(rig.form.Fliesstextfeld, QStringLiteral("C"));
+    QCOMPARE(rig.form.Fliesstextfeld->toPlainText(), QStringLiteral("ABC"));
+    // The note and the block text keep their line breaks.
+    QTest::keyClicks(rig.form.Hinweis, QStringLiteral("A"));
+    QTest::keyClick(rig.form.Hinweis, Qt::Key_Return);
+    QCOMPARE(rig.form.Hinweis->toPlainText(), QStringLiteral("A\n"));
+    // Tab moves on; it does not type a tab into the text.
+    QTest::keyClick(rig.form.Textfeld, Qt::Key_Tab);
+    QCOMPARE(rig.form.Textfeld->toPlainText(), QString());
+}
+
+QTEST_MAIN(EntryEditorTest)
+#include "tst_entryeditor.moc"

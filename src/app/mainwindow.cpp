@@ -62,6 +62,8 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_playback = std::make_unique<PlaybackController>(*m_table, *m_selection, *m_output,
                                                       services.clock, this);
     m_playbackPanel = new PlaybackPanel(*this, m_form, *m_playback);
+    m_editor->setRunningCheck(
+        [this](const QByteArray& number) { return m_playback->isRunning(number); });
 
     services.port.setPortSelector([this] {
         return m_services.prompter.choosePort(m_services.listPorts ? m_services.listPorts()

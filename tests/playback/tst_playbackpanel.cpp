@@ -8,10 +8,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>

@@ -76,8 +76,7 @@ void PlaybackController::Stop() {
     m_animation->timer().setEnabled(false);
     blankDisplay();
     m_savedMarkColour = Marker::ButtonFace;
-    if (m_table.marker(m_currentEntryRow) == Marker::Red)
-        m_table.setMarker(m_currentEntryRow, Marker::ButtonFace);
+    repaintRedMarker(Marker::ButtonFace);
     m_currentEntryRow = m_selection.selectedRow();
     groups = m_groups;
     groups.editing = true;
@@ -213,10 +212,7 @@ bool PlaybackController::isRunning(const QByteArray& number) const {
 PlaybackController::Outcome PlaybackController::startOne(int row) {
     if (!m_table.holdsEntry(row))
         return Outcome::Unchanged;
-    // Only the row that shows red is playing. At start-up and after Stop the current row is
-    // merely the selected one: its mark is its own and stays.
-    if (m_table.marker(m_currentEntryRow) == Marker::Red)
-        m_table.setMarker(m_currentEntryRow, m_savedMarkColour);
+    repaintRedMarker(m_savedMarkColour);
     const Marker colour = m_table.marker(row);
     m_savedMarkColour =
         colour == Marker::Yellow || colour == Marker::Red ? colour : Marker::ButtonFace;
@@ -262,6 +258,17 @@ void PlaybackController::armDuration(int row) {
     m_textTimer->setInterval(PlaybackTime::fromSeconds(seconds, m_speedFactor));
     if (m_mode == PlaybackMode::Automatic && !m_paused)
         m_textTimer->setEnabled(true);
+}
+
+// The entry that was started last shows red; it gets back its own colour. That row is
+// looked for rather than taken from CurrentEntryRow: a commit may have sorted it elsewhere,
+// and at start-up or after Stop the current row is merely the selected one, whose mark must
+// stay.
+void PlaybackController::repaintRedMarker(SequenceTable::Marker colour) {
+    for (int row = 1; row < m_table.RowCount(); ++row) {
+        if (m_table.marker(row) == Marker::Red)
+            m_table.setMarker(row, colour);
+    }
 }
 
 void PlaybackController::waitWithBlankDisplay() {

@@ -98,6 +98,7 @@ private:
 
     Outcome startOne(int row);
     void armDuration(int row);
+    void repaintRedMarker(SequenceTable::Marker colour);
     void waitWithBlankDisplay();
     int rowAfter(int row) const;
     int rowBefore(int row) const;

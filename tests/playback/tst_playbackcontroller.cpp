@@ -97,6 +97,7 @@ private slots:
     void stopLeavesDisplayBlank();
     void markedRowTurnsYellowAgain();
     void marksSurviveStartsAfterStop();
+    void sortedAwayEntryLosesItsRed();
     void commandGroupsFollowStateTable_data();
     void commandGroupsFollowStateTable();
     void emptySequenceOnlyPutsStopDown_data();
@@ -325,6 +326,27 @@ void PlaybackControllerTest::marksSurviveStartsAfterStop() {
     rig.controller.Play();
     QCOMPARE(rig.table.marker(3), Marker::Yellow);
     QCOMPARE(rig.redRows(), QList<int>{2});
+}
+
+void PlaybackControllerTest::sortedAwayEntryLosesItsRed() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"3", "JA", "B", "C", "1", "M1"}});
+    rig.table.setMarker(2, Marker::Yellow);
+    rig.controller.Manual();
+    rig.controller.StartEntry(2);
+    // A commit adds entry 2 and sorts: entry 3 moves down with its red marker, while the
+    // current row keeps its number.
+    const int added = rig.table.appendRow();
+    rig.table.setCell(SequenceTable::NumberColumn, added, "2");
+    rig.table.setCell(SequenceTable::ActiveColumn, added, "JA");
+    rig.table.sortByNumber(added);
+    QCOMPARE(rig.redRows(), QList<int>{3});
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+
+    rig.controller.Previous();
+    QCOMPARE(rig.redRows(), QList<int>{1});
+    QCOMPARE(rig.table.marker(3), Marker::Yellow);
+    QCOMPARE(rig.table.marker(2), Marker::ButtonFace);
 }
 
 void PlaybackControllerTest::commandGroupsFollowStateTable_data() {

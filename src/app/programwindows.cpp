@@ -20,6 +20,7 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     m_main->attachWindows(m_supervision.get(), m_copyboard.get(), m_about.get());
     // The marking list's "Texte löschen" and "Texte tauschen" are editing commands too.
     m_main->playbackPanel().addCommandWindow(m_markList.get());
+    m_main->playbackPanel().shareKeysWith(m_supervision.get());
 }
 
 ProgramWindows::~ProgramWindows() {

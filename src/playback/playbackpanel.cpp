@@ -195,6 +195,12 @@ void PlaybackPanel::addCommandWindow(QWidget* window) {
     applyGroups(m_groups);
 }
 
+void PlaybackPanel::shareKeysWith(QWidget* window) {
+    MainWindowForm& f = m_form;
+    window->addActions({f.automatischabspielen1, f.Stop1, f.Manuell1, f.Pause1, f.StartPause,
+                        f.Erster1, f.Letzter1, f.Zurck1, f.Vor1, f.gehezu1, f.Weiter1});
+}
+
 void PlaybackPanel::showMode(PlaybackMode mode) {
     switch (mode) {
     case PlaybackMode::Stopped:

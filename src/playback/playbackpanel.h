@@ -28,6 +28,9 @@ public:
     void applyLanguage(const QString& languageCode);
     // Another window holding controls of a command group; the current state is applied.
     void addCommandWindow(QWidget* window);
+    // The playback keys work while this window is the active one too (the supervision
+    // window, which stays on top of the main window during a show).
+    void shareKeysWith(QWidget* window);
     // Where reports about the played sequence appear, in the status bar.
     QLabel* reportLabel() const { return m_report; }
 

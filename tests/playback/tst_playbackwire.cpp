@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/programservices.h"
 #include "app/programwindows.h"
+#include "display/supervisionwindow.h"
 #include "platform/comportresolver.h"
 #include "platform/qteventpump.h"
 #include "platform/qtserialport.h"
@@ -113,7 +114,11 @@ void PlaybackWireTest::ctrlEnterPlaysTheSequenceOnTheLine() {
         frame("AB", "CD") + frame("EF", "") + frame("", "S1") + frame("S1", "") + frame("AB", "CD");
     QCOMPARE(program.peer->readAtLeast(int(expected.size())), expected);
 
-    program.press(Qt::Key_Escape);
+    // The supervision window, on top since it first showed, takes the keys as well.
+    SupervisionWindow& supervision = program.windows->supervision();
+    QVERIFY(supervision.isVisible());
+    QApplication::setActiveWindow(&supervision);
+    QTest::keyClick(&supervision, Qt::Key_Escape);
     QCOMPARE(program.main().playback().playbackMode(), PlaybackMode::Stopped);
     QCOMPARE(program.peer->readAtLeast(10), frame("", ""));
     QVERIFY2(program.prompter.finished(), program.prompter.report());

@@ -88,6 +88,7 @@ class PlaybackWireTest : public QObject {
 
 private slots:
     void ctrlEnterPlaysTheSequenceOnTheLine();
+    void startAndPauseThenSpaceTurnsPages();
     void commitOfTheEntryOnTheDisplay_data();
     void commitOfTheEntryOnTheDisplay();
 };
@@ -122,6 +123,30 @@ void PlaybackWireTest::ctrlEnterPlaysTheSequenceOnTheLine() {
     QCOMPARE(program.main().playback().playbackMode(), PlaybackMode::Stopped);
     QCOMPARE(program.peer->readAtLeast(10), frame("", ""));
     QVERIFY2(program.prompter.finished(), program.prompter.report());
+}
+
+// Alt+Space makes the selected entry current and holds it before anything is drawn; each
+// Space then shows the next page at once, and the one after the last page starts the next
+// entry, whose first frame comes 100 ms later.
+void PlaybackWireTest::startAndPauseThenSpaceTurnsPages() {
+    ProgramOnLine program;
+    QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
+    program.setRows({{"", "1", "JA", "B", "AB,CD,EF", "5", "M1", ""},
+                     {"", "2", "JA", "S", "S1", "5", "M1", ""}});
+
+    program.press(Qt::Key_Space, Qt::AltModifier);
+    QVERIFY(program.main().playback().isPaused());
+    program.clock.advance(1000);
+    program.press(Qt::Key_Space);
+    program.press(Qt::Key_Space);
+    program.press(Qt::Key_Space);
+    QCOMPARE(program.main().playback().currentEntryRow(), 2);
+    program.clock.advance(100);
+    program.clock.advance(60000); // held: nothing more comes before Stop blanks the display
+    program.press(Qt::Key_Escape);
+    const QByteArray expected =
+        frame("AB", "CD") + frame("EF", "") + frame("", "S1") + frame("", "");
+    QCOMPARE(program.peer->readAtLeast(int(expected.size())), expected);
 }
 
 // The entry on the display cannot be replaced while it is still timed.

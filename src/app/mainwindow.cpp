@@ -13,6 +13,8 @@
 #include "platform/serialport.h"
 #include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
+#include "playback/playbackcontroller.h"
+#include "playback/playbackpanel.h"
 #include "sequence/marklist.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
@@ -59,6 +61,12 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
         if (m_supervision)
             m_supervision->showLine(index, slot);
     });
+
+    m_playback = std::make_unique<PlaybackController>(*m_table, *m_selection, *m_output,
+                                                      services.clock, this);
+    m_playbackPanel = new PlaybackPanel(*this, m_form, *m_playback);
+    m_editor->setRunningCheck(
+        [this](const QByteArray& number) { return m_playback->isRunning(number); });
 
     services.port.setPortSelector([this] {
         return m_services.prompter.choosePort(m_services.listPorts ? m_services.listPorts()
@@ -144,6 +152,7 @@ void MainWindow::CreateTimerTimer() {
             m_editor->connectFlowLineEdits();
         };
         StartupSequence(context).run();
+        m_playbackPanel->applyLanguage(m_shell.LanguageCode);
     });
     m_startupDone = true;
     qInfo("start-up complete");
@@ -199,13 +208,12 @@ void MainWindow::stopEditorSimulation() {
 void MainWindow::stopPlayback() {
     if (!m_startupDone)
         return;
-    m_form.Stop->setChecked(true);
-    m_output->image().clearFirst(m_shell.LineCount);
-    m_output->SendDisplayImage();
+    m_playback->Stop();
 }
 
 void MainWindow::stopPlaybackTimers() {
     stopEditorSimulation();
+    m_playback->stopTimers();
 }
 
 void MainWindow::writeSettings() {

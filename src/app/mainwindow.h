@@ -15,6 +15,8 @@ class DisplayOutput;
 class EntryEditor;
 class MarkList;
 class MarkListWindow;
+class PlaybackController;
+class PlaybackPanel;
 class PortCommand;
 class RowSelection;
 class SequenceControls;
@@ -52,6 +54,8 @@ public:
     RowSelection& selection() { return *m_selection; }
     MarkList& markList() { return *m_markList; }
     SequenceControls& sequence() { return *m_sequence; }
+    PlaybackController& playback() { return *m_playback; }
+    PlaybackPanel& playbackPanel() { return *m_playbackPanel; }
     EntryEditor& editor() { return *m_editor; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
@@ -86,6 +90,8 @@ private:
     std::unique_ptr<MarkList> m_markList;
     EntryEditor* m_editor = nullptr;
     std::unique_ptr<DisplayOutput> m_output;
+    std::unique_ptr<PlaybackController> m_playback;
+    PlaybackPanel* m_playbackPanel = nullptr;
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;
     QPointer<SupervisionWindow> m_supervision;

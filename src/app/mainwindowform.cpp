@@ -107,6 +107,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
         action(play, "automatischabspielen1", QStringLiteral("&Automatisch abspielen"));
     Stop1 = action(play, "Stop1", QStringLiteral("&Stop"));
     Pause1 = action(play, "Pause1", QStringLiteral("&Pause"));
+    Pause1->setCheckable(true);
     StartPause = action(play, "StartPause", QStringLiteral("Start+Pause"));
     Manuell1 = action(play, "Manuell1", QStringLiteral("&Manuell"));
     N2 = separator(play, "N2");
@@ -236,13 +237,19 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     // Playback strip
     auto* strip = new QWidget;
     strip->setFixedHeight(65);
+    strip->setObjectName(QStringLiteral("PlaybackStrip"));
+    strip->setAttribute(Qt::WA_StyledBackground);
+    strip->setStyleSheet(QStringLiteral("#PlaybackStrip { background: teal; }"
+                                        " #Panel6 { background: green; }"));
     auto* stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(4, 2, 4, 2);
     auto* current = new QVBoxLayout;
     auto* currentRow = new QHBoxLayout;
     Label14 = named(new QLabel(QStringLiteral("Aktueller Text:")), "Label14");
     Label13 = named(new QLabel, "Label13");
-    Verfolgen = named(new QCheckBox(QStringLiteral("verfolgen")), "Verfolgen");
+    Label13->setStyleSheet(QStringLiteral(
+        "color: yellow; background: blue; font: bold 16px \"Courier New\"; padding: 0 4px;"));
+    Verfolgen = named(new QCheckBox(QStringLiteral("Verfolgen")), "Verfolgen");
     currentRow->addWidget(Label14);
     currentRow->addWidget(Label13);
     current->addLayout(currentRow);
@@ -258,10 +265,11 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Relativ->setTickPosition(QSlider::TicksBelow);
     Relativ->setFixedWidth(145);
     auto* speedButtons = new QHBoxLayout;
-    Button8 = named(new QPushButton(QStringLiteral("150%")), "Button8");
+    // The fast end of the bar and its button are on the left.
+    Button8 = named(new QPushButton(QStringLiteral("50%")), "Button8");
     Button9 = named(new QPushButton(QStringLiteral("100%")), "Button9");
-    Button10 = named(new QPushButton(QStringLiteral("50%")), "Button10");
-    for (QPushButton* b : {Button8, Button9, Button10})
+    Button10 = named(new QPushButton(QStringLiteral("150%")), "Button10");
+    for (QPushButton* b : {Button10, Button9, Button8})
         speedButtons->addWidget(b);
     speed->addWidget(Label17);
     speed->addWidget(Relativ);
@@ -292,6 +300,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     Panel6 = named(new QWidget, "Panel6");
     Panel6->setFixedWidth(269);
+    Panel6->setAttribute(Qt::WA_StyledBackground);
     auto* navigation = new QVBoxLayout(Panel6);
     navigation->setContentsMargins(2, 0, 2, 0);
     auto* navigationRow = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include "programservices.h"
 
 #include "display/supervisionwindow.h"
+#include "playback/playbackpanel.h"
 #include "sequence/marklistwindow.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
@@ -18,6 +19,9 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     , m_copyboard(std::make_unique<CopyboardWindow>()) {
     m_main->attachWindows(m_supervision.get(), m_copyboard.get(), m_about.get());
     m_main->attachMarkListWindow(*m_markList);
+    // The marking list's "Texte löschen" and "Texte tauschen" are editing commands too.
+    m_main->playbackPanel().addCommandWindow(m_markList.get());
+    m_main->playbackPanel().shareKeysWith(m_supervision.get());
 }
 
 ProgramWindows::~ProgramWindows() {

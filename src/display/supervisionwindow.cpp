@@ -22,6 +22,8 @@ SupervisionWindow::SupervisionWindow(Clock& clock, QWidget* parent)
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("Anzeige-Kontrolle"));
     resize(217, 105);
+    // It appears by itself after start-up: the operator's keys stay with the main window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     m_scrollBox = new QScrollArea(this);
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));

@@ -13,13 +13,13 @@ MarkListWindow::MarkListWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TMark"));
     m_delete = new QPushButton;
-    m_delete->setObjectName(QStringLiteral("MarkDelete"));
+    m_delete->setObjectName(QStringLiteral("Button5"));
     m_exchange = new QPushButton;
-    m_exchange->setObjectName(QStringLiteral("MarkExchange"));
+    m_exchange->setObjectName(QStringLiteral("Button7"));
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("Markiert"));
     m_close = new QPushButton;
-    m_close->setObjectName(QStringLiteral("MarkClose"));
+    m_close->setObjectName(QStringLiteral("Abbrechen"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_delete);

@@ -9,7 +9,8 @@ class QPushButton;
 
 // The marking list ("Markierung"): a small tool window over the main window listing the
 // marked numbers in marking order, with the delete and exchange commands. Closing it only
-// hides it; the marks stay.
+// hides it; the marks stay. Its delete and exchange buttons carry the names of the main
+// window's (Button5, Button7), so that whatever disables those commands by name finds them.
 class MarkListWindow final : public QWidget {
     Q_OBJECT
 

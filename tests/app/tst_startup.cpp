@@ -11,6 +11,7 @@
 #include "editor/entryeditor.h"
 #include "platform/timer.h"
 #include "sequence/documentstate.h"
+#include "sequence/marklistwindow.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -109,6 +111,7 @@ private slots:
     void sequenceOpenedAtStartUp();
     void closeAsksToSaveAModifiedSequence_data();
     void closeAsksToSaveAModifiedSequence();
+    void editingCommandsRestWhilePlaying();
     void editorFollowsTheSelection_data();
     void editorFollowsTheSelection();
     void closeOffersThePendingEntry_data();
@@ -529,6 +532,48 @@ void StartupTest::closeAsksToSaveAModifiedSequence() {
     QVERIFY(show.open(QIODevice::ReadOnly));
     QCOMPARE(show.readAll() == ShowFile, !saved);
     QCOMPARE(rig.readIni().contains("Sprache="), closes); // the settings are written on closing
+}
+
+void StartupTest::editingCommandsRestWhilePlaying() {
+    ProgramRig rig;
+    const QString path = rig.dir.filePath(QStringLiteral("show.lta"));
+    QFile show(path);
+    QVERIFY(show.open(QIODevice::WriteOnly));
+    show.write(ShowFile);
+    show.close();
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nLetzteDatei=" + path.toUtf8() + "\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    MainWindowForm& f = rig.main().form();
+    MarkListWindow& marks = rig.windows->markList();
+    const QList<QObject*> editing{f.Neu1,
+                                  f.Oeffnen1,
+                                  f.Textelschen1,
+                                  f.Textetauschen1,
+                                  f.Button1,
+                                  f.Button4,
+                                  f.Button5,
+                                  f.Button6,
+                                  f.Button7,
+                                  marks.deleteButton(),
+                                  marks.exchangeButton()};
+    const QList<QObject*> available{f.Speichern1, f.Speichernunter1, f.ListeMarkierung1,
+                                    marks.Markiert(), marks.closeButton()};
+    const auto enabled = [](QObject* o) {
+        if (auto* a = qobject_cast<QAction*>(o))
+            return a->isEnabled();
+        return static_cast<QWidget*>(o)->isEnabled();
+    };
+    for (QObject* o : editing + available)
+        QVERIFY2(enabled(o), qPrintable(o->objectName()));
+    f.Play->click();
+    for (QObject* o : editing)
+        QVERIFY2(!enabled(o), qPrintable(o->objectName()));
+    for (QObject* o : available)
+        QVERIFY2(enabled(o), qPrintable(o->objectName()));
+    f.Stop->click();
+    for (QObject* o : editing)
+        QVERIFY2(enabled(o), qPrintable(o->objectName()));
 }
 
 void StartupTest::editorFollowsTheSelection_data() {

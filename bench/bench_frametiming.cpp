@@ -1,0 +1,197 @@
+// How punctually frames reach the far end of the serial line while a flowing text runs at
+// the fastest step (50 ms): the real event loop, the real serial port on a socat
+// pseudo-terminal, a reader thread that timestamps each frame's end byte as it arrives.
+// Prints the lateness of each arrival against its schedule (first frame 100 ms after the
+// start, then one every 50 ms) and the processor time the program used meanwhile.
+#include "ptypair.h"
+
+#include "display/displayoutput.h"
+#include "platform/comportresolver.h"
+#include "platform/qtclock.h"
+#include "platform/qteventpump.h"
+#include "platform/qtserialport.h"
+#include "playback/playbackcontroller.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+constexpr int Lines = 3;
+constexpr int Columns = 24;
+constexpr int TextLength = 500;
+constexpr int FrameCount = Columns + TextLength + 3;
+constexpr int StepMs = 50;
+
+// Reads the far end and notes when each frame's closing byte arrived.
+class ArrivalReader {
+public:
+    explicit ArrivalReader(const QString& path) {
+        m_fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
+        if (m_fd < 0)
+            return;
+        termios raw{};
+        tcgetattr(m_fd, &raw);
+        cfmakeraw(&raw);
+        raw.c_cc[VMIN] = 0;
+        raw.c_cc[VTIME] = 1; // wake every 100 ms to notice the end
+        tcsetattr(m_fd, TCSANOW, &raw);
+        m_thread = std::thread([this] { run(); });
+    }
+    ~ArrivalReader() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isOpen() const { return m_fd >= 0; }
+    size_t count() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_arrivals.size();
+    }
+    std::vector<SteadyClock::time_point> arrivals() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_arrivals;
+    }
+
+private:
+    void run() {
+        char buffer[4096];
+        while (!m_stop) {
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            const auto now = SteadyClock::now();
+            for (ssize_t i = 0; i < n; ++i) {
+                if (buffer[i] == '\x03') {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_arrivals.push_back(now);
+                }
+            }
+        }
+    }
+
+    int m_fd = -1;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::vector<SteadyClock::time_point> m_arrivals;
+};
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double percentile(const std::vector<double>& sorted, double p) {
+    const size_t index = std::min(sorted.size() - 1, size_t(p * double(sorted.size() - 1) + 0.5));
+    return sorted[index];
+}
+
+// How late each of the first FrameCount events came against the schedule: the first
+// frame 100 ms after the start, then one every StepMs.
+void printLateness(const char* what, const std::vector<SteadyClock::time_point>& times,
+                   SteadyClock::time_point start) {
+    std::vector<double> lateness;
+    for (size_t k = 0; k < size_t(FrameCount) && k < times.size(); ++k) {
+        const auto due = start + std::chrono::milliseconds(100 + int(k) * StepMs);
+        lateness.push_back(std::chrono::duration<double, std::milli>(times[k] - due).count());
+    }
+    if (lateness.empty())
+        return;
+    std::sort(lateness.begin(), lateness.end());
+    std::printf("%s after schedule (ms): min %.3f  median %.3f  p99 %.3f  worst %.3f\n", what,
+                lateness.front(), percentile(lateness, 0.5), percentile(lateness, 0.99),
+                lateness.back());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    PtyPair pty(folder.filePath(QStringLiteral("COM5")), folder.filePath(QStringLiteral("peer")));
+    if (!pty.start()) {
+        std::fprintf(stderr, "socat did not start: %s\n", pty.output().constData());
+        return 1;
+    }
+    ArrivalReader reader(folder.filePath(QStringLiteral("peer")));
+    if (!reader.isOpen()) {
+        std::fprintf(stderr, "cannot open the far end\n");
+        return 1;
+    }
+
+    QtClock clock;
+    QtEventPump pump;
+    QtSerialPort port{ComPortResolver(folder.path())};
+    port.setPortNumber(5);
+    port.setBaudRate(19200);
+    port.open();
+    DisplayOutput output(port, pump, clock);
+    output.setGeometry(Lines, Columns);
+    output.setOutputEnabled(true);
+    // When each send began inside the program, to tell its own delay from the line's.
+    std::vector<SteadyClock::time_point> sends;
+    output.setMirror([&sends](int index, const QByteArray&) {
+        if (index == 0)
+            sends.push_back(SteadyClock::now());
+    });
+
+    SequenceTable table;
+    SequenceTable::Cells cells;
+    cells[SequenceTable::NumberColumn] = "1";
+    cells[SequenceTable::ActiveColumn] = "JA";
+    cells[SequenceTable::KindColumn] = "F";
+    QByteArray text;
+    for (int i = 0; i < TextLength; ++i)
+        text += char('A' + i % 26);
+    cells[SequenceTable::TextColumn] = '"' + text + '"';
+    cells[SequenceTable::ParameterColumn] = "1,2,Oben,Unten";
+    cells[SequenceTable::DurationColumn] = "M1";
+    table.setRows({cells});
+    RowSelection selection(table);
+    PlaybackController controller(table, selection, output, clock, &app);
+    controller.setSpeedFactor(PlaybackController::FastestSpeed);
+
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &app, [&] {
+        if (reader.count() >= size_t(FrameCount))
+            app.quit();
+    });
+    watch.start(200);
+
+    const double cpuBefore = cpuSeconds();
+    const auto start = SteadyClock::now();
+    controller.Play();
+    app.exec();
+    const auto end = SteadyClock::now();
+    const double cpu = cpuSeconds() - cpuBefore;
+    controller.Stop();
+
+    const double wall = std::chrono::duration<double>(end - start).count();
+    std::printf("frames: %d at %d ms steps, %d x %d display\n", FrameCount, StepMs, Lines, Columns);
+    printLateness("arrival at the far end", reader.arrivals(), start);
+    printLateness("send inside the program", sends, start);
+    std::printf("cpu: %.3f s over %.2f s = %.2f %% of one core (reader thread included)\n", cpu,
+                wall, 100.0 * cpu / wall);
+    return 0;
+}

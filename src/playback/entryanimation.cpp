@@ -1,0 +1,193 @@
+#include "entryanimation.h"
+
+#include "playbacktime.h"
+
+#include "display/displayoutput.h"
+#include "display/texthelpers.h"
+#include "platform/clock.h"
+#include "platform/timer.h"
+#include "sequence/cellnumber.h"
+#include "sequence/commalist.h"
+#include "sequence/conversionerror.h"
+#include "sequence/flowtextcell.h"
+#include "sequence/sequencetable.h"
+#include "sequence/textkind.h"
+
+EntryAnimation::EntryAnimation(Host& host, const SequenceTable& table, DisplayOutput& output,
+                               Clock& clock, QObject* timerOwner)
+    : m_host(host)
+    , m_table(table)
+    , m_output(output)
+    , m_timer(clock.createTimer(QStringLiteral("Timer2"), StartDelayMs, timerOwner)) {
+    m_timer->setOnTimeout([this] { Timer2Timer(Origin::Timer); });
+}
+
+EntryAnimation::~EntryAnimation() = default;
+
+void EntryAnimation::setTextAusgabe(bool on) {
+    if (on == m_textAusgabe)
+        return;
+    m_textAusgabe = on;
+    if (on) {
+        m_timer->setInterval(StartDelayMs);
+        m_timer->setEnabled(true);
+        resetCounters();
+    } else {
+        m_timer->setEnabled(false);
+    }
+}
+
+void EntryAnimation::resetCounters() {
+    m_pageIndex = 0;
+    m_scrollIndex = 0;
+    m_flowIndex = 0;
+}
+
+void EntryAnimation::Timer2Timer(Origin origin) {
+    const int row = m_host.currentEntryRow();
+    try {
+        switch (TextKindCode::read(m_table.cell(SequenceTable::KindColumn, row))) {
+        case TextKind::Block:
+            closingSteps(blockTick(row));
+            break;
+        case TextKind::Scroll:
+            closingSteps(scrollTick(row));
+            break;
+        case TextKind::Flow:
+            flowTick(row, origin);
+            break;
+        case TextKind::None:
+            break;
+        }
+    } catch (const ConversionError& error) {
+        // The same cell would fail at every tick: this entry's animation ends here, reported
+        // once. Another entry, or a go-on, starts afresh.
+        setTextAusgabe(false);
+        m_timer->setEnabled(false);
+        m_host.animationStopped(QString::fromUtf8(error.what()));
+    }
+}
+
+bool EntryAnimation::blockTick(int row) {
+    const int seconds = CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row));
+    m_timer->setInterval(PlaybackTime::fromSeconds(seconds, m_host.speedFactor()));
+    const int lineCount = m_output.lineCount();
+    const qint64 first = qint64(m_pageIndex) * lineCount;
+    const QList<QByteArray> lines = CommaList::read(m_table.cell(SequenceTable::TextColumn, row));
+    const int n = int(lines.size());
+    if (first < n) {
+        m_pageIndex += 1;
+        showLines(lines, int(first));
+        return false;
+    }
+    m_pageIndex = 0;
+    setTextAusgabe(false);
+    if (n > lineCount && clearsOnRunOut())
+        clearDisplay();
+    if (nextEntryDue())
+        m_host.NextEntry();
+    return true;
+}
+
+bool EntryAnimation::scrollTick(int row) {
+    const int seconds = CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row));
+    m_timer->setInterval(PlaybackTime::fromSeconds(seconds, m_host.speedFactor()));
+    const int lineCount = m_output.lineCount();
+    const int s = m_scrollIndex;
+    const QList<QByteArray> lines = CommaList::read(m_table.cell(SequenceTable::TextColumn, row));
+    const int n = int(lines.size());
+    if (s - lineCount + 1 < n) {
+        m_scrollIndex += 1;
+        showLines(lines, s - (lineCount - 1));
+        return false;
+    }
+    m_scrollIndex = 0;
+    setTextAusgabe(false);
+    if (clearsOnRunOut())
+        clearDisplay();
+    if (nextEntryDue())
+        m_host.NextEntry();
+    return true;
+}
+
+void EntryAnimation::flowTick(int row, Origin origin) {
+    const QByteArray text = FlowTextCell::read(m_table.cell(SequenceTable::TextColumn, row));
+    const QList<QByteArray> items =
+        CommaList::read(m_table.cell(SequenceTable::ParameterColumn, row));
+    const int step = CellNumber::parse(items.value(0));
+    const int runningLine = CellNumber::parse(items.value(1));
+    m_timer->setInterval(PlaybackTime::fromTenths(step, m_host.speedFactor()));
+
+    const int columnCount = m_output.columnCount();
+    const QByteArray run =
+        TextHelpers::PrependCopies(text, QByteArrayLiteral(" "), columnCount) + "\r\n";
+
+    if (origin == Origin::GoOn) {
+        m_host.NextEntry();
+        restartForNextEntry();
+        return;
+    }
+    if (run.size() < m_flowIndex) {
+        m_flowIndex = 0;
+        setTextAusgabe(false);
+        if (nextEntryDue())
+            m_host.NextEntry();
+        return;
+    }
+    // Positions count from 1; position 0 reads as 1.
+    const QByteArray window = run.mid(qMax(m_flowIndex, 1) - 1, columnCount);
+    m_flowIndex += 1;
+
+    int next = 2;
+    for (int d = 1; d <= m_output.lineCount(); ++d) {
+        if (d == runningLine)
+            m_output.image().setLine(d - 1, window);
+        else
+            m_output.image().setLine(d - 1, items.value(next++));
+    }
+    m_output.SendDisplayImage();
+}
+
+void EntryAnimation::closingSteps(bool ranOut) {
+    // Mode, pause and duration are read now: a NextEntry of the run-out may have started
+    // another entry.
+    if (m_host.isPaused())
+        m_timer->setEnabled(false);
+    const bool minimumInAutomatic =
+        m_host.playbackMode() != PlaybackMode::Manual && !m_host.hasPresetDuration();
+    if (ranOut && (minimumInAutomatic || m_host.isPaused()))
+        restartForNextEntry();
+}
+
+void EntryAnimation::restartForNextEntry() {
+    m_timer->setInterval(StartDelayMs);
+    m_timer->setEnabled(true);
+    resetCounters();
+}
+
+// A run-out moves on by itself after a minimum duration in automatic play, and always at a
+// go-on while paused.
+bool EntryAnimation::nextEntryDue() const {
+    return (!m_host.hasPresetDuration() && m_host.playbackMode() == PlaybackMode::Automatic) ||
+           m_host.isPaused();
+}
+
+// A text that waits for its duration or for the operator leaves the display.
+bool EntryAnimation::clearsOnRunOut() const {
+    return !m_host.isPaused() &&
+           (m_host.playbackMode() == PlaybackMode::Manual || m_host.hasPresetDuration());
+}
+
+void EntryAnimation::showLines(const QList<QByteArray>& lines, int first) {
+    const int lineCount = m_output.lineCount();
+    for (int i = 0; i < lineCount; ++i) {
+        const int j = first + i;
+        m_output.image().setLine(i, j >= 0 && j < lines.size() ? lines.at(j) : QByteArray());
+    }
+    m_output.SendDisplayImage();
+}
+
+void EntryAnimation::clearDisplay() {
+    m_output.image().clearFirst(m_output.lineCount());
+    m_output.SendDisplayImage();
+}

@@ -1,0 +1,343 @@
+#include "playbackcontroller.h"
+
+#include "playbacktime.h"
+
+#include "display/displayoutput.h"
+#include "platform/clock.h"
+#include "platform/timer.h"
+#include "sequence/activemarks.h"
+#include "sequence/cellnumber.h"
+#include "sequence/conversionerror.h"
+#include "sequence/rowselection.h"
+
+#include <vector>
+
+using Marker = SequenceTable::Marker;
+
+PlaybackController::PlaybackController(SequenceTable& table, RowSelection& selection,
+                                       DisplayOutput& output, Clock& clock, QObject* timerOwner)
+    : m_table(table)
+    , m_selection(selection)
+    , m_output(output)
+    , m_animation(std::make_unique<EntryAnimation>(static_cast<EntryAnimation::Host&>(*this), table,
+                                                   output, clock, timerOwner))
+    , m_textTimer(clock.createTimer(QStringLiteral("TextTimer"), 0, timerOwner)) {
+    m_textTimer->setOnTimeout([this] { NextEntry(); });
+}
+
+PlaybackController::~PlaybackController() = default;
+
+void PlaybackController::setHooks(Hooks hooks) {
+    m_hooks = std::move(hooks);
+    if (m_hooks.showMode)
+        m_hooks.showMode(m_mode);
+    if (m_hooks.showPaused)
+        m_hooks.showPaused(m_paused);
+    if (m_hooks.applyGroups)
+        m_hooks.applyGroups(m_groups);
+    if (m_hooks.showCurrentNumber)
+        m_hooks.showCurrentNumber(m_currentNumber);
+}
+
+void PlaybackController::Play() {
+    setMode(PlaybackMode::Automatic);
+    CommandGroups groups = m_groups;
+    groups.navigation = false;
+    setGroups(groups);
+    if (sequenceEmpty()) {
+        setMode(PlaybackMode::Stopped);
+        return;
+    }
+    report(QString());
+    StartEntry(m_selection.selectedRow());
+    groups = m_groups;
+    groups.editing = false;
+    setGroups(groups);
+    if (m_paused)
+        putPauseUp(m_durationTimerHeld);
+    groups = m_groups;
+    groups.pause = true;
+    setGroups(groups);
+}
+
+void PlaybackController::Stop() {
+    setMode(PlaybackMode::Stopped);
+    if (m_paused)
+        putPauseUp(m_durationTimerHeld);
+    CommandGroups groups = m_groups;
+    groups.pause = false;
+    groups.goOn = false;
+    groups.navigation = false;
+    setGroups(groups);
+    m_textTimer->setEnabled(false);
+    m_animation->setTextAusgabe(false);
+    // A text that had run out leaves its timer running after a pause is released; Stop must
+    // leave the display blank all the same.
+    m_animation->timer().setEnabled(false);
+    blankDisplay();
+    m_savedMarkColour = Marker::ButtonFace;
+    repaintRedMarker(Marker::ButtonFace);
+    m_currentEntryRow = m_selection.selectedRow();
+    groups = m_groups;
+    groups.editing = true;
+    setGroups(groups);
+    report(QString());
+}
+
+void PlaybackController::Manual() {
+    setMode(PlaybackMode::Manual);
+    if (sequenceEmpty()) {
+        setMode(PlaybackMode::Stopped);
+        return;
+    }
+    m_textTimer->setEnabled(false);
+    CommandGroups groups = m_groups;
+    groups.navigation = true;
+    groups.editing = false;
+    setGroups(groups);
+    if (m_paused)
+        putPauseUp(false);
+    groups = m_groups;
+    groups.pause = true;
+    setGroups(groups);
+}
+
+void PlaybackController::setPaused(bool paused) {
+    if (paused == m_paused)
+        return;
+    if (!m_groups.pause) {
+        // Not open in this state: the button goes back.
+        if (m_hooks.showPaused)
+            m_hooks.showPaused(m_paused);
+        return;
+    }
+    m_paused = paused;
+    if (paused)
+        beginPause();
+    else
+        releasePause(m_durationTimerHeld);
+}
+
+void PlaybackController::StartAndPause() {
+    if (m_mode != PlaybackMode::Automatic)
+        Play();
+    if (!m_paused && m_groups.pause)
+        setPaused(true);
+}
+
+void PlaybackController::GoOn() {
+    if (m_groups.goOn)
+        m_animation->Timer2Timer(EntryAnimation::Origin::GoOn);
+}
+
+void PlaybackController::First() {
+    if (m_groups.navigation)
+        StartEntry(1);
+}
+
+void PlaybackController::Last() {
+    if (m_groups.navigation)
+        StartEntry(m_table.RowCount() - 1);
+}
+
+void PlaybackController::Previous() {
+    if (m_groups.navigation)
+        PreviousEntry();
+}
+
+void PlaybackController::Next() {
+    if (m_groups.navigation)
+        NextEntry();
+}
+
+void PlaybackController::GoToSelected() {
+    if (m_groups.navigation)
+        StartEntry(m_selection.selectedRow());
+}
+
+void PlaybackController::setSpeedFactor(int factor) {
+    m_speedFactor = qBound(FastestSpeed, factor, SlowestSpeed);
+}
+
+void PlaybackController::followClicked(bool on) {
+    m_follow = on;
+    if (!on)
+        return;
+    if (m_hooks.scrollToRow)
+        m_hooks.scrollToRow(m_currentEntryRow);
+    m_selection.select(m_currentEntryRow);
+}
+
+void PlaybackController::StartEntry(int row) {
+    // An inactive entry hands on to its neighbour. Once every row has been skipped there is
+    // nothing to play: the walk ends there instead of going round for ever.
+    std::vector<bool> skipped(size_t(m_table.RowCount()), false);
+    int skippedCount = 0;
+    for (;;) {
+        const Outcome outcome = startOne(row);
+        if (outcome == Outcome::Unchanged || outcome == Outcome::Started)
+            return;
+        const size_t skippedRow = size_t(m_currentEntryRow);
+        if (skippedRow < skipped.size() && !skipped[skippedRow]) {
+            skipped[skippedRow] = true;
+            ++skippedCount;
+        }
+        if (skippedCount >= m_table.RowCount() - 1) {
+            waitWithBlankDisplay();
+            return;
+        }
+        row = outcome == Outcome::SkipForward ? rowAfter(m_currentEntryRow)
+                                              : rowBefore(m_currentEntryRow);
+    }
+}
+
+void PlaybackController::NextEntry() {
+    StartEntry(rowAfter(m_currentEntryRow));
+}
+
+void PlaybackController::PreviousEntry() {
+    StartEntry(rowBefore(m_currentEntryRow));
+}
+
+void PlaybackController::stopTimers() {
+    m_animation->timer().setEnabled(false);
+    m_textTimer->setEnabled(false);
+}
+
+bool PlaybackController::isRunning(const QByteArray& number) const {
+    return (m_animation->timer().isEnabled() || m_textTimer->isEnabled()) &&
+           number == m_currentNumber;
+}
+
+PlaybackController::Outcome PlaybackController::startOne(int row) {
+    if (!m_table.holdsEntry(row))
+        return Outcome::Unchanged;
+    repaintRedMarker(m_savedMarkColour);
+    const Marker colour = m_table.marker(row);
+    m_savedMarkColour =
+        colour == Marker::Yellow || colour == Marker::Red ? colour : Marker::ButtonFace;
+    m_table.setMarker(row, Marker::Red);
+    m_currentNumber = m_table.cell(SequenceTable::NumberColumn, row);
+    if (m_hooks.showCurrentNumber)
+        m_hooks.showCurrentNumber(m_currentNumber);
+    if (m_follow) {
+        if (m_hooks.scrollToRow)
+            m_hooks.scrollToRow(row);
+        m_selection.select(row);
+    }
+    armDuration(row);
+
+    const int previous = m_currentEntryRow;
+    m_currentEntryRow = row;
+    m_animation->resetCounters();
+    if (ActiveMarks::isInactive(m_table.cell(SequenceTable::ActiveColumn, row)))
+        return row > previous || row == 1 ? Outcome::SkipForward : Outcome::SkipBack;
+    m_animation->setTextAusgabe(true);
+    return Outcome::Started;
+}
+
+void PlaybackController::armDuration(int row) {
+    const QByteArray cell = m_table.cell(SequenceTable::DurationColumn, row);
+    bool preset = cell.startsWith('V');
+    int seconds = 0;
+    if (preset) {
+        try {
+            seconds = CellNumber::parse(cell.mid(1));
+        } catch (const ConversionError& error) {
+            // Reported without halting the show: the entry plays as if it had no preset
+            // duration, so the sequence moves on when its text has run out.
+            report(QString::fromUtf8(error.what()));
+            preset = false;
+        }
+    }
+    m_vorgabezeit = preset;
+    if (!preset) {
+        m_textTimer->setEnabled(false);
+        return;
+    }
+    m_textTimer->setInterval(PlaybackTime::fromSeconds(seconds, m_speedFactor));
+    if (m_mode == PlaybackMode::Automatic && !m_paused)
+        m_textTimer->setEnabled(true);
+}
+
+// The entry that was started last shows red; it gets back its own colour. That row is
+// looked for rather than taken from CurrentEntryRow: a commit may have sorted it elsewhere,
+// and at start-up or after Stop the current row is merely the selected one, whose mark must
+// stay.
+void PlaybackController::repaintRedMarker(SequenceTable::Marker colour) {
+    for (int row = 1; row < m_table.RowCount(); ++row) {
+        if (m_table.marker(row) == Marker::Red)
+            m_table.setMarker(row, colour);
+    }
+}
+
+void PlaybackController::waitWithBlankDisplay() {
+    m_vorgabezeit = false;
+    m_textTimer->setEnabled(false);
+    m_animation->setTextAusgabe(false);
+    m_animation->timer().setEnabled(false);
+    blankDisplay();
+}
+
+int PlaybackController::rowAfter(int row) const {
+    return row >= m_table.RowCount() - 1 ? 1 : row + 1;
+}
+
+int PlaybackController::rowBefore(int row) const {
+    return row > 1 ? row - 1 : m_table.RowCount() - 1;
+}
+
+void PlaybackController::setMode(PlaybackMode mode) {
+    m_mode = mode;
+    if (m_hooks.showMode)
+        m_hooks.showMode(mode);
+}
+
+void PlaybackController::beginPause() {
+    m_durationTimerHeld = m_textTimer->isEnabled();
+    m_textTimer->setEnabled(false);
+    m_animation->timer().setEnabled(false);
+    CommandGroups groups = m_groups;
+    groups.goOn = true;
+    setGroups(groups);
+    if (m_hooks.showPaused)
+        m_hooks.showPaused(true);
+}
+
+void PlaybackController::releasePause(bool resumeDuration) {
+    if (resumeDuration)
+        m_textTimer->setEnabled(true);
+    m_animation->timer().setEnabled(true);
+    CommandGroups groups = m_groups;
+    groups.goOn = false;
+    setGroups(groups);
+    if (m_hooks.showPaused)
+        m_hooks.showPaused(false);
+}
+
+void PlaybackController::putPauseUp(bool resumeDuration) {
+    m_paused = false;
+    releasePause(resumeDuration);
+}
+
+void PlaybackController::setGroups(const CommandGroups& groups) {
+    if (groups == m_groups)
+        return;
+    m_groups = groups;
+    if (m_hooks.applyGroups)
+        m_hooks.applyGroups(m_groups);
+}
+
+void PlaybackController::blankDisplay() {
+    m_output.image().clearFirst(m_output.lineCount());
+    m_output.SendDisplayImage();
+}
+
+void PlaybackController::animationStopped(const QString& message) {
+    report(message);
+}
+
+void PlaybackController::report(const QString& message) {
+    if (m_hooks.report)
+        m_hooks.report(message);
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "commandgroups.h"
+#include "entryanimation.h"
+#include "playbackmode.h"
+
+#include "sequence/sequencetable.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Clock;
+class DisplayOutput;
+class QObject;
+class RowSelection;
+class Timer;
+
+// Plays the sequence: decides which entry is current, starts it, moves on when its duration
+// ends or its text has run out, and knows which commands each mode opens. The window shows
+// the state through the hooks and calls the operations; nothing here touches a widget.
+class PlaybackController final : private EntryAnimation::Host {
+public:
+    static constexpr int SlowestSpeed = 1500;
+    static constexpr int NominalSpeed = 1000;
+    static constexpr int FastestSpeed = 500;
+
+    // How the window shows the state. Every hook may be left empty.
+    struct Hooks {
+        // Put the button of the mode down (raising the other two) without running anything.
+        std::function<void(PlaybackMode)> showMode;
+        // The Pause button, its menu check mark, the go-on key and the editor's kind tabs.
+        std::function<void(bool paused)> showPaused;
+        std::function<void(const CommandGroups&)> applyGroups;
+        // The number of the entry started last.
+        std::function<void(const QByteArray&)> showCurrentNumber;
+        // Scroll the table so that the row is its first visible data row.
+        std::function<void(int row)> scrollToRow;
+        // A cell of the played sequence that does not convert. Shown without stopping the
+        // show; empty text withdraws the report.
+        std::function<void(const QString&)> report;
+    };
+
+    PlaybackController(SequenceTable& table, RowSelection& selection, DisplayOutput& output,
+                       Clock& clock, QObject* timerOwner);
+    ~PlaybackController() override;
+    PlaybackController(const PlaybackController&) = delete;
+    PlaybackController& operator=(const PlaybackController&) = delete;
+
+    void setHooks(Hooks hooks);
+
+    // The operator's commands.
+    void Play();
+    void Stop();
+    void Manual();
+    // The Pause button went down or up.
+    void setPaused(bool paused);
+    void StartAndPause();
+    void GoOn();
+    void First();
+    void Last();
+    void Previous();
+    void Next();
+    void GoToSelected();
+    // Held to the range of the track bar; used from the next tick and the next entry.
+    void setSpeedFactor(int factor);
+    // The follow flag as the check box holds it (also when the settings set it).
+    void setFollow(bool on) { m_follow = on; }
+    // The check box was clicked: when now on, the table shows the current entry.
+    void followClicked(bool on);
+
+    // Operations other parts call.
+    void StartEntry(int row);
+    void NextEntry() override;
+    void PreviousEntry();
+    // The port command freezes playback without changing the mode or the pause.
+    void stopTimers();
+    // The entry with this number is on the display and still timed: it must not be replaced.
+    bool isRunning(const QByteArray& number) const;
+
+    PlaybackMode playbackMode() const override { return m_mode; }
+    bool isPaused() const override { return m_paused; }
+    int currentEntryRow() const override { return m_currentEntryRow; }
+    int speedFactor() const override { return m_speedFactor; }
+    bool hasPresetDuration() const override { return m_vorgabezeit; }
+    bool follows() const { return m_follow; }
+    SequenceTable::Marker savedMarkColour() const { return m_savedMarkColour; }
+    bool durationTimerHeld() const { return m_durationTimerHeld; }
+    const QByteArray& currentNumber() const { return m_currentNumber; }
+    const CommandGroups& groups() const { return m_groups; }
+    EntryAnimation& animation() { return *m_animation; }
+    Timer& textTimer() { return *m_textTimer; }
+
+private:
+    enum class Outcome { Unchanged, Started, SkipForward, SkipBack };
+
+    Outcome startOne(int row);
+    void armDuration(int row);
+    void repaintRedMarker(SequenceTable::Marker colour);
+    void waitWithBlankDisplay();
+    int rowAfter(int row) const;
+    int rowBefore(int row) const;
+    bool sequenceEmpty() const { return !m_table.holdsEntry(1); }
+
+    void setMode(PlaybackMode mode);
+    void beginPause();
+    void releasePause(bool resumeDuration);
+    void putPauseUp(bool resumeDuration);
+    void setGroups(const CommandGroups& groups);
+    void blankDisplay();
+    void animationStopped(const QString& message) override;
+    void report(const QString& message);
+
+    SequenceTable& m_table;
+    RowSelection& m_selection;
+    DisplayOutput& m_output;
+    Hooks m_hooks;
+    std::unique_ptr<EntryAnimation> m_animation;
+    std::unique_ptr<Timer> m_textTimer;
+
+    PlaybackMode m_mode = PlaybackMode::Stopped;
+    bool m_paused = false;
+    int m_currentEntryRow = 1;
+    SequenceTable::Marker m_savedMarkColour = SequenceTable::Marker::ButtonFace;
+    bool m_durationTimerHeld = false;
+    bool m_vorgabezeit = false;
+    int m_speedFactor = NominalSpeed;
+    bool m_follow = false;
+    QByteArray m_currentNumber;
+    CommandGroups m_groups = CommandGroups::forState(PlaybackMode::Stopped, false);
+};

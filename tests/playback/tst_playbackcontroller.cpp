@@ -1,0 +1,508 @@
+#include "playbackrig.h"
+
+#include "platform/timer.h"
+#include "playback/playbackcontroller.h"
+#include "sequence/rowselection.h"
+
+#include <QTest>
+
+using Marker = SequenceTable::Marker;
+
+Q_DECLARE_METATYPE(PlaybackMode)
+
+namespace {
+
+struct ControllerRig : DisplayRig {
+    RowSelection selection{table};
+    PlaybackController controller{table, selection, output, clock, nullptr};
+    QList<int> scrolledTo;
+    QStringList reports;
+
+    explicit ControllerRig(int lines = 1, int columns = 4)
+        : DisplayRig(lines, columns) {
+        PlaybackController::Hooks hooks;
+        hooks.scrollToRow = [this](int row) {
+            scrolledTo << row;
+        };
+        hooks.report = [this](const QString& text) {
+            if (!text.isEmpty())
+                reports << text;
+        };
+        controller.setHooks(hooks);
+    }
+    // Entries numbered from 1, one page each, shown once a second; "-" leaves a row without
+    // a number.
+    void setActiveWords(const QStringList& words) {
+        QList<QStringList> rows;
+        for (int i = 0; i < words.size(); ++i) {
+            const QString number = words.at(i) == "-" ? QString() : QString::number(i + 1);
+            rows << QStringList{number, words.at(i), "B", "T" + QString::number(i + 1), "1", "M1"};
+        }
+        setRows(rows);
+    }
+    QList<int> redRows() const {
+        QList<int> rows;
+        for (int r = 1; r < table.RowCount(); ++r) {
+            if (table.marker(r) == Marker::Red)
+                rows << r;
+        }
+        return rows;
+    }
+    void run(const QString& command) {
+        PlaybackController& c = controller;
+        if (command == "play")
+            c.Play();
+        else if (command == "stop")
+            c.Stop();
+        else if (command == "manual")
+            c.Manual();
+        else if (command == "pause")
+            c.setPaused(true);
+        else if (command == "release")
+            c.setPaused(false);
+        else if (command == "startpause")
+            c.StartAndPause();
+        else if (command == "goon")
+            c.GoOn();
+        else if (command == "first")
+            c.First();
+        else if (command == "last")
+            c.Last();
+        else if (command == "previous")
+            c.Previous();
+        else if (command == "next")
+            c.Next();
+        else
+            QFAIL(qPrintable("unknown command " + command));
+    }
+};
+
+} // namespace
+
+class PlaybackControllerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void navigation_data();
+    void navigation();
+    void noActiveRowEndsAfterOneRound();
+    void playWhilePlayingTakesPreviousTick();
+    void manualDuringAutomaticHoldsAtTheEnd();
+    void startAndPauseFromStoppedSendsNothing();
+    void presetDurationFollowsSpeed_data();
+    void presetDurationFollowsSpeed();
+    void releasedPauseRestartsWholeDuration();
+    void releasedPauseAfterRunOutShowsTextAgain();
+    void stopLeavesDisplayBlank_data();
+    void stopLeavesDisplayBlank();
+    void markedRowTurnsYellowAgain();
+    void marksSurviveStartsAfterStop();
+    void sortedAwayEntryLosesItsRed();
+    void commandGroupsFollowStateTable_data();
+    void commandGroupsFollowStateTable();
+    void emptySequenceOnlyPutsStopDown_data();
+    void emptySequenceOnlyPutsStopDown();
+    void malformedDurationPlaysAsMinimum();
+    void goOnLeavesPausedFlowingText();
+    void runningCheckAndPortFreeze();
+    void followSelectsStartedRow();
+};
+
+void PlaybackControllerTest::navigation_data() {
+    QTest::addColumn<QStringList>("active");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("expected");
+
+    const QStringList three{"JA", "JA", "JA"};
+    QTest::newRow("next on the last row wraps") << three << 3 << "next" << 1;
+    QTest::newRow("previous on row 1 wraps") << three << 1 << "previous" << 3;
+    QTest::newRow("first") << three << 2 << "first" << 1;
+    QTest::newRow("last") << three << 1 << "last" << 3;
+    const QStringList gap{"JA", "NEIN", "NEIN", "JA"};
+    QTest::newRow("next skips inactive rows") << gap << 1 << "next" << 4;
+    QTest::newRow("previous skips inactive rows") << gap << 4 << "previous" << 1;
+    const QStringList lastOff{"JA", "JA", "NEIN"};
+    QTest::newRow("last inactive: forward, wrap") << lastOff << 2 << "last" << 1;
+    QTest::newRow("previous onto inactive last row") << lastOff << 1 << "previous" << 1;
+    QTest::newRow("backwards over row 1 turns forward")
+        << QStringList{"NEIN", "NEIN", "JA", "JA"} << 3 << "previous" << 3;
+    QTest::newRow("first inactive") << QStringList{"NEIN", "JA"} << 2 << "first" << 2;
+    QTest::newRow("the other language's word")
+        << QStringList{"JA", "NO", "YES"} << 1 << "next" << 3;
+    QTest::newRow("case counts") << QStringList{"JA", "nein", "JA"} << 1 << "next" << 2;
+    QTest::newRow("row without number is never started")
+        << QStringList{"JA", "-", "JA"} << 1 << "next" << 1;
+}
+
+void PlaybackControllerTest::navigation() {
+    QFETCH(QStringList, active);
+    QFETCH(int, start);
+    QFETCH(QString, command);
+    QFETCH(int, expected);
+
+    ControllerRig rig;
+    rig.setActiveWords(active);
+    rig.controller.Manual();
+    rig.controller.StartEntry(start);
+    rig.run(command);
+
+    QCOMPARE(rig.controller.currentEntryRow(), expected);
+    QCOMPARE(rig.redRows(), QList<int>{expected});
+    QCOMPARE(rig.controller.currentNumber(), QByteArray::number(expected));
+    rig.clock.advance(100);
+    QCOMPARE(rig.frames().last(), rig.screen({"T" + QString::number(expected)}));
+}
+
+void PlaybackControllerTest::noActiveRowEndsAfterOneRound() {
+    ControllerRig rig;
+    rig.setRows({{"1", "NEIN", "B", "A", "1", "V5"},
+                 {"2", "NEIN", "B", "B", "1", "V5"},
+                 {"3", "NO", "B", "C", "1", "M1"}});
+    rig.selection.select(2);
+    rig.controller.Play();
+    QCOMPARE(rig.frames(), QList<QByteArray>{rig.screen({})});
+    QVERIFY(!rig.controller.animation().timer().isEnabled());
+    QVERIFY(!rig.controller.textTimer().isEnabled());
+    QCOMPARE(rig.redRows().size(), 1);
+    rig.clock.advance(60000);
+    QCOMPARE(rig.frames().size(), 1);
+    QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Automatic);
+}
+
+void PlaybackControllerTest::playWhilePlayingTakesPreviousTick() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A,B,C,D", "1", "M1"}, {"2", "JA", "B", "X", "1", "M1"}});
+    rig.controller.Play();
+    rig.clock.advance(1500);
+    rig.selection.select(2);
+    rig.controller.Play();
+    rig.clock.advance(1000);
+    // The animation was still running: the new entry's first frame comes with its next tick.
+    QCOMPARE(rig.frameTimes, (QList<qint64>{100, 1100, 2100}));
+    QCOMPARE(rig.frames().last(), rig.screen({"X"}));
+}
+
+void PlaybackControllerTest::manualDuringAutomaticHoldsAtTheEnd() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A,B,C", "1", "M1"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    rig.controller.Play();
+    rig.clock.advance(150);
+    rig.controller.Manual();
+    rig.clock.advance(20000);
+    QCOMPARE(rig.frameTimes, (QList<qint64>{100, 1100, 2100, 3100}));
+    QCOMPARE(rig.frames().last(), rig.screen({})); // more than one page: cleared
+    QCOMPARE(rig.controller.currentEntryRow(), 1);
+}
+
+void PlaybackControllerTest::startAndPauseFromStoppedSendsNothing() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"2", "JA", "B", "B,C", "1", "V3"}});
+    rig.selection.select(2);
+    rig.controller.StartAndPause();
+    QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Automatic);
+    QVERIFY(rig.controller.isPaused());
+    QCOMPARE(rig.redRows(), QList<int>{2});
+    QCOMPARE(rig.controller.currentNumber(), QByteArray("2"));
+    QVERIFY(rig.controller.durationTimerHeld());
+    rig.clock.advance(5000);
+    QVERIFY(rig.frames().isEmpty());
+
+    rig.controller.GoOn();
+    QCOMPARE(rig.frames(), QList<QByteArray>{rig.screen({"B"})});
+    QCOMPARE(rig.frameTimes, QList<qint64>{5000});
+}
+
+void PlaybackControllerTest::presetDurationFollowsSpeed_data() {
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("endsAt");
+    QTest::newRow("150%") << 500 << 5000;
+    QTest::newRow("nominal") << 1000 << 10000;
+    QTest::newRow("50%") << 1500 << 15000;
+    QTest::newRow("beyond the bar") << 3000 << 15000;
+}
+
+void PlaybackControllerTest::presetDurationFollowsSpeed() {
+    QFETCH(int, speed);
+    QFETCH(int, endsAt);
+
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "V10"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    rig.controller.setSpeedFactor(speed);
+    rig.controller.Play();
+    rig.clock.advance(endsAt - 1);
+    QCOMPARE(rig.controller.currentEntryRow(), 1);
+    rig.clock.advance(1);
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+}
+
+void PlaybackControllerTest::releasedPauseRestartsWholeDuration() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "V10"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    rig.controller.Play();
+    rig.clock.advance(4000);
+    rig.controller.setPaused(true);
+    rig.clock.advance(2000);
+    rig.controller.setPaused(false);
+    rig.clock.advance(9999);
+    QCOMPARE(rig.controller.currentEntryRow(), 1);
+    rig.clock.advance(1);
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+}
+
+void PlaybackControllerTest::releasedPauseAfterRunOutShowsTextAgain() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "2", "V30"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    rig.controller.Play();
+    rig.clock.advance(3000); // page at 100, run-out at 2100: the page stays
+    rig.controller.setPaused(true);
+    rig.clock.advance(1000);
+    rig.controller.setPaused(false);
+    rig.clock.advance(4000);
+    QCOMPARE(rig.frameTimes, (QList<qint64>{100, 6000}));
+    QCOMPARE(rig.frames().last(), rig.screen({"A"}));
+}
+
+void PlaybackControllerTest::stopLeavesDisplayBlank_data() {
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<int>("stopAt");
+    QTest::addColumn<Marker>("marker");
+    // The row played last loses its yellow; a row that never played keeps it.
+    const Marker normal = Marker::ButtonFace;
+    QTest::newRow("running") << QStringList{"play"} << 1500 << normal;
+    QTest::newRow("paused while running") << QStringList{"play", "pause"} << 1500 << normal;
+    QTest::newRow("paused after the run-out") << QStringList{"play", "pause"} << 5000 << normal;
+    QTest::newRow("manual, waiting") << QStringList{"play", "manual"} << 5000 << normal;
+    QTest::newRow("never started") << QStringList{} << 0 << Marker::Yellow;
+}
+
+void PlaybackControllerTest::stopLeavesDisplayBlank() {
+    QFETCH(QStringList, commands);
+    QFETCH(int, stopAt);
+    QFETCH(Marker, marker);
+
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A,B", "1", "V30"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    rig.table.setMarker(1, Marker::Yellow);
+    for (const QString& command : commands) {
+        if (command == "pause")
+            rig.clock.advance(stopAt - rig.clock.nowMs());
+        rig.run(command);
+    }
+    rig.clock.advance(stopAt - rig.clock.nowMs());
+    rig.selection.select(2);
+    rig.controller.Stop();
+    rig.clock.advance(60000);
+
+    QCOMPARE(rig.frames().last(), rig.screen({}));
+    QCOMPARE(rig.frameTimes.last(), qint64(stopAt));
+    QCOMPARE(rig.table.marker(1), marker);
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+    QVERIFY(!rig.controller.isPaused());
+    QCOMPARE(rig.controller.groups(), CommandGroups::forState(PlaybackMode::Stopped, false));
+}
+
+void PlaybackControllerTest::markedRowTurnsYellowAgain() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    rig.table.setMarker(1, Marker::Yellow);
+    rig.table.setMarker(2, Marker::Silver);
+    rig.controller.Play();
+    QCOMPARE(rig.table.marker(1), Marker::Red);
+    rig.clock.advance(1100); // run-out of row 1
+    QCOMPARE(rig.table.marker(1), Marker::Yellow);
+    QCOMPARE(rig.table.marker(2), Marker::Red);
+    rig.clock.advance(1100);
+    QCOMPARE(rig.table.marker(2), Marker::ButtonFace); // only yellow and red are kept
+}
+
+void PlaybackControllerTest::marksSurviveStartsAfterStop() {
+    ControllerRig rig;
+    rig.setActiveWords({"JA", "JA", "JA"});
+    rig.table.setMarker(3, Marker::Yellow);
+    rig.selection.select(3);
+    rig.controller.Stop(); // row 3 becomes current without playing
+    rig.selection.select(2);
+    rig.controller.Play();
+    QCOMPARE(rig.table.marker(3), Marker::Yellow);
+    QCOMPARE(rig.redRows(), QList<int>{2});
+}
+
+void PlaybackControllerTest::sortedAwayEntryLosesItsRed() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"3", "JA", "B", "C", "1", "M1"}});
+    rig.table.setMarker(2, Marker::Yellow);
+    rig.controller.Manual();
+    rig.controller.StartEntry(2);
+    // A commit adds entry 2 and sorts: entry 3 moves down with its red marker, while the
+    // current row keeps its number.
+    const int added = rig.table.appendRow();
+    rig.table.setCell(SequenceTable::NumberColumn, added, "2");
+    rig.table.setCell(SequenceTable::ActiveColumn, added, "JA");
+    rig.table.sortByNumber(added);
+    QCOMPARE(rig.redRows(), QList<int>{3});
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+
+    rig.controller.Previous();
+    QCOMPARE(rig.redRows(), QList<int>{1});
+    QCOMPARE(rig.table.marker(3), Marker::Yellow);
+    QCOMPARE(rig.table.marker(2), Marker::ButtonFace);
+}
+
+void PlaybackControllerTest::commandGroupsFollowStateTable_data() {
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<PlaybackMode>("mode");
+    QTest::addColumn<bool>("paused");
+
+    const auto stopped = PlaybackMode::Stopped;
+    const auto automatic = PlaybackMode::Automatic;
+    const auto manual = PlaybackMode::Manual;
+    QTest::newRow("start") << QStringList{} << stopped << false;
+    QTest::newRow("play") << QStringList{"play"} << automatic << false;
+    QTest::newRow("play, pause") << QStringList{"play", "pause"} << automatic << true;
+    QTest::newRow("play, pause, release")
+        << QStringList{"play", "pause", "release"} << automatic << false;
+    QTest::newRow("manual") << QStringList{"manual"} << manual << false;
+    QTest::newRow("manual, pause") << QStringList{"manual", "pause"} << manual << true;
+    QTest::newRow("paused play, manual")
+        << QStringList{"play", "pause", "manual"} << manual << false;
+    QTest::newRow("paused manual, play")
+        << QStringList{"manual", "pause", "play"} << automatic << false;
+    QTest::newRow("paused, stop") << QStringList{"play", "pause", "stop"} << stopped << false;
+    QTest::newRow("start and pause") << QStringList{"startpause"} << automatic << true;
+    QTest::newRow("manual, start and pause")
+        << QStringList{"manual", "startpause"} << automatic << true;
+    QTest::newRow("pause refused while stopped") << QStringList{"pause"} << stopped << false;
+    QTest::newRow("navigation refused in automatic")
+        << QStringList{"play", "next", "last"} << automatic << false;
+}
+
+void PlaybackControllerTest::commandGroupsFollowStateTable() {
+    QFETCH(QStringList, commands);
+    QFETCH(PlaybackMode, mode);
+    QFETCH(bool, paused);
+
+    ControllerRig rig;
+    rig.setActiveWords({"JA", "JA", "JA"});
+    QList<PlaybackMode> shownModes;
+    QList<bool> shownPaused;
+    CommandGroups applied;
+    PlaybackController::Hooks hooks;
+    hooks.showMode = [&](PlaybackMode m) {
+        shownModes << m;
+    };
+    hooks.showPaused = [&](bool p) {
+        shownPaused << p;
+    };
+    hooks.applyGroups = [&](const CommandGroups& g) {
+        applied = g;
+    };
+    rig.controller.setHooks(hooks);
+    for (const QString& command : commands)
+        rig.run(command);
+
+    QCOMPARE(rig.controller.playbackMode(), mode);
+    QCOMPARE(rig.controller.isPaused(), paused);
+    QCOMPARE(rig.controller.groups(), CommandGroups::forState(mode, paused));
+    QCOMPARE(applied, rig.controller.groups());
+    QCOMPARE(shownModes.last(), mode);
+    QCOMPARE(shownPaused.last(), paused);
+    QCOMPARE(rig.controller.currentEntryRow(), 1);
+}
+
+void PlaybackControllerTest::emptySequenceOnlyPutsStopDown_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<CommandGroups>("groups");
+
+    CommandGroups manualGroups = CommandGroups::forState(PlaybackMode::Manual, false);
+    CommandGroups afterPlay = manualGroups;
+    afterPlay.navigation = false;
+    QTest::newRow("play") << QStringList{} << "play"
+                          << CommandGroups::forState(PlaybackMode::Stopped, false);
+    QTest::newRow("manual") << QStringList{} << "manual"
+                            << CommandGroups::forState(PlaybackMode::Stopped, false);
+    QTest::newRow("start and pause")
+        << QStringList{} << "startpause" << CommandGroups::forState(PlaybackMode::Stopped, false);
+    QTest::newRow("play from manual") << QStringList{"manual"} << "play" << afterPlay;
+}
+
+void PlaybackControllerTest::emptySequenceOnlyPutsStopDown() {
+    QFETCH(QStringList, before);
+    QFETCH(QString, command);
+    QFETCH(CommandGroups, groups);
+
+    ControllerRig rig;
+    rig.setActiveWords({"JA"});
+    for (const QString& c : before)
+        rig.run(c);
+    rig.table.setCell(SequenceTable::NumberColumn, 1, QByteArray());
+    rig.run(command);
+    QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Stopped);
+    QVERIFY(!rig.controller.isPaused());
+    QCOMPARE(rig.controller.groups(), groups);
+    rig.clock.advance(5000);
+    QVERIFY(rig.frames().isEmpty());
+}
+
+void PlaybackControllerTest::malformedDurationPlaysAsMinimum() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "Vx"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    rig.table.setMarker(2, Marker::Yellow);
+    rig.controller.Play();
+    QCOMPARE(rig.reports, QStringList{"'x' ist kein gültiger Integerwert"});
+    QVERIFY(!rig.controller.textTimer().isEnabled());
+    rig.clock.advance(1100);
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+    QCOMPARE(rig.redRows(), QList<int>{2});
+    QCOMPARE(rig.table.marker(1), Marker::ButtonFace);
+    QCOMPARE(rig.reports.size(), 1);
+}
+
+void PlaybackControllerTest::goOnLeavesPausedFlowingText() {
+    ControllerRig rig(2, 4);
+    rig.setRows({{"1", "JA", "F", "\"AB\"", "1,1,X", "M1"}, {"2", "JA", "B", "P,Q,R", "1", "M1"}});
+    rig.controller.Play();
+    rig.clock.advance(350);
+    rig.controller.setPaused(true);
+    rig.clock.advance(1000);
+    rig.controller.GoOn();
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+    rig.clock.advance(1000);
+    QCOMPARE(rig.frameTimes, (QList<qint64>{100, 200, 300, 1450}));
+    QCOMPARE(rig.frames().last(), rig.screen({"P", "Q"}));
+    QVERIFY(!rig.controller.animation().timer().isEnabled());
+    rig.controller.GoOn(); // the next page at once
+    QCOMPARE(rig.frames().last(), rig.screen({"R", ""}));
+}
+
+void PlaybackControllerTest::runningCheckAndPortFreeze() {
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "V10"}, {"2", "JA", "B", "Z", "1", "M1"}});
+    QVERIFY(!rig.controller.isRunning("1"));
+    rig.controller.Play();
+    QVERIFY(rig.controller.isRunning("1"));
+    QVERIFY(!rig.controller.isRunning("2"));
+    rig.controller.stopTimers();
+    QVERIFY(!rig.controller.isRunning("1"));
+    QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Automatic);
+    rig.clock.advance(60000);
+    QVERIFY(rig.frames().isEmpty());
+}
+
+void PlaybackControllerTest::followSelectsStartedRow() {
+    ControllerRig rig;
+    rig.setActiveWords({"JA", "JA", "JA"});
+    rig.controller.Play();
+    rig.clock.advance(1100);
+    QCOMPARE(rig.selection.selectedRow(), 1);
+    rig.controller.followClicked(true);
+    QCOMPARE(rig.scrolledTo, QList<int>{2});
+    QCOMPARE(rig.selection.selectedRow(), 2);
+    rig.clock.advance(1100);
+    QCOMPARE(rig.scrolledTo, (QList<int>{2, 3}));
+    QCOMPARE(rig.selection.selectedRow(), 3);
+}
+
+QTEST_GUILESS_MAIN(PlaybackControllerTest)
+#include "tst_playbackcontroller.moc"

@@ -1,0 +1,195 @@
+#include "ptypair.h"
+#include "ptyreader.h"
+#include "scriptedprompter.h"
+#include "virtualclock.h"
+
+#include "app/mainwindow.h"
+#include "app/programservices.h"
+#include "app/programwindows.h"
+#include "display/supervisionwindow.h"
+#include "platform/comportresolver.h"
+#include "platform/qteventpump.h"
+#include "platform/qtserialport.h"
+#include "playback/playbackcontroller.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The whole program on the virtual clock, its display on a real serial port behind a socat
+// pseudo-terminal pair whose far end the test reads.
+struct ProgramOnLine {
+    QTemporaryDir dir;
+    std::unique_ptr<PtyPair> pty;
+    std::unique_ptr<PtyReader> peer;
+    VirtualClock clock;
+    QtEventPump pump;
+    ScriptedPrompter prompter;
+    std::unique_ptr<QtSerialPort> port;
+    std::unique_ptr<ProgramServices> services;
+    std::unique_ptr<ProgramWindows> windows;
+
+    // Starts the program on a display of 2 lines of 4 characters, port COM5.
+    bool start() {
+        QDir(dir.path()).mkpath("com");
+        pty = std::make_unique<PtyPair>(dir.filePath("com/COM5"), dir.filePath("peer"));
+        if (!pty->start())
+            return false;
+        peer = std::make_unique<PtyReader>(dir.filePath("peer"));
+        QFile ini(dir.filePath("Lumentafel.ini"));
+        if (!peer->isOpen() || !ini.open(QIODevice::WriteOnly))
+            return false;
+        ini.write("[Anzeige]\r\nSeriellerCOM-Port=5\r\nZeilen=2\r\nStellen=4\r\n");
+        ini.close();
+        port = std::make_unique<QtSerialPort>(ComPortResolver(dir.filePath("com")));
+        services.reset(new ProgramServices{clock, pump, prompter, *port, {}, {}, {}, {}});
+        services->argv0 = dir.filePath("Lumentafel");
+        services->fallbackDir = dir.path();
+        services->configDir = dir.filePath("config");
+        services->screenWidth = 1024;
+        services->screenHeight = 768;
+        windows = std::make_unique<ProgramWindows>(*services);
+        clock.advance(200);
+        return main().startupDone() && port->isOpen();
+    }
+    MainWindow& main() { return windows->main(); }
+    void setRows(const std::vector<SequenceTable::Cells>& rows) {
+        main().table().setRows(rows);
+        main().selection().select(1);
+    }
+    // The keys belong to the main window; the supervision window takes the focus when it
+    // first shows.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        main().show();
+        QApplication::setActiveWindow(&main());
+        QTest::keyClick(&main(), key, modifiers);
+    }
+};
+
+QByteArray frame(const char* line1, const char* line2) {
+    return '\x02' + QByteArray(line1).leftJustified(4, ' ') +
+           QByteArray(line2).leftJustified(4, ' ') + '\x03';
+}
+
+} // namespace
+
+class PlaybackWireTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ctrlEnterPlaysTheSequenceOnTheLine();
+    void startAndPauseThenSpaceTurnsPages();
+    void commitOfTheEntryOnTheDisplay_data();
+    void commitOfTheEntryOnTheDisplay();
+};
+
+// The operator presses Ctrl+Enter and the frames arrive at the far end in order, byte for
+// byte; Esc blanks the display.
+void PlaybackWireTest::ctrlEnterPlaysTheSequenceOnTheLine() {
+    ProgramOnLine program;
+    QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
+    QVERIFY2(program.prompter.finished(), program.prompter.report());
+    program.setRows({{"", "1", "JA", "B", "AB,CD,EF", "1", "M1", ""},
+                     {"", "2", "JA", "S", "S1", "1", "M1", ""}});
+
+    program.press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(program.main().playback().playbackMode(), PlaybackMode::Automatic);
+    // Row 1: two pages a second apart; its run-out starts row 2, whose two scroll frames
+    // follow 100 ms later; then the sequence wraps to row 1.
+    program.clock.advance(100);
+    program.clock.advance(1000);
+    program.clock.advance(1000 + 100);
+    program.clock.advance(1000);
+    program.clock.advance(1000 + 100);
+    const QByteArray expected =
+        frame("AB", "CD") + frame("EF", "") + frame("", "S1") + frame("S1", "") + frame("AB", "CD");
+    QCOMPARE(program.peer->readAtLeast(int(expected.size())), expected);
+
+    // The supervision window, on top since it first showed, takes the keys as well.
+    SupervisionWindow& supervision = program.windows->supervision();
+    QVERIFY(supervision.isVisible());
+    QApplication::setActiveWindow(&supervision);
+    QTest::keyClick(&supervision, Qt::Key_Escape);
+    QCOMPARE(program.main().playback().playbackMode(), PlaybackMode::Stopped);
+    QCOMPARE(program.peer->readAtLeast(10), frame("", ""));
+    QVERIFY2(program.prompter.finished(), program.prompter.report());
+}
+
+// Alt+Space makes the selected entry current and holds it before anything is drawn; each
+// Space then shows the next page at once, and the one after the last page starts the next
+// entry, whose first frame comes 100 ms later.
+void PlaybackWireTest::startAndPauseThenSpaceTurnsPages() {
+    ProgramOnLine program;
+    QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
+    program.setRows({{"", "1", "JA", "B", "AB,CD,EF", "5", "M1", ""},
+                     {"", "2", "JA", "S", "S1", "5", "M1", ""}});
+
+    program.press(Qt::Key_Space, Qt::AltModifier);
+    QVERIFY(program.main().playback().isPaused());
+    program.clock.advance(1000);
+    program.press(Qt::Key_Space);
+    program.press(Qt::Key_Space);
+    program.press(Qt::Key_Space);
+    QCOMPARE(program.main().playback().currentEntryRow(), 2);
+    program.clock.advance(100);
+    program.clock.advance(60000); // held: nothing more comes before Stop blanks the display
+    program.press(Qt::Key_Escape);
+    const QByteArray expected =
+        frame("AB", "CD") + frame("EF", "") + frame("", "S1") + frame("", "");
+    QCOMPARE(program.peer->readAtLeast(int(expected.size())), expected);
+}
+
+// The entry on the display cannot be replaced while it is still timed.
+void PlaybackWireTest::commitOfTheEntryOnTheDisplay_data() {
+    QTest::addColumn<QList<Qt::Key>>("keys");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("refused");
+    const QList<Qt::Key> play{Qt::Key_Return};
+    QTest::newRow("animating") << play << 500 << true;
+    QTest::newRow("waiting for its preset duration") << play << 5000 << true;
+    QTest::newRow("stopped") << QList<Qt::Key>{Qt::Key_Return, Qt::Key_Escape} << 500 << false;
+    QTest::newRow("manual, run out") << QList<Qt::Key>{Qt::Key_Return, Qt::Key_M} << 5000 << false;
+}
+
+void PlaybackWireTest::commitOfTheEntryOnTheDisplay() {
+    QFETCH(QList<Qt::Key>, keys);
+    QFETCH(int, after);
+    QFETCH(bool, refused);
+
+    ProgramOnLine program;
+    QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
+    program.setRows(
+        {{"", "1", "JA", "B", "A", "1", "V30", ""}, {"", "2", "JA", "B", "B", "1", "M1", ""}});
+    program.main().selection().select(2);
+    program.main().selection().select(1); // the editor holds entry 1
+    for (Qt::Key key : keys) {
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Return ? Qt::ControlModifier
+                                                : key == Qt::Key_M    ? Qt::AltModifier
+                                                                      : Qt::NoModifier;
+        program.press(key, modifiers);
+    }
+    program.clock.advance(after);
+
+    if (refused)
+        program.prompter.expect(ScriptedPrompter::Kind::Error,
+                                QString::fromUtf8("Dieser Text läuft gerade!"));
+    MainWindowForm& form = program.main().form();
+    QCOMPARE(form.TextNr->text(), "1");
+    form.Button11->setEnabled(true);
+    QTest::mouseClick(form.Button11, Qt::LeftButton);
+    QVERIFY2(program.prompter.finished(), program.prompter.report());
+    QCOMPARE(form.Button11->isEnabled(), refused);
+}
+
+QTEST_MAIN(PlaybackWireTest)
+#include "tst_playbackwire.moc"

@@ -8,7 +8,6 @@
 #include "sequencetable.h"
 
 #include "platform/prompter.h"
-#include "windows/language.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,17 +26,9 @@ QString shown(const QString& path) {
 
 } // namespace
 
-DocumentCommands::DocumentCommands(SequenceTable& table, RowSelection& selection, MarkList& marks,
-                                   DocumentState& document, Prompter& prompter, EditorHooks editor,
-                                   std::function<QString()> languageCode, QObject* parent)
+DocumentCommands::DocumentCommands(CommandContext context, QObject* parent)
     : QObject(parent)
-    , m_table(table)
-    , m_selection(selection)
-    , m_marks(marks)
-    , m_document(document)
-    , m_prompter(prompter)
-    , m_editor(std::move(editor))
-    , m_languageCode(std::move(languageCode)) {
+    , m_c(std::move(context)) {
 }
 
 bool DocumentCommands::Neu1Click() {
@@ -49,7 +40,7 @@ bool DocumentCommands::Neu1Click() {
 
 void DocumentCommands::Oeffnen1Click() {
     const QString path =
-        m_prompter.chooseOpenFile(QFileInfo(m_document.currentFile()).absolutePath(), Filter);
+        m_c.prompter.chooseOpenFile(QFileInfo(m_c.document.currentFile()).absolutePath(), Filter);
     if (path.isEmpty())
         return;
     if (!askToSave(QStringLiteral("Save changes in %1 ?")))
@@ -58,35 +49,35 @@ void DocumentCommands::Oeffnen1Click() {
 }
 
 bool DocumentCommands::Speichern1Click() {
-    m_editor.callTakeChanges();
-    if (m_document.isUntitled())
+    m_c.editor.callTakeChanges();
+    if (m_c.document.isUntitled())
         return saveAs();
-    if (!write(m_document.currentFile()))
+    if (!write(m_c.document.currentFile()))
         return false;
-    m_document.setModified(false);
+    m_c.document.setModified(false);
     return true;
 }
 
 bool DocumentCommands::Speichernunter1Click() {
-    m_editor.callTakeChanges();
+    m_c.editor.callTakeChanges();
     return saveAs();
 }
 
 bool DocumentCommands::openFile(const QString& path) {
     startNewDocument();
     try {
-        SequenceFile::load(m_table, path);
+        SequenceFile::load(m_c.table, path);
     } catch (const FileError& e) {
-        m_prompter.showError(QString::fromUtf8(e.what()));
+        m_c.prompter.showError(QString::fromUtf8(e.what()));
         return false;
     }
-    m_document.setDocumentName(path);
-    m_table.ensureActive(m_selection.selectedRow(), ActiveMarks::forLanguage(language()));
+    m_c.document.setDocumentName(path);
+    m_c.table.ensureActive(m_c.selection.selectedRow(), ActiveMarks::forLanguage(m_c.language()));
     // Row 1 is loaded once, here, and not a second time through the selection.
-    m_editor.callSetFollowsSelection(false);
-    m_selection.select(1);
-    m_editor.callSetFollowsSelection(true);
-    m_editor.callLoadRow(1);
+    m_c.editor.callSetFollowsSelection(false);
+    m_c.selection.select(1);
+    m_c.editor.callSetFollowsSelection(true);
+    m_c.editor.callLoadRow(1);
     return true;
 }
 
@@ -102,25 +93,25 @@ void DocumentCommands::openAtStartup(const QString& path, bool required) {
         }
         startNewDocument();
         if (required)
-            m_prompter.showError(QString::fromUtf8(FileError::cannotOpen(path).what()));
+            m_c.prompter.showError(QString::fromUtf8(FileError::cannotOpen(path).what()));
     } catch (const std::exception& e) {
         // A row that does not load into the editor: reported, and the start-up goes on.
-        m_prompter.showError(QString::fromUtf8(e.what()));
+        m_c.prompter.showError(QString::fromUtf8(e.what()));
     }
 }
 
 QString DocumentCommands::rescueUnsaved() {
-    if (!m_document.isModified())
+    if (!m_c.document.isModified())
         return QString();
-    const QString path = rescuePath(m_document.currentFile());
+    const QString path = rescuePath(m_c.document.currentFile());
     try {
-        SequenceFile::save(m_table, path);
+        SequenceFile::save(m_c.table, path);
     } catch (const FileError& e) {
         qWarning("unsaved changes are lost: %s", e.what());
         return QString();
     }
     qWarning("unsaved changes kept in %s", qPrintable(shown(path)));
-    m_document.setCurrentFile(path);
+    m_c.document.setCurrentFile(path);
     return path;
 }
 
@@ -135,56 +126,51 @@ QString DocumentCommands::rescuePath(const QString& documentPath) {
 }
 
 bool DocumentCommands::askToSave(const QString& english) {
-    if (!m_document.isModified())
+    if (!m_c.document.isModified())
         return true;
-    const Answer answer = m_prompter.askYesNoCancel(
-        Language::choose(language(), QStringLiteral("Möchten Die die Änderungen in %1 speichern?"),
-                         english)
-            .arg(shown(m_document.currentFile())));
+    const Answer answer = m_c.prompter.askYesNoCancel(
+        m_c.choose(QStringLiteral("Möchten Die die Änderungen in %1 speichern?"), english)
+            .arg(shown(m_c.document.currentFile())));
     if (answer == Answer::Cancel)
         return false;
     return answer != Answer::Yes || Speichern1Click();
 }
 
 void DocumentCommands::startNewDocument() {
-    m_table.clear();
-    if (!m_marks.numbers().isEmpty()) {
-        m_marks.clear();
+    m_c.table.clear();
+    if (!m_c.marks.numbers().isEmpty()) {
+        m_c.marks.clear();
         emit marksChanged();
     }
-    m_selection.select(1);
-    m_editor.callReset();
-    m_editor.callSetNumber(QByteArrayLiteral("00010"));
-    m_document.setDocumentName(m_document.untitledPath());
+    m_c.selection.select(1);
+    m_c.editor.callReset();
+    m_c.editor.callSetNumber(QByteArrayLiteral("00010"));
+    m_c.document.setDocumentName(m_c.document.untitledPath());
 }
 
 bool DocumentCommands::saveAs() {
-    QString path = m_prompter.chooseSaveFile(m_document.currentFile(), Filter);
+    QString path = m_c.prompter.chooseSaveFile(m_c.document.currentFile(), Filter);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".lta");
     if (QFileInfo::exists(path) &&
-        m_prompter.askYesNo(Language::choose(language(), QStringLiteral("Datei %1 überscheiben?"),
-                                             QStringLiteral("Overwrite File %1 ?"))
-                                .arg(shown(path))) != Answer::Yes)
+        m_c.prompter.askYesNo(m_c.choose(QStringLiteral("Datei %1 überscheiben?"),
+                                         QStringLiteral("Overwrite File %1 ?"))
+                                  .arg(shown(path))) != Answer::Yes)
         return false;
     if (!write(path))
         return false;
-    m_document.setDocumentName(path);
+    m_c.document.setDocumentName(path);
     return true;
 }
 
 bool DocumentCommands::write(const QString& path) {
     try {
-        SequenceFile::save(m_table, path);
+        SequenceFile::save(m_c.table, path);
     } catch (const FileError& e) {
-        m_prompter.showError(QString::fromUtf8(e.what()));
+        m_c.prompter.showError(QString::fromUtf8(e.what()));
         return false;
     }
     return true;
-}
-
-QString DocumentCommands::language() const {
-    return m_languageCode ? m_languageCode() : QStringLiteral("D");
 }

@@ -1,17 +1,9 @@
 #pragma once
 
-#include "editorhooks.h"
+#include "commandcontext.h"
 
 #include <QObject>
 #include <QString>
-
-#include <functional>
-
-class DocumentState;
-class MarkList;
-class Prompter;
-class RowSelection;
-class SequenceTable;
 
 // The file menu's commands around the document: new, open, save, save as, the save question
 // when the main window closes, the start-up's opening of the last sequence and the rescue
@@ -30,9 +22,7 @@ class DocumentCommands final : public QObject {
 public:
     static const QString Filter;
 
-    DocumentCommands(SequenceTable& table, RowSelection& selection, MarkList& marks,
-                     DocumentState& document, Prompter& prompter, EditorHooks editor,
-                     std::function<QString()> languageCode, QObject* parent = nullptr);
+    explicit DocumentCommands(CommandContext context, QObject* parent = nullptr);
 
     // "&Neu". False when the save question was cancelled or the save failed; nothing changed.
     bool Neu1Click();
@@ -72,13 +62,6 @@ private:
     void startNewDocument();
     bool saveAs();
     bool write(const QString& path);
-    QString language() const;
 
-    SequenceTable& m_table;
-    RowSelection& m_selection;
-    MarkList& m_marks;
-    DocumentState& m_document;
-    Prompter& m_prompter;
-    EditorHooks m_editor;
-    std::function<QString()> m_languageCode;
+    CommandContext m_c;
 };

@@ -33,10 +33,10 @@ SequenceControls::SequenceControls(Context context, EditorHooks editor)
         editor.setNumber = [&form](const QByteArray& number) {
             setNumberField(form, number);
         };
-    m_documents = std::make_unique<DocumentCommands>(
-        m_c.table, m_c.selection, m_c.marks, *m_document, m_c.prompter, editor, m_c.languageCode);
-    m_commands = std::make_unique<TableCommands>(m_c.table, m_c.selection, m_c.marks, *m_document,
-                                                 m_c.prompter, editor, m_c.languageCode);
+    const CommandContext commands{m_c.table,    m_c.selection, m_c.marks,       *m_document,
+                                  m_c.prompter, editor,        m_c.languageCode};
+    m_documents = std::make_unique<DocumentCommands>(commands);
+    m_commands = std::make_unique<TableCommands>(commands);
     m_find = new FindDialog(&m_c.window);
 
     connect(m_document.get(), &DocumentState::captionChanged, &m_c.window,

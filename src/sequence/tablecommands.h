@@ -1,19 +1,11 @@
 #pragma once
 
-#include "editorhooks.h"
+#include "commandcontext.h"
 #include "tablesearch.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
-#include <functional>
-
-class DocumentState;
-class MarkList;
-class Prompter;
-class RowSelection;
-class SequenceTable;
 
 // The commands that edit the sequence table as a whole: propose a number, new text,
 // renumber, delete, exchange, activate or deactivate all, search, and the marking list's
@@ -23,9 +15,7 @@ class TableCommands final : public QObject {
     Q_OBJECT
 
 public:
-    TableCommands(SequenceTable& table, RowSelection& selection, MarkList& marks,
-                  DocumentState& document, Prompter& prompter, EditorHooks editor,
-                  std::function<QString()> languageCode, QObject* parent = nullptr);
+    explicit TableCommands(CommandContext context, QObject* parent = nullptr);
 
     // "Nr. neu": the proposed number into the number field.
     void Button4Click();
@@ -55,14 +45,6 @@ private:
     void dropUnheldMarks();
     void deleteSelected();
     void deleteMarked();
-    QString language() const;
-    QString choose(const QString& german, const QString& english) const;
 
-    SequenceTable& m_table;
-    RowSelection& m_selection;
-    MarkList& m_marks;
-    DocumentState& m_document;
-    Prompter& m_prompter;
-    EditorHooks m_editor;
-    std::function<QString()> m_languageCode;
+    CommandContext m_c;
 };

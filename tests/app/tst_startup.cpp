@@ -433,6 +433,19 @@ const QByteArray ShowFile = "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer\tH
                             "\t00010\tJA\tBLOCK\tA\t3\tV10\t\t\r\n"
                             "\t00020\tJA\tBLOCK\tB\t3\tV10\t\t\r\n";
 
+// Starts the program with a port and "show.lta" (ShowFile) as the last sequence; its path.
+QString startWithShow(ProgramRig& rig) {
+    const QString path = rig.dir.filePath(QStringLiteral("show.lta"));
+    QFile show(path);
+    if (show.open(QIODevice::WriteOnly))
+        show.write(ShowFile);
+    show.close();
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nLetzteDatei=" + path.toUtf8() + "\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    return path;
+}
+
 } // namespace
 
 void StartupTest::sequenceOpenedAtStartUp_data() {
@@ -507,14 +520,8 @@ void StartupTest::closeAsksToSaveAModifiedSequence() {
     QFETCH(bool, closes);
     QFETCH(bool, saved);
     ProgramRig rig;
-    const QString path = rig.dir.filePath(QStringLiteral("show.lta"));
+    const QString path = startWithShow(rig);
     QFile show(path);
-    QVERIFY(show.open(QIODevice::WriteOnly));
-    show.write(ShowFile);
-    show.close();
-    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nLetzteDatei=" + path.toUtf8() + "\n");
-    rig.port.setAvailablePorts({1});
-    rig.start();
     QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
 
     rig.prompter.expect(Kind::YesNo, QStringLiteral("Soll der aktuell ausgewählte Text"),
@@ -536,14 +543,7 @@ void StartupTest::closeAsksToSaveAModifiedSequence() {
 
 void StartupTest::editingCommandsRestWhilePlaying() {
     ProgramRig rig;
-    const QString path = rig.dir.filePath(QStringLiteral("show.lta"));
-    QFile show(path);
-    QVERIFY(show.open(QIODevice::WriteOnly));
-    show.write(ShowFile);
-    show.close();
-    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nLetzteDatei=" + path.toUtf8() + "\n");
-    rig.port.setAvailablePorts({1});
-    rig.start();
+    startWithShow(rig);
     MainWindowForm& f = rig.main().form();
     MarkListWindow& marks = rig.windows->markList();
     const QList<QObject*> editing{f.Neu1,

@@ -40,8 +40,10 @@ struct Rig {
     Rig() {
         document.setExecutableDir(dir.path());
         document.setCaptionPrefix(u"LTF V1.54 - "_s);
-        commands = std::make_unique<DocumentCommands>(table, selection, marks, document, prompter,
-                                                      editor.hooks(), [this] { return language; });
+        commands = std::make_unique<DocumentCommands>(
+            CommandContext{table, selection, marks, document, prompter, editor.hooks(), [this] {
+                               return language;
+                           }});
         commands->openAtStartup(QString(), false);
     }
     QString path(const QString& name) const { return dir.filePath(name); }

@@ -38,8 +38,10 @@ struct Rig {
             if (editor.follows)
                 selectedWhileFollowing.append(row);
         });
-        commands = std::make_unique<TableCommands>(table, selection, marks, document, prompter,
-                                                   editor.hooks(), [this] { return language; });
+        commands = std::make_unique<TableCommands>(
+            CommandContext{table, selection, marks, document, prompter, editor.hooks(), [this] {
+                               return language;
+                           }});
     }
     void mark(std::initializer_list<const char*> numbers) {
         for (const char* n : numbers) {

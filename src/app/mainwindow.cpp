@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
@@ -176,7 +177,7 @@ void MainWindow::requestClose(bool interactive) {
     // Without questions unsaved changes cannot be saved where the operator wants them: they
     // go into a rescue copy beside the file, which the next start opens.
     if (!interactive && m_startupDone && !m_close->shuttingDown())
-        m_sequence->documents().rescueUnsaved();
+        m_sequence->documents().rescueUnsaved(QFileInfo(m_shell.SettingsFilePath).absolutePath());
     m_interactiveClose = interactive;
     close();
     m_interactiveClose = true;

@@ -100,29 +100,37 @@ void DocumentCommands::openAtStartup(const QString& path, bool required) {
     }
 }
 
-QString DocumentCommands::rescueUnsaved() {
+QString DocumentCommands::rescueUnsaved(const QString& fallbackFolder) {
     if (!m_c.document.isModified())
         return QString();
-    const QString path = rescuePath(m_c.document.currentFile());
-    try {
-        SequenceFile::save(m_c.table, path);
-    } catch (const FileError& e) {
-        qWarning("unsaved changes are lost: %s", e.what());
-        return QString();
+    QStringList folders{QString()};
+    if (!fallbackFolder.isEmpty())
+        folders.append(fallbackFolder);
+    for (const QString& folder : folders) {
+        const QString path = rescuePath(m_c.document.currentFile(), folder);
+        try {
+            SequenceFile::save(m_c.table, path);
+        } catch (const FileError& e) {
+            qWarning("%s", e.what());
+            continue;
+        }
+        qWarning("unsaved changes kept in %s", qPrintable(shown(path)));
+        m_c.document.setCurrentFile(path);
+        return path;
     }
-    qWarning("unsaved changes kept in %s", qPrintable(shown(path)));
-    m_c.document.setCurrentFile(path);
-    return path;
+    qWarning("unsaved changes are lost");
+    return QString();
 }
 
-QString DocumentCommands::rescuePath(const QString& documentPath) {
+QString DocumentCommands::rescuePath(const QString& documentPath, const QString& folder) {
     const QFileInfo file(documentPath);
     QString base = file.fileName();
     if (base.endsWith(QLatin1String(".lta"), Qt::CaseInsensitive))
         base.chop(4);
     if (base.endsWith(QLatin1String(".rescue")))
         base.chop(7); // a rescue of a rescue replaces the older copy
-    return QDir(file.absolutePath()).filePath(base + QStringLiteral(".rescue.lta"));
+    return QDir(folder.isEmpty() ? file.absolutePath() : folder)
+        .filePath(base + QStringLiteral(".rescue.lta"));
 }
 
 bool DocumentCommands::askToSave(const QString& english) {

@@ -46,11 +46,14 @@ public:
     void openAtStartup(const QString& path, bool required);
 
     // A close that cannot ask (the session or the system ends the program): unsaved changes
-    // go into a rescue copy beside the document's file, which stays untouched, and the
-    // document then names the copy, so the settings reopen it at the next start. Returns the
-    // copy's path, or empty when nothing was modified or nothing could be written.
-    QString rescueUnsaved();
-    static QString rescuePath(const QString& documentPath);
+    // go into a rescue copy beside the document's file, which stays untouched, or into
+    // `fallbackFolder` when that folder cannot be written (an untitled document in a program
+    // folder the operator may not write). The document then names the copy, so the settings
+    // reopen it at the next start. Returns the copy's path, or empty when nothing was
+    // modified or nothing could be written.
+    QString rescueUnsaved(const QString& fallbackFolder = QString());
+    // "show.lta" gives "show.rescue.lta" in `folder`, by default the document's own.
+    static QString rescuePath(const QString& documentPath, const QString& folder = QString());
 
 signals:
     // The marks were dropped with the table they named.

@@ -316,6 +316,14 @@ void DocumentCommandsTest::rescueCopyOnACloseThatCannotAsk() {
     QCOMPARE(rig.read(u"show.lta"_s), TwoEntries);
     QCOMPARE(rig.document.currentFile(), rescue);
     QCOMPARE(DocumentCommands::rescuePath(rescue), rescue);
+
+    // A folder that cannot take the copy: the fallback folder does.
+    rig.document.setModified(true);
+    rig.document.setCurrentFile(rig.path(u"gone/show.lta"_s));
+    QVERIFY(QDir(rig.dir.path()).mkdir(u"settings"_s));
+    QCOMPARE(rig.commands->rescueUnsaved(rig.path(u"settings"_s)),
+             rig.path(u"settings/show.rescue.lta"_s));
+    QCOMPARE(rig.read(u"settings/show.rescue.lta"_s), SequenceFile::encode(rig.table));
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
 }
 

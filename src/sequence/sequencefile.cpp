@@ -121,6 +121,8 @@ void SequenceFile::load(SequenceTable& table, const QString& path) {
     if (file.error() != QFileDevice::NoError)
         throw FileError::cannotOpen(path);
     const Lines lines = decode(text);
+    if (lines.hasHeader)
+        table.setHeaderTexts(lines.header);
     if (!lines.rows.empty())
         table.setRows(lines.rows);
 }

@@ -16,7 +16,8 @@
 // Reading accepts CR LF, a lone CR and a lone LF as line ends, with or without one at the
 // end; a NUL ends the text. Fields beyond the eighth are not read: the table has eight
 // columns, so a file written by this program always holds exactly eight per line. The header
-// line is read but not taken over: the table shows (and writes) the header of the language.
+// line becomes the table's header until the language is set again, so a file round-trips
+// byte for byte whatever language wrote it.
 class SequenceFile {
 public:
     // The header line (line 0) and one line per data row.

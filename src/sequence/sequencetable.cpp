@@ -250,12 +250,18 @@ void SequenceTable::clickMarker(int row, MarkList& marks) {
 }
 
 void SequenceTable::setLanguageCode(const QString& languageCode) {
-    if (m_languageCode == languageCode)
+    if (m_languageCode == languageCode && !m_headerTexts)
         return;
     m_languageCode = languageCode;
+    m_headerTexts.reset();
     emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
     if (!m_rows.empty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, Columns - 1), {Qt::ToolTipRole});
+}
+
+void SequenceTable::setHeaderTexts(const Cells& texts) {
+    m_headerTexts = texts;
+    emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
 }
 
 int SequenceTable::rowCount(const QModelIndex& parent) const {
@@ -295,8 +301,11 @@ QVariant SequenceTable::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= Columns)
         return QVariant();
     const bool english = Language::isEnglish(m_languageCode);
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole) {
+        if (m_headerTexts)
+            return Windows1252::toUnicode((*m_headerTexts)[size_t(section)]);
         return headerText(section, english);
+    }
     if (role == Qt::ToolTipRole) {
         const QString hint = headerHint(section, english);
         return hint.isEmpty() ? QVariant() : QVariant(hint);

@@ -6,6 +6,7 @@
 #include <QByteArray>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class MarkList;
@@ -86,8 +87,11 @@ public:
     // row that holds an entry.
     void clickMarker(int row, MarkList& marks);
 
-    // Header captions follow the language; hints too.
+    // Header captions follow the language; hints too. Setting the language also drops
+    // header texts taken from a file.
     void setLanguageCode(const QString& languageCode);
+    // The header line of an opened file replaces the captions until the language is set.
+    void setHeaderTexts(const Cells& texts);
     const QString& languageCode() const { return m_languageCode; }
 
     // QAbstractTableModel
@@ -108,4 +112,5 @@ private:
 
     std::vector<Row> m_rows;
     QString m_languageCode;
+    std::optional<Cells> m_headerTexts;
 };

@@ -77,6 +77,7 @@ private slots:
     void readingRules();
     void shortFilesKeepOneDataRow_data();
     void shortFilesKeepOneDataRow();
+    void fileHeaderStaysUntilTheLanguageIsSet();
     void lineBreakingBytesInCellsDoNotSplitTheRow();
     void failedSaveLeavesTheOldFile_data();
     void failedSaveLeavesTheOldFile();
@@ -160,23 +161,41 @@ void SequenceFileTest::readingRules() {
 void SequenceFileTest::shortFilesKeepOneDataRow_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("rowCount");
-    QTest::newRow("empty file") << QByteArray() << 2;
-    QTest::newRow("only the header") << QByteArray("\tNr\tA\r\n") << 2;
-    QTest::newRow("header and an empty line") << QByteArray("\tNr\r\n\r\n") << 2;
-    QTest::newRow("empty lines keep their rows") << QByteArray("\tNr\r\n\r\n\r\n\t00010\r\n") << 4;
+    QTest::addColumn<QString>("header");
+    // An empty file leaves the captions; a header line replaces them.
+    QTest::newRow("empty file") << QByteArray() << 2 << "Text Nr.";
+    QTest::newRow("only the header") << QByteArray("\tNr\tA\r\n") << 2 << "Nr";
+    QTest::newRow("header and an empty line") << QByteArray("\tNr\r\n\r\n") << 2 << "Nr";
+    QTest::newRow("empty lines keep their rows")
+        << QByteArray("\tNr\r\n\r\n\r\n\t00010\r\n") << 4 << "Nr";
 }
 
 void SequenceFileTest::shortFilesKeepOneDataRow() {
     QFETCH(QByteArray, file);
     QFETCH(int, rowCount);
+    QFETCH(QString, header);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("short.lta"));
     writeFile(path, file);
     SequenceTable table;
     SequenceFile::load(table, path);
     QCOMPARE(table.RowCount(), rowCount);
-    QCOMPARE(table.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Text Nr."));
+    QCOMPARE(table.headerData(1, Qt::Horizontal).toString(), header);
     QCOMPARE(table.rowCells(1), Cells());
+}
+
+void SequenceFileTest::fileHeaderStaysUntilTheLanguageIsSet() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("german.lta"));
+    const QByteArray german = GermanHeader + "\t00010\tJA\tBLOCK\tA\t3\tM3\t\t\r\n";
+    writeFile(path, german);
+    SequenceTable table;
+    table.setLanguageCode(QStringLiteral("GB"));
+    SequenceFile::load(table, path);
+    QCOMPARE(table.headerData(6, Qt::Horizontal).toString(), QStringLiteral("Dauer"));
+    QCOMPARE(SequenceFile::encode(table), german); // written back as it was read
+    table.setLanguageCode(QStringLiteral("GB"));
+    QCOMPARE(table.headerData(6, Qt::Horizontal).toString(), QStringLiteral("Duration"));
 }
 
 void SequenceFileTest::lineBreakingBytesInCellsDoNotSplitTheRow() {

@@ -119,6 +119,7 @@ private slots:
     void sequenceNamedOnTheCommandLineOpensInsteadOfTheLast();
     void ctrlSWritesTheOpenedSequence();
     void terminationKeepsUnsavedChangesInARescueCopy();
+    void ctrlEnterPlaysTheSequenceOnTheBoard();
 };
 
 void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings_data() {
@@ -219,6 +220,68 @@ void ProgramTest::terminationKeepsUnsavedChangesInARescueCopy() {
     QVERIFY2(ini.contains("LetzteDatei=" +
                           folder.path(QStringLiteral("show.rescue.lta")).toLocal8Bit() + "\r\n"),
              ini.constData());
+}
+
+namespace {
+
+// The frames in a stretch of wire bytes, repeats of the same image folded into one.
+QList<QByteArray> distinctFrames(const QByteArray& wire) {
+    QList<QByteArray> frames;
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype start = wire.indexOf('\x02', from);
+        const qsizetype end = wire.indexOf('\x03', start + 1);
+        if (start < 0 || end < 0)
+            return frames;
+        const QByteArray frame = wire.mid(start + 1, end - start - 1);
+        if (frames.isEmpty() || frames.last() != frame)
+            frames.append(frame);
+        from = end + 1;
+    }
+}
+
+} // namespace
+
+void ProgramTest::ctrlEnterPlaysTheSequenceOnTheBoard() {
+    if (!XSession::available())
+        QSKIP("Xvfb and xdotool are not installed (scripts/setup installs them)");
+    XSession x;
+    QVERIFY2(x.start(), x.errorOutput().constData());
+    ProgramFolder folder;
+    QVERIFY(folder.prepare("[Anzeige]\r\nSeriellerCOM-Port=7\r\nZeilen=2\r\nStellen=8\r\n"
+                           "[Programm]\r\nLetzteDatei=" +
+                           folder.path(QStringLiteral("show.lta")).toLocal8Bit() + "\r\n"));
+    // Two block texts of one page each, one second a page, moving on by themselves.
+    QVERIFY(folder.write(QStringLiteral("show.lta"),
+                         "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer\tHinweis\t\r\n"
+                         "\t00010\tJA\tBLOCK\tHALLO,WELT\t1\tM1\t\t\r\n"
+                         "\t00020\tJA\tBLOCK\t\"GR\xDC\xDF DU\"\t1\tM1\t\t\r\n"));
+    QVERIFY2(folder.start(onX(x)), folder.log.constData());
+    folder.board->readAtLeast(1, 300); // whatever the start-up sent
+
+    QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - show\\.lta$"), QStringLiteral("ctrl+Return")),
+             x.errorOutput().constData());
+    const QByteArray first("HALLO   WELT    ");
+    const QByteArray second("GR\xDC\xDF DU         ");
+    QList<QByteArray> frames;
+    QDeadlineTimer deadline(15000);
+    QByteArray wire;
+    while (frames.size() < 3 && !deadline.hasExpired()) {
+        wire += folder.board->readAtLeast(18, 500);
+        frames = distinctFrames(wire);
+    }
+    QCOMPARE(frames.mid(0, 3), (QList<QByteArray>{first, second, first}));
+
+    // Esc stops and blanks the board.
+    QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - show\\.lta$"), QStringLiteral("Escape")),
+             x.errorOutput().constData());
+    const QByteArray blank(16, ' ');
+    QByteArray after;
+    QDeadlineTimer stopDeadline(10000);
+    while (!distinctFrames(after).contains(blank) && !stopDeadline.hasExpired())
+        after += folder.board->readAtLeast(18, 500);
+    QCOMPARE(distinctFrames(after).last(), blank);
+    QVERIFY(folder.terminate());
 }
 
 QTEST_GUILESS_MAIN(ProgramTest)

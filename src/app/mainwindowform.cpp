@@ -216,6 +216,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     Label6 = named(new QLabel(QStringLiteral("Sek.")), "Label6");
     Label16 = named(new QLabel(QStringLiteral("Vor-\r\ngabe")), "Label16");
     Vorgabezeit = named(new QCheckBox, "Vorgabezeit");
+    Vorgabezeit->hide(); // playback's flag for a preset duration, never shown
     NachDauer = named(new QCheckBox, "NachDauer");
     DauerMinuten = spin("DauerMinuten", 0, 1440, 0);
     DauerSekunden = spin("DauerSekunden", 0, 60, 0);

@@ -192,7 +192,7 @@ void PlaybackPanel::applyLanguage(const QString& languageCode) {
 
 void PlaybackPanel::addCommandWindow(QWidget* window) {
     m_commandWindows.emplace_back(window);
-    applyGroups(m_groups);
+    applyGroups(m_controller.groups());
 }
 
 void PlaybackPanel::shareKeysWith(QWidget* window) {
@@ -226,7 +226,6 @@ void PlaybackPanel::showPaused(bool paused) {
 }
 
 void PlaybackPanel::applyGroups(const CommandGroups& groups) {
-    m_groups = groups;
     setEnabledByName(CommandGroups::navigationNames(), groups.navigation);
     setEnabledByName(CommandGroups::editingNames(), groups.editing);
     setEnabledByName(CommandGroups::pauseNames(), groups.pause);

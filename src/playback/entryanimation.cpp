@@ -83,7 +83,7 @@ bool EntryAnimation::blockTick(int row) {
     m_pageIndex = 0;
     setTextAusgabe(false);
     if (n > lineCount && clearsOnRunOut())
-        clearDisplay();
+        m_output.blankDisplay();
     if (nextEntryDue())
         m_host.NextEntry();
     return true;
@@ -104,7 +104,7 @@ bool EntryAnimation::scrollTick(int row) {
     m_scrollIndex = 0;
     setTextAusgabe(false);
     if (clearsOnRunOut())
-        clearDisplay();
+        m_output.blankDisplay();
     if (nextEntryDue())
         m_host.NextEntry();
     return true;
@@ -184,10 +184,5 @@ void EntryAnimation::showLines(const QList<QByteArray>& lines, int first) {
         const int j = first + i;
         m_output.image().setLine(i, j >= 0 && j < lines.size() ? lines.at(j) : QByteArray());
     }
-    m_output.SendDisplayImage();
-}
-
-void EntryAnimation::clearDisplay() {
-    m_output.image().clearFirst(m_output.lineCount());
     m_output.SendDisplayImage();
 }

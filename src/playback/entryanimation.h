@@ -71,7 +71,6 @@ private:
     bool nextEntryDue() const;
     bool clearsOnRunOut() const;
     void showLines(const QList<QByteArray>& lines, int first);
-    void clearDisplay();
 
     Host& m_host;
     const SequenceTable& m_table;

@@ -74,7 +74,7 @@ void PlaybackController::Stop() {
     // A text that had run out leaves its timer running after a pause is released; Stop must
     // leave the display blank all the same.
     m_animation->timer().setEnabled(false);
-    blankDisplay();
+    m_output.blankDisplay();
     m_savedMarkColour = Marker::ButtonFace;
     repaintRedMarker(Marker::ButtonFace);
     m_currentEntryRow = m_selection.selectedRow();
@@ -276,7 +276,7 @@ void PlaybackController::waitWithBlankDisplay() {
     m_textTimer->setEnabled(false);
     m_animation->setTextAusgabe(false);
     m_animation->timer().setEnabled(false);
-    blankDisplay();
+    m_output.blankDisplay();
 }
 
 int PlaybackController::rowAfter(int row) const {
@@ -326,11 +326,6 @@ void PlaybackController::setGroups(const CommandGroups& groups) {
     m_groups = groups;
     if (m_hooks.applyGroups)
         m_hooks.applyGroups(m_groups);
-}
-
-void PlaybackController::blankDisplay() {
-    m_output.image().clearFirst(m_output.lineCount());
-    m_output.SendDisplayImage();
 }
 
 void PlaybackController::animationStopped(const QString& message) {

@@ -109,7 +109,6 @@ private:
     void releasePause(bool resumeDuration);
     void putPauseUp(bool resumeDuration);
     void setGroups(const CommandGroups& groups);
-    void blankDisplay();
     void animationStopped(const QString& message) override;
     void report(const QString& message);
 

@@ -66,6 +66,11 @@ private:
     bool blockTick(int row);
     bool scrollTick(int row);
     void flowTick(int row, Origin origin);
+    // The lines of a block or scroll text; its parameter, in seconds, times the next tick.
+    QList<QByteArray> linesTimedInSeconds(int row);
+    // The text has run out: its animation ends, the display goes blank if asked, and the
+    // next entry starts when it is due.
+    void endText(bool blank);
     void closingSteps(bool ranOut);
     void restartForNextEntry();
     bool nextEntryDue() const;

@@ -37,6 +37,12 @@ void EntryAnimation::setTextAusgabe(bool on) {
     }
 }
 
+void EntryAnimation::halt() {
+    setTextAusgabe(false);
+    // A run-out restarts the timer for the next entry with the animation already off.
+    m_timer->setEnabled(false);
+}
+
 void EntryAnimation::resetCounters() {
     m_pageIndex = 0;
     m_scrollIndex = 0;
@@ -62,8 +68,7 @@ void EntryAnimation::Timer2Timer(Origin origin) {
     } catch (const ConversionError& error) {
         // The same cell would fail at every tick: this entry's animation ends here, reported
         // once. Another entry, or a go-on, starts afresh.
-        setTextAusgabe(false);
-        m_timer->setEnabled(false);
+        halt();
         m_host.animationStopped(QString::fromUtf8(error.what()));
     }
 }

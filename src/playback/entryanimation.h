@@ -53,6 +53,8 @@ public:
     // timer starts afresh at 100 ms with the counters at 0; off, the timer stops.
     bool textAusgabe() const { return m_textAusgabe; }
     void setTextAusgabe(bool on);
+    // The animation ends and its timer stops, also one restarted by a run-out.
+    void halt();
     void resetCounters();
 
     Timer& timer() { return *m_timer; }

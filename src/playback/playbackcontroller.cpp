@@ -70,10 +70,9 @@ void PlaybackController::Stop() {
     groups.navigation = false;
     setGroups(groups);
     m_textTimer->setEnabled(false);
-    m_animation->setTextAusgabe(false);
     // A text that had run out leaves its timer running after a pause is released; Stop must
     // leave the display blank all the same.
-    m_animation->timer().setEnabled(false);
+    m_animation->halt();
     m_output.blankDisplay();
     m_savedMarkColour = Marker::ButtonFace;
     repaintRedMarker(Marker::ButtonFace);
@@ -274,8 +273,7 @@ void PlaybackController::repaintRedMarker(SequenceTable::Marker colour) {
 void PlaybackController::waitWithBlankDisplay() {
     m_vorgabezeit = false;
     m_textTimer->setEnabled(false);
-    m_animation->setTextAusgabe(false);
-    m_animation->timer().setEnabled(false);
+    m_animation->halt();
     m_output.blankDisplay();
 }
 

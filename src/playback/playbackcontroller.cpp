@@ -23,9 +23,13 @@ PlaybackController::PlaybackController(SequenceTable& table, RowSelection& selec
                                                    output, clock, timerOwner))
     , m_textTimer(clock.createTimer(QStringLiteral("TextTimer"), 0, timerOwner)) {
     m_textTimer->setOnTimeout([this] { NextEntry(); });
+    followCurrentEntryThroughSort();
 }
 
-PlaybackController::~PlaybackController() = default;
+PlaybackController::~PlaybackController() {
+    QObject::disconnect(m_sortBegins);
+    QObject::disconnect(m_sortEnds);
+}
 
 void PlaybackController::setHooks(Hooks hooks) {
     m_hooks = std::move(hooks);
@@ -324,6 +328,21 @@ void PlaybackController::setGroups(const CommandGroups& groups) {
     m_groups = groups;
     if (m_hooks.applyGroups)
         m_hooks.applyGroups(m_groups);
+}
+
+// A commit during a show may add an entry and sort the table. The current entry moves with
+// its row, so the animation, the next entry and the red marker go on from where it now
+// stands rather than from its old position, which may hold another entry.
+void PlaybackController::followCurrentEntryThroughSort() {
+    m_sortBegins = QObject::connect(&m_table, &QAbstractItemModel::layoutAboutToBeChanged, [this] {
+        // The model counts data rows from 0.
+        m_rowInSort = QPersistentModelIndex(m_table.index(m_currentEntryRow - 1, 0));
+    });
+    m_sortEnds = QObject::connect(&m_table, &QAbstractItemModel::layoutChanged, [this] {
+        if (m_rowInSort.isValid())
+            m_currentEntryRow = m_rowInSort.row() + 1;
+        m_rowInSort = QPersistentModelIndex();
+    });
 }
 
 void PlaybackController::animationStopped(const QString& message) {

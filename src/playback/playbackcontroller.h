@@ -7,6 +7,8 @@
 #include "sequence/sequencetable.h"
 
 #include <QByteArray>
+#include <QMetaObject>
+#include <QPersistentModelIndex>
 #include <QString>
 
 #include <functional>
@@ -111,6 +113,7 @@ private:
     void setGroups(const CommandGroups& groups);
     void animationStopped(const QString& message) override;
     void report(const QString& message);
+    void followCurrentEntryThroughSort();
 
     SequenceTable& m_table;
     RowSelection& m_selection;
@@ -128,5 +131,9 @@ private:
     int m_speedFactor = NominalSpeed;
     bool m_follow = false;
     QByteArray m_currentNumber;
+    // The current entry's row while the table sorts, so that it goes on with its own entry.
+    QPersistentModelIndex m_rowInSort;
+    QMetaObject::Connection m_sortBegins;
+    QMetaObject::Connection m_sortEnds;
     CommandGroups m_groups = CommandGroups::forState(PlaybackMode::Stopped, false);
 };

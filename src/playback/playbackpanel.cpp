@@ -4,6 +4,7 @@
 
 #include "app/mainwindowform.h"
 #include "platform/windows1252.h"
+#include "sequence/sequencetableview.h"
 #include "windows/language.h"
 
 #include <QAbstractItemView>
@@ -249,7 +250,7 @@ void PlaybackPanel::setEnabledByName(const QStringList& names, bool enabled) {
 }
 
 void PlaybackPanel::scrollToRow(int row) {
-    auto* view = m_window.findChild<QAbstractItemView*>(QStringLiteral("Tabelle"));
+    QAbstractItemView* view = m_form.Tabelle;
     if (!view || !view->model())
         return;
     // The view shows the data rows only: grid row 1 is its first row.

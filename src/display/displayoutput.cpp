@@ -52,6 +52,11 @@ void DisplayOutput::SendDisplayImage() {
     }
 }
 
+void DisplayOutput::blankDisplay() {
+    m_image.clearFirst(m_lineCount);
+    SendDisplayImage();
+}
+
 // Room means: at most one frame's worth (plus a little) still queued, and the new frame fits
 // the output buffer behind what is queued. An empty queue never waits: waiting cannot make
 // more room, and a frame that does not fit an empty buffer is the write's failure to report.

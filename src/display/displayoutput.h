@@ -47,6 +47,9 @@ public:
     // puts the unavailable message in the status bar instead; the frame is lost. A send
     // overtaken by a newer one during its wait drops its older frame silently. Never throws.
     void SendDisplayImage();
+    // Empties the lines the display shows (the slots beyond them keep their text) and sends
+    // the image: the display goes blank.
+    void blankDisplay();
 
     static QString unavailableMessage(int portNumber, const QString& languageCode);
 

@@ -212,9 +212,10 @@ void EntryCommit::writeKindCells(int row) {
     default:
         table.setCell(SequenceTable::TextColumn, row,
                       CommaList::write(checkedEditorLines(*f.Textfeld)));
-        // The page change time as the field shows it.
+        // The page change time the field holds, not the text it shows: a commit run by the
+        // leave guard may find that text half typed or empty, which no reader could convert.
         table.setCell(SequenceTable::ParameterColumn, row,
-                      Windows1252::fromUnicode(f.Seitenwechselzeit->text()));
+                      QByteArray::number(f.Seitenwechselzeit->value()));
         break;
     }
 }

@@ -42,9 +42,7 @@ bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void EntryEditor::connectChangeNotifications() {
     MainWindowForm& f = m_c.form;
-    const auto modified = [this] {
-        setEntryModified(true);
-    };
+    const auto modified = &EntryEditor::markModified;
     connect(f.Hinweis, &QPlainTextEdit::textChanged, this, modified);
     connect(f.NachDauer, &QCheckBox::clicked, this, modified);
     connect(f.Textfeld, &QTextEdit::textChanged, this, modified);

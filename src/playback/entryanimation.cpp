@@ -37,6 +37,12 @@ void EntryAnimation::setTextAusgabe(bool on) {
     }
 }
 
+void EntryAnimation::halt() {
+    setTextAusgabe(false);
+    // A run-out restarts the timer for the next entry with the animation already off.
+    m_timer->setEnabled(false);
+}
+
 void EntryAnimation::resetCounters() {
     m_pageIndex = 0;
     m_scrollIndex = 0;
@@ -62,18 +68,15 @@ void EntryAnimation::Timer2Timer(Origin origin) {
     } catch (const ConversionError& error) {
         // The same cell would fail at every tick: this entry's animation ends here, reported
         // once. Another entry, or a go-on, starts afresh.
-        setTextAusgabe(false);
-        m_timer->setEnabled(false);
+        halt();
         m_host.animationStopped(QString::fromUtf8(error.what()));
     }
 }
 
 bool EntryAnimation::blockTick(int row) {
-    const int seconds = CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row));
-    m_timer->setInterval(PlaybackTime::fromSeconds(seconds, m_host.speedFactor()));
+    const QList<QByteArray> lines = linesTimedInSeconds(row);
     const int lineCount = m_output.lineCount();
     const qint64 first = qint64(m_pageIndex) * lineCount;
-    const QList<QByteArray> lines = CommaList::read(m_table.cell(SequenceTable::TextColumn, row));
     const int n = int(lines.size());
     if (first < n) {
         m_pageIndex += 1;
@@ -81,20 +84,14 @@ bool EntryAnimation::blockTick(int row) {
         return false;
     }
     m_pageIndex = 0;
-    setTextAusgabe(false);
-    if (n > lineCount && clearsOnRunOut())
-        clearDisplay();
-    if (nextEntryDue())
-        m_host.NextEntry();
+    endText(n > lineCount && clearsOnRunOut());
     return true;
 }
 
 bool EntryAnimation::scrollTick(int row) {
-    const int seconds = CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row));
-    m_timer->setInterval(PlaybackTime::fromSeconds(seconds, m_host.speedFactor()));
+    const QList<QByteArray> lines = linesTimedInSeconds(row);
     const int lineCount = m_output.lineCount();
     const int s = m_scrollIndex;
-    const QList<QByteArray> lines = CommaList::read(m_table.cell(SequenceTable::TextColumn, row));
     const int n = int(lines.size());
     if (s - lineCount + 1 < n) {
         m_scrollIndex += 1;
@@ -102,11 +99,7 @@ bool EntryAnimation::scrollTick(int row) {
         return false;
     }
     m_scrollIndex = 0;
-    setTextAusgabe(false);
-    if (clearsOnRunOut())
-        clearDisplay();
-    if (nextEntryDue())
-        m_host.NextEntry();
+    endText(clearsOnRunOut());
     return true;
 }
 
@@ -129,9 +122,7 @@ void EntryAnimation::flowTick(int row, Origin origin) {
     }
     if (run.size() < m_flowIndex) {
         m_flowIndex = 0;
-        setTextAusgabe(false);
-        if (nextEntryDue())
-            m_host.NextEntry();
+        endText(false);
         return;
     }
     // Positions count from 1; position 0 reads as 1.
@@ -146,6 +137,20 @@ void EntryAnimation::flowTick(int row, Origin origin) {
             m_output.image().setLine(d - 1, items.value(next++));
     }
     m_output.SendDisplayImage();
+}
+
+QList<QByteArray> EntryAnimation::linesTimedInSeconds(int row) {
+    const int seconds = CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row));
+    m_timer->setInterval(PlaybackTime::fromSeconds(seconds, m_host.speedFactor()));
+    return CommaList::read(m_table.cell(SequenceTable::TextColumn, row));
+}
+
+void EntryAnimation::endText(bool blank) {
+    setTextAusgabe(false);
+    if (blank)
+        m_output.blankDisplay();
+    if (nextEntryDue())
+        m_host.NextEntry();
 }
 
 void EntryAnimation::closingSteps(bool ranOut) {
@@ -184,10 +189,5 @@ void EntryAnimation::showLines(const QList<QByteArray>& lines, int first) {
         const int j = first + i;
         m_output.image().setLine(i, j >= 0 && j < lines.size() ? lines.at(j) : QByteArray());
     }
-    m_output.SendDisplayImage();
-}
-
-void EntryAnimation::clearDisplay() {
-    m_output.image().clearFirst(m_output.lineCount());
     m_output.SendDisplayImage();
 }

@@ -53,6 +53,8 @@ public:
     // timer starts afresh at 100 ms with the counters at 0; off, the timer stops.
     bool textAusgabe() const { return m_textAusgabe; }
     void setTextAusgabe(bool on);
+    // The animation ends and its timer stops, also one restarted by a run-out.
+    void halt();
     void resetCounters();
 
     Timer& timer() { return *m_timer; }
@@ -66,12 +68,16 @@ private:
     bool blockTick(int row);
     bool scrollTick(int row);
     void flowTick(int row, Origin origin);
+    // The lines of a block or scroll text; its parameter, in seconds, times the next tick.
+    QList<QByteArray> linesTimedInSeconds(int row);
+    // The text has run out: its animation ends, the display goes blank if asked, and the
+    // next entry starts when it is due.
+    void endText(bool blank);
     void closingSteps(bool ranOut);
     void restartForNextEntry();
     bool nextEntryDue() const;
     bool clearsOnRunOut() const;
     void showLines(const QList<QByteArray>& lines, int first);
-    void clearDisplay();
 
     Host& m_host;
     const SequenceTable& m_table;

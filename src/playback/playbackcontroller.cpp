@@ -23,9 +23,13 @@ PlaybackController::PlaybackController(SequenceTable& table, RowSelection& selec
                                                    output, clock, timerOwner))
     , m_textTimer(clock.createTimer(QStringLiteral("TextTimer"), 0, timerOwner)) {
     m_textTimer->setOnTimeout([this] { NextEntry(); });
+    followCurrentEntryThroughSort();
 }
 
-PlaybackController::~PlaybackController() = default;
+PlaybackController::~PlaybackController() {
+    QObject::disconnect(m_sortBegins);
+    QObject::disconnect(m_sortEnds);
+}
 
 void PlaybackController::setHooks(Hooks hooks) {
     m_hooks = std::move(hooks);
@@ -70,11 +74,10 @@ void PlaybackController::Stop() {
     groups.navigation = false;
     setGroups(groups);
     m_textTimer->setEnabled(false);
-    m_animation->setTextAusgabe(false);
     // A text that had run out leaves its timer running after a pause is released; Stop must
     // leave the display blank all the same.
-    m_animation->timer().setEnabled(false);
-    blankDisplay();
+    m_animation->halt();
+    m_output.blankDisplay();
     m_savedMarkColour = Marker::ButtonFace;
     repaintRedMarker(Marker::ButtonFace);
     m_currentEntryRow = m_selection.selectedRow();
@@ -274,9 +277,8 @@ void PlaybackController::repaintRedMarker(SequenceTable::Marker colour) {
 void PlaybackController::waitWithBlankDisplay() {
     m_vorgabezeit = false;
     m_textTimer->setEnabled(false);
-    m_animation->setTextAusgabe(false);
-    m_animation->timer().setEnabled(false);
-    blankDisplay();
+    m_animation->halt();
+    m_output.blankDisplay();
 }
 
 int PlaybackController::rowAfter(int row) const {
@@ -328,9 +330,19 @@ void PlaybackController::setGroups(const CommandGroups& groups) {
         m_hooks.applyGroups(m_groups);
 }
 
-void PlaybackController::blankDisplay() {
-    m_output.image().clearFirst(m_output.lineCount());
-    m_output.SendDisplayImage();
+// A commit during a show may add an entry and sort the table. The current entry moves with
+// its row, so the animation, the next entry and the red marker go on from where it now
+// stands rather than from its old position, which may hold another entry.
+void PlaybackController::followCurrentEntryThroughSort() {
+    m_sortBegins = QObject::connect(&m_table, &QAbstractItemModel::layoutAboutToBeChanged, [this] {
+        // The model counts data rows from 0.
+        m_rowInSort = QPersistentModelIndex(m_table.index(m_currentEntryRow - 1, 0));
+    });
+    m_sortEnds = QObject::connect(&m_table, &QAbstractItemModel::layoutChanged, [this] {
+        if (m_rowInSort.isValid())
+            m_currentEntryRow = m_rowInSort.row() + 1;
+        m_rowInSort = QPersistentModelIndex();
+    });
 }
 
 void PlaybackController::animationStopped(const QString& message) {

@@ -7,6 +7,8 @@
 #include "sequence/sequencetable.h"
 
 #include <QByteArray>
+#include <QMetaObject>
+#include <QPersistentModelIndex>
 #include <QString>
 
 #include <functional>
@@ -109,9 +111,9 @@ private:
     void releasePause(bool resumeDuration);
     void putPauseUp(bool resumeDuration);
     void setGroups(const CommandGroups& groups);
-    void blankDisplay();
     void animationStopped(const QString& message) override;
     void report(const QString& message);
+    void followCurrentEntryThroughSort();
 
     SequenceTable& m_table;
     RowSelection& m_selection;
@@ -129,5 +131,9 @@ private:
     int m_speedFactor = NominalSpeed;
     bool m_follow = false;
     QByteArray m_currentNumber;
+    // The current entry's row while the table sorts, so that it goes on with its own entry.
+    QPersistentModelIndex m_rowInSort;
+    QMetaObject::Connection m_sortBegins;
+    QMetaObject::Connection m_sortEnds;
     CommandGroups m_groups = CommandGroups::forState(PlaybackMode::Stopped, false);
 };

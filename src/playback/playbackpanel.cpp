@@ -4,6 +4,7 @@
 
 #include "app/mainwindowform.h"
 #include "platform/windows1252.h"
+#include "sequence/sequencetableview.h"
 #include "windows/language.h"
 
 #include <QAbstractItemView>
@@ -192,7 +193,7 @@ void PlaybackPanel::applyLanguage(const QString& languageCode) {
 
 void PlaybackPanel::addCommandWindow(QWidget* window) {
     m_commandWindows.emplace_back(window);
-    applyGroups(m_groups);
+    applyGroups(m_controller.groups());
 }
 
 void PlaybackPanel::shareKeysWith(QWidget* window) {
@@ -226,7 +227,6 @@ void PlaybackPanel::showPaused(bool paused) {
 }
 
 void PlaybackPanel::applyGroups(const CommandGroups& groups) {
-    m_groups = groups;
     setEnabledByName(CommandGroups::navigationNames(), groups.navigation);
     setEnabledByName(CommandGroups::editingNames(), groups.editing);
     setEnabledByName(CommandGroups::pauseNames(), groups.pause);
@@ -250,7 +250,7 @@ void PlaybackPanel::setEnabledByName(const QStringList& names, bool enabled) {
 }
 
 void PlaybackPanel::scrollToRow(int row) {
-    auto* view = m_window.findChild<QAbstractItemView*>(QStringLiteral("Tabelle"));
+    QAbstractItemView* view = m_form.Tabelle;
     if (!view || !view->model())
         return;
     // The view shows the data rows only: grid row 1 is its first row.

@@ -49,5 +49,4 @@ private:
     PlaybackController& m_controller;
     QLabel* m_report = nullptr;
     std::vector<QPointer<QWidget>> m_commandWindows;
-    CommandGroups m_groups;
 };

@@ -18,6 +18,8 @@ private slots:
     void activeWord_data();
     void activeWord();
     void entryOnTheDisplayIsRefused();
+    void pageChangeTimeBeingTyped_data();
+    void pageChangeTimeBeingTyped();
 };
 
 namespace {
@@ -329,6 +331,38 @@ void EntryCommitTest::entryOnTheDisplayIsRefused() {
     rig.form.Button11->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows().size(), 2);
+}
+
+void EntryCommitTest::pageChangeTimeBeingTyped_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("parameter");
+    QTest::newRow("as the field holds it") << "7" << QByteArray("7");
+    QTest::newRow("emptied") << "" << QByteArray("7");
+    QTest::newRow("below its range") << "0" << QByteArray("7");
+}
+
+// A commit by the leave guard (saving, another row) can find the page change time being
+// typed: the cell takes the value the field holds, so the entry still loads and plays.
+void EntryCommitTest::pageChangeTimeBeingTyped() {
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, parameter);
+
+    EditorRig rig;
+    MainWindowForm& f = rig.form;
+    rig.setRows({QStringLiteral("00010|JA|BLOCK|A|3|M3|")});
+    rig.selection.select(1);
+    f.TextNr->setText(QStringLiteral("00010"));
+    f.PageControl1->setCurrentWidget(f.TabSheet1);
+    f.Textfeld->setPlainText(QStringLiteral("B"));
+    f.Seitenwechselzeit->setValue(7);
+    f.Seitenwechselzeit->findChild<QLineEdit*>()->setText(shown);
+    QCOMPARE(f.Seitenwechselzeit->text(), shown);
+
+    rig.editor->Button11Click();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.table.cell(SequenceTable::ParameterColumn, 1), parameter);
+    rig.editor->loadEntry(1);
+    QCOMPARE(f.Seitenwechselzeit->value(), 7);
 }
 
 QTEST_MAIN(EntryCommitTest)

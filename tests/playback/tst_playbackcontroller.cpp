@@ -1,4 +1,5 @@
 #include "playbackrig.h"
+#include "sequencerows.h"
 
 #include "platform/timer.h"
 #include "playback/playbackcontroller.h"
@@ -98,6 +99,8 @@ private slots:
     void markedRowTurnsYellowAgain();
     void marksSurviveStartsAfterStop();
     void sortedAwayEntryLosesItsRed();
+    void sortKeepsTheCurrentEntryPlaying_data();
+    void sortKeepsTheCurrentEntryPlaying();
     void commandGroupsFollowStateTable_data();
     void commandGroupsFollowStateTable();
     void emptySequenceOnlyPutsStopDown_data();
@@ -334,19 +337,56 @@ void PlaybackControllerTest::sortedAwayEntryLosesItsRed() {
     rig.table.setMarker(2, Marker::Yellow);
     rig.controller.Manual();
     rig.controller.StartEntry(2);
-    // A commit adds entry 2 and sorts: entry 3 moves down with its red marker, while the
-    // current row keeps its number.
+    // A commit adds entry 2 and sorts: entry 3 moves down with its red marker, and stays
+    // the current entry.
     const int added = rig.table.appendRow();
     rig.table.setCell(SequenceTable::NumberColumn, added, "2");
     rig.table.setCell(SequenceTable::ActiveColumn, added, "JA");
     rig.table.sortByNumber(added);
     QCOMPARE(rig.redRows(), QList<int>{3});
-    QCOMPARE(rig.controller.currentEntryRow(), 2);
+    QCOMPARE(rig.controller.currentEntryRow(), 3);
 
     rig.controller.Previous();
-    QCOMPARE(rig.redRows(), QList<int>{1});
+    QCOMPARE(rig.redRows(), QList<int>{2});
     QCOMPARE(rig.table.marker(3), Marker::Yellow);
-    QCOMPARE(rig.table.marker(2), Marker::ButtonFace);
+    QCOMPARE(rig.table.marker(1), Marker::ButtonFace);
+}
+
+void PlaybackControllerTest::sortKeepsTheCurrentEntryPlaying_data() {
+    QTest::addColumn<QByteArray>("added");
+    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<QString>("nextText");
+    QTest::newRow("sorted in front of it") << QByteArray("2") << 3 << "A";
+    QTest::newRow("sorted behind it") << QByteArray("4") << 2 << "B1";
+}
+
+// An entry committed during the show sorts into the table while entry 3 turns its pages: the
+// pages that follow are still entry 3's, and the next entry is the one after it.
+void PlaybackControllerTest::sortKeepsTheCurrentEntryPlaying() {
+    QFETCH(QByteArray, added);
+    QFETCH(int, currentRow);
+    QFETCH(QString, nextText);
+
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"3", "JA", "B", "C1,C2,C3", "1", "M1"}});
+    rig.selection.select(2);
+    rig.controller.Play();
+    rig.clock.advance(100);
+    QCOMPARE(rig.frames().last(), rig.screen({"C1"}));
+
+    const int row = rig.table.appendRow();
+    rig.table.setRowCells(row, SequenceRows::entry(added));
+    rig.table.setCell(SequenceTable::TextColumn, row, "B1,B2");
+    rig.table.sortByNumber(row);
+    QCOMPARE(rig.controller.currentEntryRow(), currentRow);
+    QCOMPARE(rig.redRows(), QList<int>{currentRow});
+
+    rig.clock.advance(1000);
+    QCOMPARE(rig.frames().last(), rig.screen({"C2"}));
+    rig.clock.advance(1000);
+    QCOMPARE(rig.frames().last(), rig.screen({"C3"}));
+    rig.clock.advance(1000 + 100); // run-out, then the next entry's first frame
+    QCOMPARE(rig.frames().last(), rig.screen({nextText}));
 }
 
 void PlaybackControllerTest::commandGroupsFollowStateTable_data() {

@@ -107,7 +107,9 @@ void EntryAnimation::flowTick(int row, Origin origin) {
     const QByteArray text = FlowTextCell::read(m_table.cell(SequenceTable::TextColumn, row));
     const QList<QByteArray> items =
         CommaList::read(m_table.cell(SequenceTable::ParameterColumn, row));
-    const int step = CellNumber::parse(items.value(0));
+    // A step below the editor's range (from a file written elsewhere) would stop the timer
+    // for good and hold the show on this text: it runs at the shortest step instead.
+    const int step = qMax(1, CellNumber::parse(items.value(0)));
     const int runningLine = CellNumber::parse(items.value(1));
     m_timer->setInterval(PlaybackTime::fromTenths(step, m_host.speedFactor()));
 
@@ -140,7 +142,9 @@ void EntryAnimation::flowTick(int row, Origin origin) {
 }
 
 QList<QByteArray> EntryAnimation::linesTimedInSeconds(int row) {
-    const int seconds = CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row));
+    // As for the flow step: a time below one second would never turn the page.
+    const int seconds =
+        qMax(1, CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row)));
     m_timer->setInterval(PlaybackTime::fromSeconds(seconds, m_host.speedFactor()));
     return CommaList::read(m_table.cell(SequenceTable::TextColumn, row));
 }

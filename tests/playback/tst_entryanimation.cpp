@@ -68,6 +68,8 @@ private slots:
     void malformedParameterStopsOnce_data();
     void malformedParameterStopsOnce();
     void speedChangeTakesEffectAtNextTick();
+    void timeBelowRangeRunsAtShortestStep_data();
+    void timeBelowRangeRunsAtShortestStep();
     void unknownKindKeepsImageAndTicking();
 };
 
@@ -269,6 +271,44 @@ void EntryAnimationTest::malformedParameterStopsOnce() {
     QVERIFY(!rig.animation->timer().isEnabled());
     QVERIFY(!rig.animation->textAusgabe());
     QVERIFY(rig.host.nextEntryTimes.isEmpty());
+}
+
+void EntryAnimationTest::timeBelowRangeRunsAtShortestStep_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("parameter");
+    QTest::addColumn<QString>("shortest");
+    QTest::newRow("page time 0") << "B"
+                                 << "A,B"
+                                 << "0"
+                                 << "1";
+    QTest::newRow("line time -3") << "S"
+                                  << "A"
+                                  << "-3"
+                                  << "1";
+    QTest::newRow("flow step 0") << "F"
+                                 << "\"A\""
+                                 << "0,1,X"
+                                 << "1,1,X";
+}
+
+// A time below the editor's range, from a file written elsewhere, plays like the shortest
+// time the editor allows instead of holding the show on this text.
+void EntryAnimationTest::timeBelowRangeRunsAtShortestStep() {
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, parameter);
+    QFETCH(QString, shortest);
+    AnimationRig below(2, 3);
+    below.start(kind, text, parameter);
+    below.clock.advance(10000);
+    AnimationRig expected(2, 3);
+    expected.start(kind, text, shortest);
+    expected.clock.advance(10000);
+    QVERIFY(below.host.stops.isEmpty());
+    QVERIFY(!below.host.nextEntryTimes.isEmpty());
+    QCOMPARE(below.host.nextEntryTimes, expected.host.nextEntryTimes);
+    QCOMPARE(below.frameTimes, expected.frameTimes);
 }
 
 void EntryAnimationTest::speedChangeTakesEffectAtNextTick() {

@@ -22,6 +22,21 @@ const std::array<QChar, 256>& decodingTable() {
     return table;
 }
 
+// The decoding table turned round. Bytes the code page leaves unassigned decode to the
+// replacement character and are not encodable.
+const QHash<char16_t, char>& encodingTable() {
+    static const QHash<char16_t, char> table = [] {
+        QHash<char16_t, char> t;
+        for (int b = 0; b < 256; ++b) {
+            const QChar c = decodingTable()[size_t(b)];
+            if (c != QChar::ReplacementCharacter)
+                t.insert(c.unicode(), static_cast<char>(b));
+        }
+        return t;
+    }();
+    return table;
+}
+
 // Each byte's upper-case byte, where the code page holds the upper-case letter.
 const std::array<char, 256>& upperTable() {
     static const std::array<char, 256> table = [] {
@@ -29,23 +44,8 @@ const std::array<char, 256>& upperTable() {
         for (int b = 0; b < 256; ++b) {
             const QString upper = QString(decodingTable()[size_t(b)]).toUpper();
             t[size_t(b)] = static_cast<char>(b);
-            if (upper.size() == 1 && canEncode(upper.at(0)))
-                t[size_t(b)] = fromUnicode(upper).at(0);
-        }
-        return t;
-    }();
-    return table;
-}
-
-// The code page's characters, decoded once by Qt's own converter. Bytes the code page
-// leaves unassigned decode to the replacement character and are not encodable.
-const QHash<char16_t, char>& encodingTable() {
-    static const QHash<char16_t, char> table = [] {
-        QHash<char16_t, char> t;
-        for (int b = 0; b < 256; ++b) {
-            const QString s = toUnicode(QByteArray(1, static_cast<char>(b)));
-            if (s.size() == 1 && s.at(0) != QChar::ReplacementCharacter)
-                t.insert(s.at(0).unicode(), static_cast<char>(b));
+            if (upper.size() == 1)
+                t[size_t(b)] = encodingTable().value(upper.at(0).unicode(), t[size_t(b)]);
         }
         return t;
     }();

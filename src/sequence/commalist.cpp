@@ -7,9 +7,14 @@ bool isBlank(char c) {
     return code >= 1 && code <= 32;
 }
 
+// A byte that can stand in an unquoted item: above the blank and control codes.
+bool isPrintable(char c) {
+    return static_cast<unsigned char>(c) > 32;
+}
+
 bool needsQuotes(const QByteArray& line) {
     for (char c : line) {
-        if (static_cast<unsigned char>(c) <= 32 || c == '"' || c == ',')
+        if (!isPrintable(c) || c == '"' || c == ',')
             return true;
     }
     return false;
@@ -70,7 +75,7 @@ QList<QByteArray> read(const QByteArray& cell) {
             }
         } else {
             const int start = i;
-            while (i<n&& static_cast<unsigned char>(cell[i])> 32 && cell[i] != ',')
+            while (i < n && isPrintable(cell[i]) && cell[i] != ',')
                 ++i;
             item = cell.mid(start, i - start);
         }

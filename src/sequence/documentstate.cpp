@@ -1,5 +1,6 @@
 #include "documentstate.h"
 
+#include "app/settings.h"
 #include "windows/language.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ QString DocumentState::untitledName() const {
 }
 
 QString DocumentState::untitledPath() const {
-    return QDir(m_executableDir).filePath(untitledName() + Extension);
+    return SettingsFile::untitledPath(m_executableDir, m_languageCode);
 }
 
 void DocumentState::setDocumentName(const QString& path) {

@@ -22,7 +22,7 @@ int EntryDeletion::deleteMarked(SequenceTable& table, MarkList& marks) {
         const QByteArray number = marks.numbers().first();
         const int row = table.findNumber(number);
         if (row > 0) {
-            table.setMarker(row, SequenceTable::Marker::ButtonFace);
+            // The row goes with its marker; the only row is emptied to a normal one.
             table.removeDataRow(row);
             ++deleted;
         }

@@ -20,6 +20,31 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
+namespace {
+
+// Empties the entry's fields over the form: the editor hook's default.
+void resetEditorFields(MainWindowForm& f) {
+    f.Hinweis->clear();
+    f.Textfeld->clear();
+    f.ScrollTextFeld->clear();
+    f.Fliesstextfeld->clear();
+    f.DauerMinuten->setValue(0);
+    f.DauerSekunden->setValue(3);
+    f.Seitenwechselzeit->setValue(3);
+    f.Zeilenwechselzeit->setValue(3);
+    f.Fliesstakt->setValue(5);
+    for (QLineEdit* field : f.FlowLineEdits)
+        field->clear();
+    // Last: every change above enables "OK".
+    f.Button11->setEnabled(false);
+}
+
+void setNumberField(MainWindowForm& f, const QByteArray& number) {
+    f.TextNr->setText(Windows1252::toUnicode(number));
+}
+
+} // namespace
+
 SequenceControls::SequenceControls(Context context, EditorHooks editor)
     : m_c(std::move(context))
     , m_document(std::make_unique<DocumentState>())
@@ -153,24 +178,4 @@ void SequenceControls::openAtStartup(const QString& executableDir, const QString
     m_document->setCaptionPrefix(captionPrefix);
     const bool named = !namedFile.isEmpty();
     m_documents->openAtStartup(named ? namedFile : m_document->currentFile(), named);
-}
-
-void SequenceControls::resetEditorFields(MainWindowForm& f) {
-    f.Hinweis->clear();
-    f.Textfeld->clear();
-    f.ScrollTextFeld->clear();
-    f.Fliesstextfeld->clear();
-    f.DauerMinuten->setValue(0);
-    f.DauerSekunden->setValue(3);
-    f.Seitenwechselzeit->setValue(3);
-    f.Zeilenwechselzeit->setValue(3);
-    f.Fliesstakt->setValue(5);
-    for (QLineEdit* field : f.FlowLineEdits)
-        field->clear();
-    // Last: every change above enables "OK".
-    f.Button11->setEnabled(false);
-}
-
-void SequenceControls::setNumberField(MainWindowForm& f, const QByteArray& number) {
-    f.TextNr->setText(Windows1252::toUnicode(number));
 }

@@ -56,11 +56,6 @@ public:
     FindDialog& findDialog() { return *m_find; }
     QMenu& activeMenu() { return *m_activeMenu; }
 
-    // "Reset the entry editor" over the form's fields: the editor's default for the hook.
-    static void resetEditorFields(MainWindowForm& form);
-    // Writes the number field.
-    static void setNumberField(MainWindowForm& form, const QByteArray& number);
-
 private:
     // Connects a signal to a command that runs under the general error box.
     template <typename Sender, typename Signal>

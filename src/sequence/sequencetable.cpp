@@ -6,18 +6,9 @@
 #include "windows/language.h"
 
 #include <algorithm>
-#include <cstring>
+#include <numeric>
 
 namespace {
-
-// Byte by byte, a prefix first: the order of the number column.
-bool numberLess(const QByteArray& a, const QByteArray& b) {
-    const int common = qMin(a.size(), b.size());
-    const int c = common > 0 ? std::memcmp(a.constData(), b.constData(), size_t(common)) : 0;
-    if (c != 0)
-        return c < 0;
-    return a.size() < b.size();
-}
 
 QString headerText(int column, bool english) {
     switch (column) {
@@ -169,27 +160,22 @@ int SequenceTable::findNumber(const QByteArray& number) const {
 }
 
 int SequenceTable::sortByNumber(int followRow) {
-    const bool follow = isDataRow(followRow);
+    // QByteArray's own order: byte by byte, a prefix first.
     std::vector<size_t> order(m_rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
+    std::iota(order.begin(), order.end(), size_t(0));
     std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
-        return numberLess(m_rows[a].cells[NumberColumn], m_rows[b].cells[NumberColumn]);
+        return m_rows[a].cells[NumberColumn] < m_rows[b].cells[NumberColumn];
     });
-    bool moved = false;
+    if (std::is_sorted(order.begin(), order.end()))
+        return followRow;
+    const bool follow = isDataRow(followRow);
     int followed = followRow;
     std::vector<Row> sorted;
     sorted.reserve(m_rows.size());
     for (size_t i = 0; i < order.size(); ++i) {
-        if (order[i] != i)
-            moved = true;
         if (follow && order[i] == size_t(followRow - 1))
             followed = static_cast<int>(i) + 1;
         sorted.push_back(std::move(m_rows[order[i]]));
-    }
-    if (!moved) {
-        m_rows = std::move(sorted);
-        return followRow;
     }
     emit layoutAboutToBeChanged();
     const QModelIndexList before = persistentIndexList();

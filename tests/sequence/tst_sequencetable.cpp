@@ -1,3 +1,5 @@
+#include "sequencerows.h"
+
 #include "sequence/activemarks.h"
 #include "sequence/marklist.h"
 #include "sequence/rowselection.h"
@@ -24,10 +26,7 @@ void fill(SequenceTable& table, const Numbers& numbers, const QByteArray& active
 }
 
 Numbers numbersOf(const SequenceTable& table) {
-    Numbers out;
-    for (int r = 1; r < table.RowCount(); ++r)
-        out << table.cell(SequenceTable::NumberColumn, r);
-    return out;
+    return SequenceRows::column(table, SequenceTable::NumberColumn);
 }
 
 } // namespace

@@ -244,6 +244,5 @@ QByteArray EntryCommit::checked(const QByteArray& input) {
 }
 
 QString EntryCommit::text(const char* german, const char* english) const {
-    return Language::choose(m_c.shell.LanguageCode, QString::fromUtf8(german),
-                            QString::fromUtf8(english));
+    return Language::choose(m_c.shell.LanguageCode, german, english);
 }

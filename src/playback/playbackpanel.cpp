@@ -27,8 +27,7 @@ struct Text {
 };
 
 QString pick(const QString& languageCode, Text text) {
-    return Language::choose(languageCode, QString::fromUtf8(text.german),
-                            QString::fromUtf8(text.english));
+    return Language::choose(languageCode, text.german, text.english);
 }
 
 } // namespace

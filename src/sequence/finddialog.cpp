@@ -54,7 +54,7 @@ FindDialog::FindDialog(QWidget* parent)
 
 void FindDialog::setLanguageCode(const QString& code) {
     const auto choose = [&code](const char* german, const char* english) {
-        return Language::choose(code, QString::fromUtf8(german), QString::fromUtf8(english));
+        return Language::choose(code, german, english);
     };
     setWindowTitle(choose("Suchen", "Find"));
     m_label->setText(choose("Suchen &nach:", "Fi&nd what:"));

@@ -144,7 +144,7 @@ void SequenceControls::applyLanguage(const QString& code) {
     if (m_markWindow)
         m_markWindow->setLanguageCode(code);
     const auto choose = [&code](const char* german, const char* english) {
-        return Language::choose(code, QString::fromUtf8(german), QString::fromUtf8(english));
+        return Language::choose(code, german, english);
     };
     MainWindowForm& f = m_c.form;
     f.Button4->setText(choose("Nr. neu", "New No."));

@@ -15,6 +15,11 @@ inline QString choose(const QString& languageCode, const QString& german, const 
     return isEnglish(languageCode) ? english : german;
 }
 
+// The same for texts written in the source as UTF-8 literals.
+inline QString choose(const QString& languageCode, const char* german, const char* english) {
+    return QString::fromUtf8(isEnglish(languageCode) ? english : german);
+}
+
 // The name a new, unsaved sequence gets.
 inline QString untitledName(const QString& languageCode) {
     return choose(languageCode, QStringLiteral("Unbenannt"), QStringLiteral("Untitled"));

@@ -114,9 +114,16 @@ void TableCommands::exchangeTexts() {
                 .arg(first, second)) != Answer::Yes)
         return;
     m_c.editor.callSetFollowsSelection(false);
-    const int row = EntryExchange::apply(m_c.table, m_c.marks, m_c.selection.selectedRow());
+    const int selected = m_c.selection.selectedRow();
+    const QByteArray before = m_c.table.cell(SequenceTable::NumberColumn, selected);
+    const int row = EntryExchange::apply(m_c.table, m_c.marks, selected);
     m_c.selection.select(row);
     m_c.editor.callSetFollowsSelection(true);
+    // The editor is not reloaded, but when the selected text took the other number the
+    // number field shows it: the old one now names the other text, and "OK" would be refused.
+    const QByteArray after = m_c.table.cell(SequenceTable::NumberColumn, row);
+    if (after != before)
+        m_c.editor.callSetNumber(after);
     // The texts changed their numbers and places: a close must offer to save that.
     m_c.document.setModified(true);
     emit marksChanged();

@@ -276,8 +276,12 @@ void TableCommandsTest::exchange() {
     if (answer == Answer::Yes) {
         QVERIFY(rig.marks.numbers().isEmpty());
         QCOMPARE(rig.selection.selectedRow(), 2); // the selected text moved to row 2
-    } else if (asks) {
-        QCOMPARE(rig.marks.numbers(), marked);
+        // Its number field follows it, so "OK" edits the same text under its new number.
+        QCOMPARE(rig.editor.numbersSet, ByteList{"00020"});
+    } else {
+        QVERIFY(rig.editor.numbersSet.isEmpty());
+        if (asks)
+            QCOMPARE(rig.marks.numbers(), marked);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "editorlines.h"
 #include "jointosingleline.h"
 #include "minimumduration.h"
-#include "separatorstospaces.h"
+#include "sequence/separatorstospaces.h"
 
 #include "app/mainwindowform.h"
 #include "app/shellstate.h"

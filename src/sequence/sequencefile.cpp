@@ -1,6 +1,7 @@
 #include "sequencefile.h"
 
 #include "fileerror.h"
+#include "separatorstospaces.h"
 
 #include "platform/windows1252.h"
 
@@ -11,18 +12,8 @@ namespace {
 
 constexpr char Tab = '\t';
 
-// A byte that would end a field or a line, or the text, when the file is read back.
-bool breaksTheLine(char c) {
-    return c == '\t' || c == '\n' || c == '\r' || c == '\0';
-}
-
 void appendCell(QByteArray& out, const QByteArray& cell) {
-    const int start = out.size();
-    out += cell;
-    for (int i = start; i < out.size(); ++i) {
-        if (breaksTheLine(out[i]))
-            out[i] = ' ';
-    }
+    out += SeparatorsToSpaces(cell);
     out += Tab;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sequencerows.h"
+
 #include "scriptedprompter.h"
 
 #include "app/mainwindowform.h"
@@ -50,13 +52,8 @@ struct EditorRig {
 
     void setRows(const QStringList& rows) {
         std::vector<SequenceTable::Cells> cells;
-        for (const QString& row : rows) {
-            SequenceTable::Cells c;
-            const QStringList parts = row.split(QLatin1Char('|'));
-            for (int i = 0; i < parts.size() && i + 1 < SequenceTable::Columns; ++i)
-                c[i + 1] = parts.at(i).toLatin1();
-            cells.push_back(c);
-        }
+        for (const QString& row : rows)
+            cells.push_back(SequenceRows::cells(row.split(QLatin1Char('|'))));
         table.setRows(cells);
     }
     QStringList rows() const {

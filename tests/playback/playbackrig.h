@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sequencerows.h"
+
 #include "recordingserialport.h"
 #include "virtualclock.h"
 #include "virtualeventpump.h"
@@ -35,12 +37,8 @@ struct DisplayRig {
     // Rows of number, active word, kind, text, parameter, duration.
     void setRows(const QList<QStringList>& rows) {
         std::vector<SequenceTable::Cells> cells;
-        for (const QStringList& r : rows) {
-            SequenceTable::Cells c;
-            for (int i = 0; i < r.size() && i + 1 < SequenceTable::Columns; ++i)
-                c[size_t(i + 1)] = r.at(i).toLatin1();
-            cells.push_back(c);
-        }
+        for (const QStringList& r : rows)
+            cells.push_back(SequenceRows::cells(r));
         table.setRows(cells);
     }
 

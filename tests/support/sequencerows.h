@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 #include <initializer_list>
 #include <vector>
@@ -23,6 +24,15 @@ inline SequenceTable::Cells entry(const QByteArray& number, const QByteArray& no
     cells[SequenceTable::DurationColumn] = "M3";
     cells[SequenceTable::NoteColumn] = note;
     return cells;
+}
+
+// A row from its cells after the marker column, in column order (number, Aktiv, kind, text,
+// parameter, duration, note); missing cells stay empty.
+inline SequenceTable::Cells cells(const QStringList& parts) {
+    SequenceTable::Cells c;
+    for (int i = 0; i < parts.size() && i + 1 < SequenceTable::Columns; ++i)
+        c[size_t(i + 1)] = parts.at(i).toLatin1();
+    return c;
 }
 
 // One entry per number, in the order given; the note is "note " and the number.

@@ -49,7 +49,7 @@ void BM_SendFrame(benchmark::State& state) {
     output.setStatusSink([](const QString& text) { benchmark::DoNotOptimize(text.size()); });
     fillImage(output.image(), lines, columns);
     for (auto _ : state) {
-        output.SendDisplayImage();
+        output.sendDisplayImage();
         port.clearWritten();
     }
     state.SetBytesProcessed(state.iterations() * (qint64(lines) * columns + 2));

@@ -181,11 +181,11 @@ int main(int argc, char** argv) {
 
     const double cpuBefore = cpuSeconds();
     const auto start = SteadyClock::now();
-    controller.Play();
+    controller.play();
     app.exec();
     const auto end = SteadyClock::now();
     const double cpu = cpuSeconds() - cpuBefore;
-    controller.Stop();
+    controller.stop();
 
     const double wall = std::chrono::duration<double>(end - start).count();
     std::printf("frames: %d at %d ms steps, %d x %d display\n", FrameCount, StepMs, Lines, Columns);

@@ -12,12 +12,12 @@ CloseController::CloseController(Host& host, SerialPort& port, EventPump& pump, 
     , m_pump(pump)
     , m_clock(clock)
     , m_closeTimer(clock.createTimer(QStringLiteral("CloseTimer"), CloseDelayMs, timerOwner)) {
-    m_closeTimer->setOnTimeout([this] { CloseTimerTimer(); });
+    m_closeTimer->setOnTimeout([this] { finishClose(); });
 }
 
 CloseController::~CloseController() = default;
 
-bool CloseController::FormCloseQuery(bool interactive) {
+bool CloseController::closeQuery(bool interactive) {
     if (m_closePassTag)
         return true;
     // A request that arrives while the first pass waits, or while CloseTimer runs, must
@@ -44,7 +44,7 @@ void CloseController::closeWithoutSaving() {
     m_closeTimer->setEnabled(true);
 }
 
-void CloseController::CloseTimerTimer() {
+void CloseController::finishClose() {
     m_closeTimer->setEnabled(false);
     m_closePassTag = true;
     m_host.closeMainWindow();

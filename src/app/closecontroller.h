@@ -40,10 +40,10 @@ public:
 
     // Every close request. True when the window may close now. `interactive` false skips
     // the questions (the session or the system is ending the program).
-    bool FormCloseQuery(bool interactive = true);
+    bool closeQuery(bool interactive = true);
     // Arms the delayed close without any of the first pass (the port command gave up).
     void closeWithoutSaving();
-    void CloseTimerTimer();
+    void finishClose();
 
     Timer& closeTimer() { return *m_closeTimer; }
     // The close pass tag: once set, every close request closes at once.

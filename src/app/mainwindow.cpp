@@ -40,23 +40,23 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_form.setupUi(this);
 
     m_table = new SequenceTable(this);
-    m_table->setMarker(1, SequenceTable::Marker::Silver);
+    m_table->setMarker(1, SequenceTable::Marker::Initial);
     m_selection = new RowSelection(*m_table, this);
     m_markList = std::make_unique<MarkList>();
-    m_form.Tabelle->attach(*m_table, *m_selection, *m_markList);
+    m_form.tableView->attach(*m_table, *m_selection, *m_markList);
 
     m_editor = new EntryEditor(m_form, *m_table, *m_selection, m_shell, services.prompter, this);
     connect(m_selection, &RowSelection::rowSelected, this, [this](int row) {
-        if (m_editor->flags().EditorFollowsSelection)
+        if (m_editor->flags().followsSelection)
             runGuarded([this, row] { m_editor->loadEntry(row); });
     });
 
     m_output = std::make_unique<DisplayOutput>(services.port, services.pump, services.clock);
     m_output->setStatusSink([this](const QString& text) {
         if (text.isEmpty())
-            m_form.StatusBar1->clearMessage();
+            m_form.statusLine->clearMessage();
         else
-            m_form.StatusBar1->showMessage(text);
+            m_form.statusLine->showMessage(text);
     });
     m_output->setMirror([this](int index, const QByteArray& slot) {
         if (m_supervision)
@@ -79,13 +79,13 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
 
     PortCommand::Hooks hooks;
     hooks.languageCode = [this] {
-        return m_shell.LanguageCode;
+        return m_shell.languageCode;
     };
     hooks.stopTimers = [this] {
         stopPlaybackTimers();
     };
     hooks.storePortNumber = [this](int number) {
-        SettingsFile(m_shell.SettingsFilePath).writePortNumber(number);
+        SettingsFile(m_shell.settingsFilePath).writePortNumber(number);
     };
     hooks.giveUp = [this] {
         m_close->closeWithoutSaving();
@@ -98,13 +98,13 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
                                        *m_selection,
                                        *m_markList,
                                        services.prompter,
-                                       [this] { return m_shell.LanguageCode; },
+                                       [this] { return m_shell.languageCode; },
                                        [this](const std::function<void()>& command) {
                                            runGuarded(command);
                                        }};
     EditorHooks editor;
     editor.takeChanges = [this] {
-        m_editor->Panel2Exit();
+        m_editor->offerPendingCommit();
     };
     editor.loadRow = [this](int row) {
         m_editor->loadEntry(row);
@@ -116,13 +116,13 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     // The document state keeps the one modified flag; a commit sets it.
     m_editor->commit().setOnSequenceModified([this] { m_sequence->document().setModified(true); });
 
-    connect(m_form.COMPort1, &QAction::triggered, this, [this] { COMPort1Click(); });
-    connect(m_form.Beenden1, &QAction::triggered, this, [this] { close(); });
-    connect(m_form.Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(m_form.choosePortAction, &QAction::triggered, this, [this] { choosePort(); });
+    connect(m_form.quitAction, &QAction::triggered, this, [this] { close(); });
+    connect(m_form.supervisionButton, &QPushButton::clicked, this, [this] { showSupervision(); });
 
     // All windows are created before the event loop runs; the start-up waits for it.
     m_createTimer = services.clock.createTimer(QStringLiteral("CreateTimer"), 200, this);
-    m_createTimer->setOnTimeout([this] { CreateTimerTimer(); });
+    m_createTimer->setOnTimeout([this] { runStartup(); });
     m_createTimer->setEnabled(true);
 }
 
@@ -139,7 +139,7 @@ void MainWindow::attachMarkListWindow(MarkListWindow& window) {
     m_sequence->attachMarkListWindow(window);
 }
 
-void MainWindow::CreateTimerTimer() {
+void MainWindow::runStartup() {
     if (!m_supervision || !m_copyboard || !m_about)
         return; // not all windows exist yet: wait for the next tick
     m_createTimer->setEnabled(false);
@@ -153,31 +153,31 @@ void MainWindow::CreateTimerTimer() {
             m_editor->connectFlowLineEdits();
         };
         StartupSequence(context).run();
-        m_playbackPanel->applyLanguage(m_shell.LanguageCode);
+        m_playbackPanel->applyLanguage(m_shell.languageCode);
     });
     m_startupDone = true;
     qInfo("start-up complete");
     emit startupFinished();
 }
 
-void MainWindow::COMPort1Click() {
-    runGuarded([this] { m_portCommand->COMPort1Click(); });
+void MainWindow::choosePort() {
+    runGuarded([this] { m_portCommand->choosePort(); });
 }
 
-void MainWindow::Button3Click() {
+void MainWindow::showSupervision() {
     if (m_supervision)
         m_supervision->show();
 }
 
-void MainWindow::SendDisplayImage() {
-    m_output->SendDisplayImage();
+void MainWindow::sendDisplayImage() {
+    m_output->sendDisplayImage();
 }
 
 void MainWindow::requestClose(bool interactive) {
     // Without questions unsaved changes cannot be saved where the operator wants them: they
     // go into a rescue copy beside the file, which the next start opens.
     if (!interactive && m_startupDone && !m_close->shuttingDown())
-        m_sequence->documents().rescueUnsaved(QFileInfo(m_shell.SettingsFilePath).absolutePath());
+        m_sequence->documents().rescueUnsaved(QFileInfo(m_shell.settingsFilePath).absolutePath());
     m_interactiveClose = interactive;
     close();
     m_interactiveClose = true;
@@ -185,7 +185,7 @@ void MainWindow::requestClose(bool interactive) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool allow = false;
-    runGuarded([&] { allow = m_close->FormCloseQuery(m_interactiveClose); });
+    runGuarded([&] { allow = m_close->closeQuery(m_interactiveClose); });
     if (!allow) {
         event->ignore();
         return;
@@ -195,7 +195,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::askToCommitPendingEntry() {
-    runGuarded([this] { m_editor->Panel2Exit(); });
+    runGuarded([this] { m_editor->offerPendingCommit(); });
 }
 
 bool MainWindow::askToSaveModifiedSequence() {
@@ -209,7 +209,7 @@ void MainWindow::stopEditorSimulation() {
 void MainWindow::stopPlayback() {
     if (!m_startupDone)
         return;
-    m_playback->Stop();
+    m_playback->stop();
 }
 
 void MainWindow::stopPlaybackTimers() {
@@ -223,14 +223,14 @@ void MainWindow::writeSettings() {
     if (!m_startupDone)
         return;
     Settings s;
-    s.follow = m_form.Verfolgen->isChecked();
+    s.follow = m_form.followCheckBox->isChecked();
     s.lastFile = m_sequence->document().currentFile();
-    s.languageCode = m_shell.LanguageCode;
+    s.languageCode = m_shell.languageCode;
     s.windowLeft = pos().x();
     s.windowTop = pos().y();
     s.windowWidth = width();
     s.windowHeight = height();
-    s.editHeight = m_form.Panel2->height();
+    s.editHeight = m_form.editorPanel->height();
     if (m_copyboard) {
         s.copyboardLeft = m_copyboard->pos().x();
         s.copyboardTop = m_copyboard->pos().y();
@@ -240,8 +240,8 @@ void MainWindow::writeSettings() {
         s.supervisionLeft = m_supervision->pos().x();
         s.supervisionTop = m_supervision->pos().y();
     }
-    if (!SettingsFile(m_shell.SettingsFilePath).writeShutdownKeys(s))
-        qWarning("cannot write the settings file %s", qPrintable(m_shell.SettingsFilePath));
+    if (!SettingsFile(m_shell.settingsFilePath).writeShutdownKeys(s))
+        qWarning("cannot write the settings file %s", qPrintable(m_shell.settingsFilePath));
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler) {

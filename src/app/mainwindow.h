@@ -39,10 +39,10 @@ public:
                        AboutWindow* about);
     void attachMarkListWindow(MarkListWindow& window);
 
-    void CreateTimerTimer();
-    void COMPort1Click();
-    void Button3Click();
-    void SendDisplayImage();
+    void runStartup();
+    void choosePort();
+    void showSupervision();
+    void sendDisplayImage();
     // A close request from outside the window (the session or a termination signal).
     void requestClose(bool interactive);
 
@@ -75,7 +75,7 @@ private:
     void stopEditorSimulation() override;
     void stopPlayback() override;
     void writeSettings() override;
-    bool offlineMode() const override { return m_shell.OfflineMode; }
+    bool offlineMode() const override { return m_shell.offlineMode; }
     void closeMainWindow() override { close(); }
 
     void stopPlaybackTimers();

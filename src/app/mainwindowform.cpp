@@ -92,147 +92,145 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     QMenuBar* bar = window->menuBar();
     QMenu* file = named(bar->addMenu(QStringLiteral("&Datei")), "Datei1");
-    Neu1 = action(file, "Neu1", QStringLiteral("&Neu"));
-    Oeffnen1 = action(file, "Oeffnen1", QStringLiteral("Ablauf &öffnen"));
-    Speichern1 = action(file, "Speichern1", QStringLiteral("Ablauf &speichern"));
-    Speichernunter1 = action(file, "Speichernunter1", QStringLiteral("Ablauf speichern &unter"));
-    Speichern1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    newAction = action(file, "Neu1", QStringLiteral("&Neu"));
+    openAction = action(file, "Oeffnen1", QStringLiteral("Ablauf &öffnen"));
+    saveAction = action(file, "Speichern1", QStringLiteral("Ablauf &speichern"));
+    saveAsAction = action(file, "Speichernunter1", QStringLiteral("Ablauf speichern &unter"));
+    saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    Beenden1 = action(file, "Beenden1", QStringLiteral("&Beenden"));
+    quitAction = action(file, "Beenden1", QStringLiteral("&Beenden"));
 
     QMenu* edit = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
 
     QMenu* play = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
-    automatischabspielen1 =
+    playAutomaticAction =
         action(play, "automatischabspielen1", QStringLiteral("&Automatisch abspielen"));
-    Stop1 = action(play, "Stop1", QStringLiteral("&Stop"));
-    Pause1 = action(play, "Pause1", QStringLiteral("&Pause"));
-    Pause1->setCheckable(true);
-    StartPause = action(play, "StartPause", QStringLiteral("Start+Pause"));
-    Manuell1 = action(play, "Manuell1", QStringLiteral("&Manuell"));
-    N2 = separator(play, "N2");
-    Erster1 = action(play, "Erster1", QStringLiteral("&Erster"));
-    Letzter1 = action(play, "Letzter1", QStringLiteral("&Letzter"));
-    Zurck1 = action(play, "Zurck1", QStringLiteral("&Zurück"));
-    Vor1 = action(play, "Vor1", QStringLiteral("&Vor"));
-    gehezu1 = action(play, "gehezu1", QStringLiteral("&Gehe zu"));
-    Weiter1 = action(play, "Weiter1", QStringLiteral("&Weiter"));
-    N3 = separator(play, "N3");
-    COMPort1 = action(play, "COMPort1", QStringLiteral("&COM-Port"));
+    stopAction = action(play, "Stop1", QStringLiteral("&Stop"));
+    pauseAction = action(play, "Pause1", QStringLiteral("&Pause"));
+    pauseAction->setCheckable(true);
+    startPausedAction = action(play, "StartPause", QStringLiteral("Start+Pause"));
+    manualAction = action(play, "Manuell1", QStringLiteral("&Manuell"));
+    stepSeparator = separator(play, "N2");
+    firstAction = action(play, "Erster1", QStringLiteral("&Erster"));
+    lastAction = action(play, "Letzter1", QStringLiteral("&Letzter"));
+    previousAction = action(play, "Zurck1", QStringLiteral("&Zurück"));
+    nextAction = action(play, "Vor1", QStringLiteral("&Vor"));
+    goToAction = action(play, "gehezu1", QStringLiteral("&Gehe zu"));
+    goOnAction = action(play, "Weiter1", QStringLiteral("&Weiter"));
+    portSeparator = separator(play, "N3");
+    choosePortAction = action(play, "COMPort1", QStringLiteral("&COM-Port"));
 
     QMenu* language = named(bar->addMenu(QStringLiteral("&Sprache")), "Sprache1");
-    Deutsch1 = action(language, "Deutsch1", QStringLiteral("&Deutsch"));
-    Englisch1 = action(language, "Englisch1", QStringLiteral("&Englisch"));
+    germanAction = action(language, "Deutsch1", QStringLiteral("&Deutsch"));
+    englishAction = action(language, "Englisch1", QStringLiteral("&Englisch"));
     auto* languages = new QActionGroup(window);
-    for (QAction* a : {Deutsch1, Englisch1}) {
+    for (QAction* a : {germanAction, englishAction}) {
         a->setCheckable(true);
         languages->addAction(a);
     }
-    Deutsch1->setChecked(true);
-    Info1 = action(bar->addMenu(QStringLiteral("&Info")), "Info1", QStringLiteral("&Info"));
-    Hilfe1 = bar->addAction(QStringLiteral("&Hilfe (F1)"));
-    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
-    Hilfe1->setShortcut(QKeySequence(Qt::Key_F1));
+    germanAction->setChecked(true);
+    aboutAction = action(bar->addMenu(QStringLiteral("&Info")), "Info1", QStringLiteral("&Info"));
+    helpAction = bar->addAction(QStringLiteral("&Hilfe (F1)"));
+    helpAction->setObjectName(QStringLiteral("Hilfe1"));
+    helpAction->setShortcut(QKeySequence(Qt::Key_F1));
 
     // Entry editor panel
-    Panel2 = named(new QWidget, "Panel2");
-    Panel2->setMinimumHeight(232);
-    auto* editor = new QVBoxLayout(Panel2);
+    editorPanel = named(new QWidget, "Panel2");
+    editorPanel->setMinimumHeight(232);
+    auto* editor = new QVBoxLayout(editorPanel);
     auto* header = new QHBoxLayout;
-    TextNrLabel = named(new QLabel(QStringLiteral("Text Nr.")), "TextNrLabel");
-    TextNr = named(new QLineEdit(QStringLiteral("00010")), "TextNr");
-    TextNr->setToolTip(QStringLiteral(
+    numberLabel = named(new QLabel(QStringLiteral("Text Nr.")), "TextNrLabel");
+    numberField = named(new QLineEdit(QStringLiteral("00010")), "TextNr");
+    numberField->setToolTip(QStringLiteral(
         "Textnummer des aktuellen Textes. Es können auch Buchstaben eingetragen werden. Es wird "
         "Alphabetisch einsortiert."));
-    Button2 = named(new QPushButton(QStringLiteral("Nr. ändern")), "Button2");
-    Button2->setToolTip(QStringLiteral(
+    changeNumberButton = named(new QPushButton(QStringLiteral("Nr. ändern")), "Button2");
+    changeNumberButton->setToolTip(QStringLiteral(
         "Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern"));
-    CheckBox1 = named(new QCheckBox(QStringLiteral("Text aktiv")), "CheckBox1");
-    CheckBox1->setChecked(true);
-    CheckBox1->hide();
-    HinweisLabel = named(new QLabel(QStringLiteral("Hinweisfeld:")), "HinweisLabel");
-    Hinweis = named(new QPlainTextEdit, "Hinweis");
-    Hinweis->setMaximumHeight(40);
-    Hinweis->setToolTip(
+    activeCheckBox = named(new QCheckBox(QStringLiteral("Text aktiv")), "CheckBox1");
+    activeCheckBox->setChecked(true);
+    activeCheckBox->hide();
+    noteLabel = named(new QLabel(QStringLiteral("Hinweisfeld:")), "HinweisLabel");
+    noteField = named(new QPlainTextEdit, "Hinweis");
+    noteField->setMaximumHeight(40);
+    noteField->setToolTip(
         QStringLiteral("Hier können Sie einen Hinweis zum aktuelle Text eintragen"));
-    addAll(header, {TextNrLabel, TextNr, Button2, CheckBox1, HinweisLabel});
-    header->addWidget(Hinweis, 1);
+    addAll(header, {numberLabel, numberField, changeNumberButton, activeCheckBox, noteLabel});
+    header->addWidget(noteField, 1);
     editor->addLayout(header);
 
-    PageControl1 = named(new QTabWidget, "PageControl1");
-    TestLabel = named(new QLabel(Panel2), "TestLabel");
+    kindTabs = named(new QTabWidget, "PageControl1");
+    referenceLabel = named(new QLabel(editorPanel), "TestLabel");
     QFont reference(QStringLiteral("Courier"));
     reference.setPixelSize(12);
     reference.setBold(true);
     reference.setStyleHint(QFont::Monospace);
-    TestLabel->setFont(reference);
-    TestLabel->hide();
-    Memo1 = named(new QPlainTextEdit(Panel2), "Memo1");
-    Memo1->hide();
+    referenceLabel->setFont(reference);
+    referenceLabel->hide();
+    flowMeasure = named(new QPlainTextEdit(editorPanel), "Memo1");
+    flowMeasure->hide();
 
-    Textfeld = named(new QTextEdit, "Textfeld");
-    Seitenwechselzeit = spin("Seitenwechselzeit", 1, 3600, 3);
-    TabSheet1 =
-        textPage("TabSheet1", Textfeld, QStringLiteral("Seitenwechselzeit"), Seitenwechselzeit);
-    PageControl1->addTab(TabSheet1, QStringLiteral("Blocktext"));
+    blockEditor = named(new QTextEdit, "Textfeld");
+    pageTime = spin("Seitenwechselzeit", 1, 3600, 3);
+    blockPage = textPage("TabSheet1", blockEditor, QStringLiteral("Seitenwechselzeit"), pageTime);
+    kindTabs->addTab(blockPage, QStringLiteral("Blocktext"));
 
-    ScrollTextFeld = named(new QTextEdit, "ScrollTextFeld");
-    Zeilenwechselzeit = spin("Zeilenwechselzeit", 1, 3600, 3);
-    TabSheet2 = textPage("TabSheet2", ScrollTextFeld, QStringLiteral("Zeilenwechselzeit"),
-                         Zeilenwechselzeit);
-    PageControl1->addTab(TabSheet2, QStringLiteral("Scrolltext"));
+    scrollEditor = named(new QTextEdit, "ScrollTextFeld");
+    lineTime = spin("Zeilenwechselzeit", 1, 3600, 3);
+    scrollPage = textPage("TabSheet2", scrollEditor, QStringLiteral("Zeilenwechselzeit"), lineTime);
+    kindTabs->addTab(scrollPage, QStringLiteral("Scrolltext"));
 
-    TabSheet3 = named(new QWidget, "TabSheet3");
-    Fliesstextfeld = named(new QPlainTextEdit, "Fliesstextfeld");
+    flowPage = named(new QWidget, "TabSheet3");
+    flowEditor = named(new QPlainTextEdit, "Fliesstextfeld");
     // Tab moves on to the next field in the editor's text fields; a pasted tab stays text.
-    Hinweis->setTabChangesFocus(true);
-    Textfeld->setTabChangesFocus(true);
-    ScrollTextFeld->setTabChangesFocus(true);
-    Fliesstextfeld->setTabChangesFocus(true);
-    Fliesstakt = spin("Fliesstakt", 1, 10, 5);
-    Fliesstakt->setWrapping(false);
-    Label7 = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");
-    Label8 = named(new QLabel(QStringLiteral("0,5")), "Label8");
-    TextInZeile = spin("TextInZeile", 1, 1, 1);
-    Label12 = named(new QLabel(QStringLiteral("Fliesstext in Zeile")), "Label12");
-    auto* flow = new QVBoxLayout(TabSheet3);
-    flow->addWidget(Fliesstextfeld);
-    FlowLinePanel = named(new QWidget, "FlowLinePanel");
-    flow->addWidget(scrolling(FlowLinePanel));
+    noteField->setTabChangesFocus(true);
+    blockEditor->setTabChangesFocus(true);
+    scrollEditor->setTabChangesFocus(true);
+    flowEditor->setTabChangesFocus(true);
+    flowStep = spin("Fliesstakt", 1, 10, 5);
+    flowStep->setWrapping(false);
+    flowStepLabel = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");
+    flowStepSeconds = named(new QLabel(QStringLiteral("0,5")), "Label8");
+    flowLine = spin("TextInZeile", 1, 1, 1);
+    flowLineLabel = named(new QLabel(QStringLiteral("Fliesstext in Zeile")), "Label12");
+    auto* flow = new QVBoxLayout(flowPage);
+    flow->addWidget(flowEditor);
+    flowLinePanel = named(new QWidget, "FlowLinePanel");
+    flow->addWidget(scrolling(flowLinePanel));
     auto* flowTiming = new QHBoxLayout;
-    addAll(flowTiming, {Label7, Fliesstakt, Label8, Label12, TextInZeile});
+    addAll(flowTiming, {flowStepLabel, flowStep, flowStepSeconds, flowLineLabel, flowLine});
     flowTiming->addStretch();
     flow->addLayout(flowTiming);
-    PageControl1->addTab(TabSheet3, QStringLiteral("Fließtext"));
-    PreviewPanel = named(new QWidget, "PreviewPanel");
+    kindTabs->addTab(flowPage, QStringLiteral("Fließtext"));
+    previewPanel = named(new QWidget, "PreviewPanel");
     auto* kinds = new QHBoxLayout;
-    kinds->addWidget(scrolling(PreviewPanel));
-    kinds->addWidget(PageControl1, 1);
+    kinds->addWidget(scrolling(previewPanel));
+    kinds->addWidget(kindTabs, 1);
     editor->addLayout(kinds, 1);
 
     auto* duration = new QHBoxLayout;
-    Label4 = named(new QLabel(QStringLiteral("Mindestanzeigedauer:")), "Label4");
-    Label5 = named(new QLabel(QStringLiteral("Min.")), "Label5");
-    Label6 = named(new QLabel(QStringLiteral("Sek.")), "Label6");
-    Label16 = named(new QLabel(QStringLiteral("Vor-\r\ngabe")), "Label16");
-    Vorgabezeit = named(new QCheckBox, "Vorgabezeit");
-    Vorgabezeit->hide(); // playback's flag for a preset duration, never shown
-    NachDauer = named(new QCheckBox, "NachDauer");
-    DauerMinuten = spin("DauerMinuten", 0, 1440, 0);
-    DauerSekunden = spin("DauerSekunden", 0, 60, 0);
+    durationLabel = named(new QLabel(QStringLiteral("Mindestanzeigedauer:")), "Label4");
+    minutesLabel = named(new QLabel(QStringLiteral("Min.")), "Label5");
+    secondsLabel = named(new QLabel(QStringLiteral("Sek.")), "Label6");
+    presetLabel = named(new QLabel(QStringLiteral("Vor-\r\ngabe")), "Label16");
+    presetDurationFlag = named(new QCheckBox, "Vorgabezeit");
+    presetDurationFlag->hide(); // playback's flag for a preset duration, never shown
+    byDuration = named(new QCheckBox, "NachDauer");
+    durationMinutes = spin("DauerMinuten", 0, 1440, 0);
+    durationSeconds = spin("DauerSekunden", 0, 60, 0);
     const QString durationHint = QStringLiteral(
         "Anzeigedauer wird verwendet wenn \"Automatisch nach Anzeigedauer\" ausgewählt wird");
-    DauerMinuten->setToolTip(durationHint);
-    DauerSekunden->setToolTip(durationHint);
-    Label16->setToolTip(
+    durationMinutes->setToolTip(durationHint);
+    durationSeconds->setToolTip(durationHint);
+    presetLabel->setToolTip(
         QStringLiteral("Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden"));
-    Button11 = named(new QPushButton(QStringLiteral("OK")), "Button11");
-    Button11->setToolTip(QStringLiteral("Änderungen am aktiven Text in Tabelle übernehmen"));
-    Button11->setEnabled(false);
-    addAll(duration,
-           {Label4, DauerMinuten, Label5, DauerSekunden, Label6, Label16, Vorgabezeit, NachDauer});
+    commitButton = named(new QPushButton(QStringLiteral("OK")), "Button11");
+    commitButton->setToolTip(QStringLiteral("Änderungen am aktiven Text in Tabelle übernehmen"));
+    commitButton->setEnabled(false);
+    addAll(duration, {durationLabel, durationMinutes, minutesLabel, durationSeconds, secondsLabel,
+                      presetLabel, presetDurationFlag, byDuration});
     duration->addStretch();
-    duration->addWidget(Button11);
+    duration->addWidget(commitButton);
     editor->addLayout(duration);
 
     // Playback strip
@@ -246,92 +244,93 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     stripLayout->setContentsMargins(4, 2, 4, 2);
     auto* current = new QVBoxLayout;
     auto* currentRow = new QHBoxLayout;
-    Label14 = named(new QLabel(QStringLiteral("Aktueller Text:")), "Label14");
-    Label13 = named(new QLabel, "Label13");
-    Label13->setStyleSheet(QStringLiteral(
+    currentTextLabel = named(new QLabel(QStringLiteral("Aktueller Text:")), "Label14");
+    currentNumberLabel = named(new QLabel, "Label13");
+    currentNumberLabel->setStyleSheet(QStringLiteral(
         "color: yellow; background: blue; font: bold 16px \"Courier New\"; padding: 0 4px;"));
-    Verfolgen = named(new QCheckBox(QStringLiteral("Verfolgen")), "Verfolgen");
-    currentRow->addWidget(Label14);
-    currentRow->addWidget(Label13);
+    followCheckBox = named(new QCheckBox(QStringLiteral("Verfolgen")), "Verfolgen");
+    currentRow->addWidget(currentTextLabel);
+    currentRow->addWidget(currentNumberLabel);
     current->addLayout(currentRow);
-    current->addWidget(Verfolgen);
+    current->addWidget(followCheckBox);
     stripLayout->addLayout(current);
 
     auto* speed = new QVBoxLayout;
-    Label17 = named(new QLabel(QStringLiteral("Gesamtgeschwindigkeit")), "Label17");
-    Relativ = named(new QSlider(Qt::Horizontal), "Relativ");
-    Relativ->setRange(500, 1500);
-    Relativ->setValue(1000);
-    Relativ->setTickInterval(100);
-    Relativ->setTickPosition(QSlider::TicksBelow);
-    Relativ->setFixedWidth(145);
+    speedLabel = named(new QLabel(QStringLiteral("Gesamtgeschwindigkeit")), "Label17");
+    speedSlider = named(new QSlider(Qt::Horizontal), "Relativ");
+    speedSlider->setRange(500, 1500);
+    speedSlider->setValue(1000);
+    speedSlider->setTickInterval(100);
+    speedSlider->setTickPosition(QSlider::TicksBelow);
+    speedSlider->setFixedWidth(145);
     auto* speedButtons = new QHBoxLayout;
     // The fast end of the bar and its button are on the left.
-    Button8 = named(new QPushButton(QStringLiteral("50%")), "Button8");
-    Button9 = named(new QPushButton(QStringLiteral("100%")), "Button9");
-    Button10 = named(new QPushButton(QStringLiteral("150%")), "Button10");
-    for (QPushButton* b : {Button10, Button9, Button8})
+    speed50Button = named(new QPushButton(QStringLiteral("50%")), "Button8");
+    speed100Button = named(new QPushButton(QStringLiteral("100%")), "Button9");
+    speed150Button = named(new QPushButton(QStringLiteral("150%")), "Button10");
+    for (QPushButton* b : {speed150Button, speed100Button, speed50Button})
         speedButtons->addWidget(b);
-    speed->addWidget(Label17);
-    speed->addWidget(Relativ);
+    speed->addWidget(speedLabel);
+    speed->addWidget(speedSlider);
     speed->addLayout(speedButtons);
     stripLayout->addLayout(speed);
 
-    Play = toolButton("Play", QStringLiteral("▶"), true);
-    Stop = toolButton("Stop", QStringLiteral("■"), true);
-    Pause = toolButton("Pause", QStringLiteral("❚❚"), true);
-    Manuell = toolButton("Manuell", QStringLiteral("M"), true);
-    PlaybackModeGroup = new QButtonGroup(window);
-    PlaybackModeGroup->setObjectName(QStringLiteral("PlaybackModeGroup"));
-    for (QToolButton* b : {Play, Stop, Manuell})
-        PlaybackModeGroup->addButton(b);
-    Stop->setChecked(true);
-    for (QToolButton* b : {Play, Stop, Pause, Manuell})
+    playButton = toolButton("Play", QStringLiteral("▶"), true);
+    stopButton = toolButton("Stop", QStringLiteral("■"), true);
+    pauseButton = toolButton("Pause", QStringLiteral("❚❚"), true);
+    manualButton = toolButton("Manuell", QStringLiteral("M"), true);
+    playbackModeGroup = new QButtonGroup(window);
+    playbackModeGroup->setObjectName(QStringLiteral("PlaybackModeGroup"));
+    for (QToolButton* b : {playButton, stopButton, manualButton})
+        playbackModeGroup->addButton(b);
+    stopButton->setChecked(true);
+    for (QToolButton* b : {playButton, stopButton, pauseButton, manualButton})
         stripLayout->addWidget(b);
 
-    Button3 = named(new QPushButton(QStringLiteral("Anzeige")), "Button3");
-    AnzeigeSenden = named(new QPushButton(QStringLiteral("senden")), "AnzeigeSenden");
-    abbrechen = named(new QPushButton(QStringLiteral("abbrechen")), "abbrechen");
-    AnzeigeSenden->hide();
-    abbrechen->hide();
-    stripLayout->addWidget(Button3);
-    stripLayout->addWidget(AnzeigeSenden);
-    stripLayout->addWidget(abbrechen);
+    supervisionButton = named(new QPushButton(QStringLiteral("Anzeige")), "Button3");
+    uploadButton = named(new QPushButton(QStringLiteral("senden")), "AnzeigeSenden");
+    cancelUploadButton = named(new QPushButton(QStringLiteral("abbrechen")), "abbrechen");
+    uploadButton->hide();
+    cancelUploadButton->hide();
+    stripLayout->addWidget(supervisionButton);
+    stripLayout->addWidget(uploadButton);
+    stripLayout->addWidget(cancelUploadButton);
     stripLayout->addStretch();
 
-    Panel6 = named(new QWidget, "Panel6");
-    Panel6->setFixedWidth(269);
-    Panel6->setAttribute(Qt::WA_StyledBackground);
-    auto* navigation = new QVBoxLayout(Panel6);
+    navigationPanel = named(new QWidget, "Panel6");
+    navigationPanel->setFixedWidth(269);
+    navigationPanel->setAttribute(Qt::WA_StyledBackground);
+    auto* navigation = new QVBoxLayout(navigationPanel);
     navigation->setContentsMargins(2, 0, 2, 0);
     auto* navigationRow = new QHBoxLayout;
-    First = toolButton("First", QStringLiteral("|◀"));
-    Last = toolButton("Last", QStringLiteral("▶|"));
-    Bevore = toolButton("Bevore", QStringLiteral("◀"));
-    Next = toolButton("Next", QStringLiteral("▶"));
-    zu = named(new QPushButton(QStringLiteral("Gehe zu Text")), "zu");
-    addAll(navigationRow, {First, Last, Bevore, Next, zu});
-    Weiter = named(new QPushButton(QStringLiteral("Weiter bei Pause (Strg+Leertaste)")), "Weiter");
+    firstButton = toolButton("First", QStringLiteral("|◀"));
+    lastButton = toolButton("Last", QStringLiteral("▶|"));
+    previousButton = toolButton("Bevore", QStringLiteral("◀"));
+    nextButton = toolButton("Next", QStringLiteral("▶"));
+    goToButton = named(new QPushButton(QStringLiteral("Gehe zu Text")), "zu");
+    addAll(navigationRow, {firstButton, lastButton, previousButton, nextButton, goToButton});
+    goOnButton =
+        named(new QPushButton(QStringLiteral("Weiter bei Pause (Strg+Leertaste)")), "Weiter");
     navigation->addLayout(navigationRow);
-    navigation->addWidget(Weiter);
-    stripLayout->addWidget(Panel6);
+    navigation->addWidget(goOnButton);
+    stripLayout->addWidget(navigationPanel);
 
-    Tabelle = new SequenceTableView;
+    tableView = new SequenceTableView;
 
     auto* lower = new QWidget;
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->addWidget(strip);
-    lowerLayout->addWidget(Tabelle, 1);
+    lowerLayout->addWidget(tableView, 1);
 
-    Splitter1 = named(new QSplitter(Qt::Vertical), "Splitter1");
-    Splitter1->addWidget(Panel2);
-    Splitter1->addWidget(lower);
-    Splitter1->setChildrenCollapsible(false);
-    window->setCentralWidget(Splitter1);
+    editorSplitter = named(new QSplitter(Qt::Vertical), "Splitter1");
+    editorSplitter->addWidget(editorPanel);
+    editorSplitter->addWidget(lower);
+    editorSplitter->setChildrenCollapsible(false);
+    window->setCentralWidget(editorSplitter);
 
-    StatusBar1 = named(new QStatusBar, "StatusBar1");
-    window->setStatusBar(StatusBar1);
+    statusLine = named(new QStatusBar, "StatusBar1");
+    window->setStatusBar(statusLine);
 
     buildTableCommands(edit);
 }
@@ -342,29 +341,31 @@ void MainWindowForm::buildTableCommands(QMenu* edit) {
         b->setToolTip(hint);
         return b;
     };
-    Button4 = button("Button4", QStringLiteral("Nr. neu"),
-                     QStringLiteral("Neue, freie Textnummer ermitteln"));
-    Button1 =
+    proposeNumberButton = button("Button4", QStringLiteral("Nr. neu"),
+                                 QStringLiteral("Neue, freie Textnummer ermitteln"));
+    newTextButton =
         button("Button1", QStringLiteral("Neuer Text"), QStringLiteral("Aktiven Text löschen"));
-    Button6 = button("Button6", QStringLiteral("Neu durchnumerieren"),
-                     QStringLiteral("Alle Texte in 10er - Schritten neu durchnummerieren"));
-    Button5 =
+    renumberButton = button("Button6", QStringLiteral("Neu durchnumerieren"),
+                            QStringLiteral("Alle Texte in 10er - Schritten neu durchnummerieren"));
+    deleteTextsButton =
         button("Button5", QStringLiteral("Texte löschen"),
                QStringLiteral("Die mit der gelben Markierung ausgewählten Texte oder der "
                               "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht"));
-    Button7 = button("Button7", QStringLiteral("Texte tauschen"),
-                     QStringLiteral("Zwei mit der gelben Markierung ausgewählten Texte werden "
-                                    "getauscht"));
+    exchangeTextsButton =
+        button("Button7", QStringLiteral("Texte tauschen"),
+               QStringLiteral("Zwei mit der gelben Markierung ausgewählten Texte werden "
+                              "getauscht"));
     auto* row = new QHBoxLayout;
-    addAll(row, {Button4, Button1, Button6, Button5, Button7});
+    addAll(row, {proposeNumberButton, newTextButton, renumberButton, deleteTextsButton,
+                 exchangeTextsButton});
     row->addStretch();
-    static_cast<QBoxLayout*>(Panel2->layout())->addLayout(row);
+    static_cast<QBoxLayout*>(editorPanel->layout())->addLayout(row);
 
-    Textelschen1 = action(edit, "Textelschen1", QStringLiteral("Texte &löschen"));
-    Textelschen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    Textetauschen1 = action(edit, "Textetauschen1", QStringLiteral("Texte &tauschen"));
-    ListeMarkierung1 = action(edit, "ListeMarkierung1", QStringLiteral("Liste &Markierung"));
-    ListeMarkierung1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    deleteTextsAction = action(edit, "Textelschen1", QStringLiteral("Texte &löschen"));
+    deleteTextsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    exchangeTextsAction = action(edit, "Textetauschen1", QStringLiteral("Texte &tauschen"));
+    markListAction = action(edit, "ListeMarkierung1", QStringLiteral("Liste &Markierung"));
+    markListAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 namespace {
@@ -378,29 +379,29 @@ QLineEdit* lineField(QWidget* parent, const QString& name) {
 } // namespace
 
 void MainWindowForm::buildLineFields(int lineCount, int columnCount) {
-    qDeleteAll(FlowLineEdits);
-    qDeleteAll(PreviewLines);
-    FlowLineEdits.clear();
-    PreviewLines.clear();
-    delete FlowLinePanel->layout();
-    delete PreviewPanel->layout();
+    qDeleteAll(flowLineFields);
+    qDeleteAll(previewLines);
+    flowLineFields.clear();
+    previewLines.clear();
+    delete flowLinePanel->layout();
+    delete previewPanel->layout();
 
-    auto* flowLines = new QVBoxLayout(FlowLinePanel);
+    auto* flowLines = new QVBoxLayout(flowLinePanel);
     flowLines->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i + 1 < lineCount; ++i) {
-        QLineEdit* field = lineField(FlowLinePanel, QStringLiteral("FliesstextZeile%1").arg(i));
+        QLineEdit* field = lineField(flowLinePanel, QStringLiteral("FliesstextZeile%1").arg(i));
         field->setMaxLength(columnCount);
         flowLines->addWidget(field);
-        FlowLineEdits.append(field);
+        flowLineFields.append(field);
     }
 
-    auto* preview = new QVBoxLayout(PreviewPanel);
+    auto* preview = new QVBoxLayout(previewPanel);
     preview->setContentsMargins(0, 0, 0, 0);
     preview->setSpacing(0);
     QFont monospaced(QStringLiteral("Courier"));
     monospaced.setStyleHint(QFont::Monospace);
     for (int i = 0; i < lineCount; ++i) {
-        QLineEdit* line = lineField(PreviewPanel, QStringLiteral("VorschauZeile%1").arg(i));
+        QLineEdit* line = lineField(previewPanel, QStringLiteral("VorschauZeile%1").arg(i));
         line->setReadOnly(true);
         line->setFocusPolicy(Qt::NoFocus);
         line->setFont(monospaced);
@@ -408,7 +409,7 @@ void MainWindowForm::buildLineFields(int lineCount, int columnCount) {
             QFontMetrics(monospaced).horizontalAdvance(QLatin1Char('X')) * (columnCount + 1) + 8;
         line->setMinimumWidth(qMin(width, 320));
         preview->addWidget(line);
-        PreviewLines.append(line);
+        previewLines.append(line);
     }
     preview->addStretch();
 }

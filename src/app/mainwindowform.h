@@ -28,111 +28,111 @@ public:
     void setupUi(QMainWindow* window);
 
     // Menu "&Datei"
-    QAction* Neu1 = nullptr;
-    QAction* Oeffnen1 = nullptr;
-    QAction* Speichern1 = nullptr;
-    QAction* Speichernunter1 = nullptr;
-    QAction* Beenden1 = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* quitAction = nullptr;
     // Menu "&Abspielen"
-    QAction* automatischabspielen1 = nullptr;
-    QAction* Stop1 = nullptr;
-    QAction* Pause1 = nullptr;
-    QAction* StartPause = nullptr;
-    QAction* Manuell1 = nullptr;
-    QAction* N2 = nullptr;
-    QAction* Erster1 = nullptr;
-    QAction* Letzter1 = nullptr;
-    QAction* Zurck1 = nullptr;
-    QAction* Vor1 = nullptr;
-    QAction* gehezu1 = nullptr;
-    QAction* Weiter1 = nullptr;
-    QAction* N3 = nullptr;
-    QAction* COMPort1 = nullptr;
+    QAction* playAutomaticAction = nullptr;
+    QAction* stopAction = nullptr;
+    QAction* pauseAction = nullptr;
+    QAction* startPausedAction = nullptr;
+    QAction* manualAction = nullptr;
+    QAction* stepSeparator = nullptr;
+    QAction* firstAction = nullptr;
+    QAction* lastAction = nullptr;
+    QAction* previousAction = nullptr;
+    QAction* nextAction = nullptr;
+    QAction* goToAction = nullptr;
+    QAction* goOnAction = nullptr;
+    QAction* portSeparator = nullptr;
+    QAction* choosePortAction = nullptr;
     // Menu "&Sprache"
-    QAction* Deutsch1 = nullptr;
-    QAction* Englisch1 = nullptr;
-    QAction* Info1 = nullptr;
-    QAction* Hilfe1 = nullptr;
+    QAction* germanAction = nullptr;
+    QAction* englishAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QAction* helpAction = nullptr;
 
     // Entry editor
-    QSplitter* Splitter1 = nullptr;
-    QWidget* Panel2 = nullptr;
-    QLabel* TextNrLabel = nullptr;
-    QLineEdit* TextNr = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLabel* HinweisLabel = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QPlainTextEdit* Hinweis = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
-    QWidget* TabSheet3 = nullptr;
-    QTextEdit* Textfeld = nullptr;
-    QTextEdit* ScrollTextFeld = nullptr;
-    QPlainTextEdit* Fliesstextfeld = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QLabel* TestLabel = nullptr;
-    QSpinBox* Seitenwechselzeit = nullptr;
-    QSpinBox* Zeilenwechselzeit = nullptr;
-    QSpinBox* Fliesstakt = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QSpinBox* TextInZeile = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label16 = nullptr;
-    QCheckBox* Vorgabezeit = nullptr;
-    QCheckBox* NachDauer = nullptr;
-    QSpinBox* DauerMinuten = nullptr;
-    QSpinBox* DauerSekunden = nullptr;
-    QPushButton* Button11 = nullptr;
+    QSplitter* editorSplitter = nullptr;
+    QWidget* editorPanel = nullptr;
+    QLabel* numberLabel = nullptr;
+    QLineEdit* numberField = nullptr;
+    QPushButton* changeNumberButton = nullptr;
+    QLabel* noteLabel = nullptr;
+    QCheckBox* activeCheckBox = nullptr;
+    QPlainTextEdit* noteField = nullptr;
+    QTabWidget* kindTabs = nullptr;
+    QWidget* blockPage = nullptr;
+    QWidget* scrollPage = nullptr;
+    QWidget* flowPage = nullptr;
+    QTextEdit* blockEditor = nullptr;
+    QTextEdit* scrollEditor = nullptr;
+    QPlainTextEdit* flowEditor = nullptr;
+    QPlainTextEdit* flowMeasure = nullptr;
+    QLabel* referenceLabel = nullptr;
+    QSpinBox* pageTime = nullptr;
+    QSpinBox* lineTime = nullptr;
+    QSpinBox* flowStep = nullptr;
+    QLabel* flowStepLabel = nullptr;
+    QLabel* flowStepSeconds = nullptr;
+    QSpinBox* flowLine = nullptr;
+    QLabel* flowLineLabel = nullptr;
+    QLabel* durationLabel = nullptr;
+    QLabel* minutesLabel = nullptr;
+    QLabel* secondsLabel = nullptr;
+    QLabel* presetLabel = nullptr;
+    QCheckBox* presetDurationFlag = nullptr;
+    QCheckBox* byDuration = nullptr;
+    QSpinBox* durationMinutes = nullptr;
+    QSpinBox* durationSeconds = nullptr;
+    QPushButton* commitButton = nullptr;
     // The lines built at start-up for the display's size: the flowing text's fixed lines
     // (FliesstextZeile0 ..) below the flow text, and the preview (VorschauZeile0 ..).
-    QWidget* FlowLinePanel = nullptr;
-    QWidget* PreviewPanel = nullptr;
-    QList<QLineEdit*> FlowLineEdits;
-    QList<QLineEdit*> PreviewLines;
+    QWidget* flowLinePanel = nullptr;
+    QWidget* previewPanel = nullptr;
+    QList<QLineEdit*> flowLineFields;
+    QList<QLineEdit*> previewLines;
     void buildLineFields(int lineCount, int columnCount);
 
     // Playback strip
-    QLabel* Label14 = nullptr;
-    QLabel* Label13 = nullptr;
-    QCheckBox* Verfolgen = nullptr;
-    QLabel* Label17 = nullptr;
-    QSlider* Relativ = nullptr;
-    QPushButton* Button8 = nullptr;
-    QPushButton* Button9 = nullptr;
-    QPushButton* Button10 = nullptr;
-    QToolButton* Play = nullptr;
-    QToolButton* Stop = nullptr;
-    QToolButton* Pause = nullptr;
-    QToolButton* Manuell = nullptr;
-    QButtonGroup* PlaybackModeGroup = nullptr;
-    QWidget* Panel6 = nullptr;
-    QToolButton* First = nullptr;
-    QToolButton* Last = nullptr;
-    QToolButton* Bevore = nullptr;
-    QToolButton* Next = nullptr;
-    QPushButton* zu = nullptr;
-    QPushButton* Weiter = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* AnzeigeSenden = nullptr;
-    QPushButton* abbrechen = nullptr;
+    QLabel* currentTextLabel = nullptr;
+    QLabel* currentNumberLabel = nullptr;
+    QCheckBox* followCheckBox = nullptr;
+    QLabel* speedLabel = nullptr;
+    QSlider* speedSlider = nullptr;
+    QPushButton* speed50Button = nullptr;
+    QPushButton* speed100Button = nullptr;
+    QPushButton* speed150Button = nullptr;
+    QToolButton* playButton = nullptr;
+    QToolButton* stopButton = nullptr;
+    QToolButton* pauseButton = nullptr;
+    QToolButton* manualButton = nullptr;
+    QButtonGroup* playbackModeGroup = nullptr;
+    QWidget* navigationPanel = nullptr;
+    QToolButton* firstButton = nullptr;
+    QToolButton* lastButton = nullptr;
+    QToolButton* previousButton = nullptr;
+    QToolButton* nextButton = nullptr;
+    QPushButton* goToButton = nullptr;
+    QPushButton* goOnButton = nullptr;
+    QPushButton* supervisionButton = nullptr;
+    QPushButton* uploadButton = nullptr;
+    QPushButton* cancelUploadButton = nullptr;
 
-    SequenceTableView* Tabelle = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    SequenceTableView* tableView = nullptr;
+    QStatusBar* statusLine = nullptr;
 
     // Table commands: the editor's buttons and the menu "&Bearbeiten"
-    QPushButton* Button4 = nullptr; // "Nr. neu"
-    QPushButton* Button1 = nullptr; // "Neuer Text"
-    QPushButton* Button6 = nullptr; // "Neu durchnumerieren"
-    QPushButton* Button5 = nullptr; // "Texte löschen"
-    QPushButton* Button7 = nullptr; // "Texte tauschen"
-    QAction* Textelschen1 = nullptr;
-    QAction* Textetauschen1 = nullptr;
-    QAction* ListeMarkierung1 = nullptr;
+    QPushButton* proposeNumberButton = nullptr;
+    QPushButton* newTextButton = nullptr;
+    QPushButton* renumberButton = nullptr;
+    QPushButton* deleteTextsButton = nullptr;
+    QPushButton* exchangeTextsButton = nullptr;
+    QAction* deleteTextsAction = nullptr;
+    QAction* exchangeTextsAction = nullptr;
+    QAction* markListAction = nullptr;
 
 private:
     void buildTableCommands(QMenu* edit);

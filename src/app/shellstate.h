@@ -5,21 +5,21 @@
 
 // The main window's values that the start-up sets and the other subsystems read.
 struct ShellState {
-    int LineCount = 3;
-    int ColumnCount = 24;
-    bool LowerCaseAllowed = false;
-    QString LanguageCode = QStringLiteral("D");
-    bool OfflineMode = false;
-    int OfflineRate = 0;
-    int CopyboardLeft = 20;
-    int CopyboardTop = 20;
-    int CopyboardHeight = 510;
-    int SupervisionLeft = 20;
-    int SupervisionTop = 20;
-    QString CaptionPrefix;
-    QString ProductWords;
-    int FrameTime = 0;
-    QByteArray BlankLine;
-    QString SettingsFilePath;
-    QString ExecutableDir;
+    int lineCount = 3;
+    int columnCount = 24;
+    bool lowerCaseAllowed = false;
+    QString languageCode = QStringLiteral("D");
+    bool offlineMode = false;
+    int offlineRate = 0;
+    int copyboardLeft = 20;
+    int copyboardTop = 20;
+    int copyboardHeight = 510;
+    int supervisionLeft = 20;
+    int supervisionTop = 20;
+    QString captionPrefix;
+    QString productWords;
+    int frameTime = 0;
+    QByteArray blankLine;
+    QString settingsFilePath;
+    QString executableDir;
 };

@@ -68,100 +68,100 @@ void StartupSequence::run() {
     buildLineFields();
     loadLastSequence();
     m_c.supervision.showTimer().setEnabled(true);
-    m_c.about.setVariantCaptions(m_c.shell.ProductWords, m_c.shell.CaptionPrefix);
-    m_c.copyboard.setUpGeometry(m_c.shell.CopyboardLeft, m_c.shell.CopyboardTop,
-                                m_c.shell.CopyboardHeight);
+    m_c.about.setVariantCaptions(m_c.shell.productWords, m_c.shell.captionPrefix);
+    m_c.copyboard.setUpGeometry(m_c.shell.copyboardLeft, m_c.shell.copyboardTop,
+                                m_c.shell.copyboardHeight);
 }
 
 void StartupSequence::chooseVariant() {
     const ProgramIdentity identity =
         ProgramIdentity::fromArgv0(m_c.services.argv0, m_c.services.fallbackDir);
-    m_c.shell.CaptionPrefix = identity.captionPrefix();
-    m_c.shell.ProductWords = identity.productWords();
-    m_c.shell.ExecutableDir = identity.executableDir();
-    m_c.shell.SettingsFilePath = identity.settingsFilePath(m_c.services.configDir);
+    m_c.shell.captionPrefix = identity.captionPrefix();
+    m_c.shell.productWords = identity.productWords();
+    m_c.shell.executableDir = identity.executableDir();
+    m_c.shell.settingsFilePath = identity.settingsFilePath(m_c.services.configDir);
 }
 
 void StartupSequence::giveInitialValues() {
     // The entry editor starts with "OK" disabled; the splitter shows its hint.
-    m_c.form.Button11->setEnabled(false);
-    m_c.form.Splitter1->setToolTip(QStringLiteral("Größe Eingabebereich ändern"));
+    m_c.form.commitButton->setEnabled(false);
+    m_c.form.editorSplitter->setToolTip(QStringLiteral("Größe Eingabebereich ändern"));
 }
 
 void StartupSequence::readSettings() {
     m_c.output.setOutputEnabled(true);
-    const Settings s = SettingsFile(m_c.shell.SettingsFilePath).read(m_c.shell.ExecutableDir);
+    const Settings s = SettingsFile(m_c.shell.settingsFilePath).read(m_c.shell.executableDir);
     ShellState& shell = m_c.shell;
 
     m_c.services.port.setPortNumber(s.portNumber);
-    m_c.form.Verfolgen->setChecked(s.follow);
+    m_c.form.followCheckBox->setChecked(s.follow);
     m_c.sequence.document().setCurrentFile(s.lastFile);
-    shell.LanguageCode = s.languageCode;
-    m_c.form.Englisch1->setChecked(Language::isEnglish(s.languageCode));
+    shell.languageCode = s.languageCode;
+    m_c.form.englishAction->setChecked(Language::isEnglish(s.languageCode));
 
     const DisplayGeometry geometry = DisplayGeometry::fromSettings(s.lines, s.columns);
     if (geometry.adjusted)
         qWarning("display of %d x %d characters cannot be driven; using %d x %d", s.lines,
                  s.columns, geometry.lineCount, geometry.columnCount);
-    shell.LineCount = geometry.lineCount;
-    shell.ColumnCount = geometry.columnCount;
-    m_c.output.setGeometry(shell.LineCount, shell.ColumnCount);
-    m_c.output.setLanguageCode(shell.LanguageCode);
-    m_c.table.setLanguageCode(shell.LanguageCode);
-    shell.LowerCaseAllowed = s.lowerCase;
+    shell.lineCount = geometry.lineCount;
+    shell.columnCount = geometry.columnCount;
+    m_c.output.setGeometry(shell.lineCount, shell.columnCount);
+    m_c.output.setLanguageCode(shell.languageCode);
+    m_c.table.setLanguageCode(shell.languageCode);
+    shell.lowerCaseAllowed = s.lowerCase;
 
     const int left = WindowPlacement::keepReachable(s.windowLeft, m_screenWidth);
     const int top = WindowPlacement::keepReachable(s.windowTop, m_screenHeight);
     m_c.window.move(left, top);
     m_c.window.resize(s.windowWidth, s.windowHeight);
-    const int editHeight = qMax(s.editHeight, m_c.form.Panel2->minimumHeight());
+    const int editHeight = qMax(s.editHeight, m_c.form.editorPanel->minimumHeight());
     // The splitter shares out its real height: lay the window out at its new size first.
     if (QLayout* layout = m_c.window.layout())
         layout->activate();
-    QSplitter* splitter = m_c.form.Splitter1;
+    QSplitter* splitter = m_c.form.editorSplitter;
     const int rest = splitter->height() - splitter->handleWidth() - editHeight;
     splitter->setSizes({editHeight, qMax(1, rest)});
 
-    shell.CopyboardLeft = WindowPlacement::keepReachable(s.copyboardLeft, m_screenWidth);
-    shell.CopyboardTop = WindowPlacement::keepReachable(s.copyboardTop, m_screenHeight);
-    shell.CopyboardHeight = s.copyboardHeight;
-    shell.SupervisionLeft = WindowPlacement::keepReachable(s.supervisionLeft, m_screenWidth);
-    shell.SupervisionTop = WindowPlacement::keepReachable(s.supervisionTop, m_screenHeight);
-    shell.OfflineMode = s.offline;
-    shell.OfflineRate = s.offlineRate;
+    shell.copyboardLeft = WindowPlacement::keepReachable(s.copyboardLeft, m_screenWidth);
+    shell.copyboardTop = WindowPlacement::keepReachable(s.copyboardTop, m_screenHeight);
+    shell.copyboardHeight = s.copyboardHeight;
+    shell.supervisionLeft = WindowPlacement::keepReachable(s.supervisionLeft, m_screenWidth);
+    shell.supervisionTop = WindowPlacement::keepReachable(s.supervisionTop, m_screenHeight);
+    shell.offlineMode = s.offline;
+    shell.offlineRate = s.offlineRate;
     m_c.services.port.setTraceEnabled(s.trace);
 
-    m_c.supervision.move(shell.SupervisionLeft, shell.SupervisionTop);
+    m_c.supervision.move(shell.supervisionLeft, shell.supervisionTop);
 }
 
 void StartupSequence::applyLanguageTexts() {
-    m_c.supervision.setWindowTitle(Language::choose(m_c.shell.LanguageCode,
+    m_c.supervision.setWindowTitle(Language::choose(m_c.shell.languageCode,
                                                     QStringLiteral("Anzeige Kontrolle"),
                                                     QStringLiteral("Display supervision")));
-    m_c.sequence.applyLanguage(m_c.shell.LanguageCode);
+    m_c.sequence.applyLanguage(m_c.shell.languageCode);
 }
 
 void StartupSequence::limitFlowLine() {
-    m_c.form.TextInZeile->setMaximum(m_c.shell.LineCount);
-    if (m_c.shell.LineCount < 2) {
-        m_c.form.TextInZeile->hide();
-        m_c.form.Label12->hide();
+    m_c.form.flowLine->setMaximum(m_c.shell.lineCount);
+    if (m_c.shell.lineCount < 2) {
+        m_c.form.flowLine->hide();
+        m_c.form.flowLineLabel->hide();
     }
 }
 
 void StartupSequence::sizeEditorsToDisplay() {
     MainWindowForm& f = m_c.form;
-    f.Memo1->setFont(f.TestLabel->font());
-    for (QTextEdit* editor : {f.Textfeld, f.ScrollTextFeld}) {
-        editor->setFont(f.TestLabel->font());
-        EditorLines::wrapAtColumns(*editor, m_c.shell.ColumnCount);
+    f.flowMeasure->setFont(f.referenceLabel->font());
+    for (QTextEdit* editor : {f.blockEditor, f.scrollEditor}) {
+        editor->setFont(f.referenceLabel->font());
+        EditorLines::wrapAtColumns(*editor, m_c.shell.columnCount);
     }
-    f.TestLabel->setText(QString(m_c.shell.ColumnCount + 1, QLatin1Char('X')));
-    f.TestLabel->adjustSize();
-    const int width = f.TestLabel->width();
-    f.Textfeld->setFixedWidth(width + 18);
-    f.ScrollTextFeld->setFixedWidth(width + 18);
-    f.Memo1->setFixedWidth(width);
+    f.referenceLabel->setText(QString(m_c.shell.columnCount + 1, QLatin1Char('X')));
+    f.referenceLabel->adjustSize();
+    const int width = f.referenceLabel->width();
+    f.blockEditor->setFixedWidth(width + 18);
+    f.scrollEditor->setFixedWidth(width + 18);
+    f.flowMeasure->setFixedWidth(width);
 }
 
 void StartupSequence::applyHintTimings() {
@@ -173,78 +173,81 @@ void StartupSequence::applyHintTimings() {
 void StartupSequence::openSerialPort() {
     SerialPort& port = m_c.services.port;
     if (port.portNumber() == 0) {
-        m_c.portCommand.COMPort1Click();
+        m_c.portCommand.choosePort();
         return;
     }
     try {
         port.open();
     } catch (const PortError&) {
-        m_c.portCommand.COMPort1Click();
+        m_c.portCommand.choosePort();
         return;
     }
-    const int size = FrameTime::outputBufferSizeFor(m_c.shell.LineCount, m_c.shell.ColumnCount);
+    const int size = FrameTime::outputBufferSizeFor(m_c.shell.lineCount, m_c.shell.columnCount);
     if (size > 0) {
         port.setOutputBufferSize(size);
     } else {
         m_c.services.prompter.showInformation(Language::choose(
-            m_c.shell.LanguageCode, QStringLiteral("Anzeige hat zu viele Zeichen."),
+            m_c.shell.languageCode, QStringLiteral("Anzeige hat zu viele Zeichen."),
             QStringLiteral("The display has too many characters.")));
     }
 }
 
 void StartupSequence::applyFrameTimeLimits() {
     const FrameTime::FrameLimits limits =
-        FrameTime::frameLimitsFor(m_c.shell.LineCount, m_c.shell.ColumnCount);
-    m_c.shell.FrameTime = limits.frameTime;
+        FrameTime::frameLimitsFor(m_c.shell.lineCount, m_c.shell.columnCount);
+    m_c.shell.frameTime = limits.frameTime;
     MainWindowForm& f = m_c.form;
     if (limits.flowStepMinimum > 0)
-        f.Fliesstakt->setMinimum(limits.flowStepMinimum); // a lower value is raised with it
+        f.flowStep->setMinimum(limits.flowStepMinimum); // a lower value is raised with it
     if (limits.changeTimeMinimum > 0) {
-        f.Seitenwechselzeit->setMinimum(limits.changeTimeMinimum);
-        f.Zeilenwechselzeit->setMinimum(limits.changeTimeMinimum);
+        f.pageTime->setMinimum(limits.changeTimeMinimum);
+        f.lineTime->setMinimum(limits.changeTimeMinimum);
     }
     if (limits.hideFlowTab)
-        f.PageControl1->setTabVisible(f.PageControl1->indexOf(f.TabSheet3), false);
+        f.kindTabs->setTabVisible(f.kindTabs->indexOf(f.flowPage), false);
 }
 
 void StartupSequence::applyLineRateAndMode() {
     ShellState& shell = m_c.shell;
     SerialPort& port = m_c.services.port;
-    const bool slow = shell.OfflineRate == 9600;
-    if (!shell.OfflineMode) {
+    const bool slow = shell.offlineRate == 9600;
+    if (!shell.offlineMode) {
         port.setBaudRate(slow ? 9600 : 19200);
         return;
     }
     port.setBaudRate(slow ? 9600 : 57600);
-    shell.BlankLine = QByteArray(shell.ColumnCount, ' ');
+    shell.blankLine = QByteArray(shell.columnCount, ' ');
     MainWindowForm& f = m_c.form;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             f.Panel6,      f.Label14,   f.Label13,      f.Verfolgen,    f.Label17, f.Relativ,
-             f.Button8,     f.Button9,   f.Button10,     f.Button3,      f.Play,    f.Stop,
-             f.Pause,       f.Manuell,   f.Label4,       f.Label5,       f.Label6,  f.Label16,
-             f.Vorgabezeit, f.NachDauer, f.DauerMinuten, f.DauerSekunden})
+             f.navigationPanel, f.currentTextLabel,  f.currentNumberLabel, f.followCheckBox,
+             f.speedLabel,      f.speedSlider,       f.speed50Button,      f.speed100Button,
+             f.speed150Button,  f.supervisionButton, f.playButton,         f.stopButton,
+             f.pauseButton,     f.manualButton,      f.durationLabel,      f.minutesLabel,
+             f.secondsLabel,    f.presetLabel,       f.presetDurationFlag, f.byDuration,
+             f.durationMinutes, f.durationSeconds})
         w->hide();
-    for (QAction* a : {f.automatischabspielen1, f.Stop1, f.Pause1, f.Manuell1, f.N2, f.Erster1,
-                       f.Letzter1, f.Zurck1, f.Vor1, f.gehezu1, f.Weiter1, f.N3, f.Hilfe1})
+    for (QAction* a : {f.playAutomaticAction, f.stopAction, f.pauseAction, f.manualAction,
+                       f.stepSeparator, f.firstAction, f.lastAction, f.previousAction, f.nextAction,
+                       f.goToAction, f.goOnAction, f.portSeparator, f.helpAction})
         a->setVisible(false);
-    f.Hilfe1->setShortcut(QKeySequence());
-    f.AnzeigeSenden->show();
-    f.abbrechen->show();
+    f.helpAction->setShortcut(QKeySequence());
+    f.uploadButton->show();
+    f.cancelUploadButton->show();
     m_c.supervision.setOfflineMode(true);
 }
 
 void StartupSequence::buildLineFields() {
-    m_c.supervision.buildLineFields(m_c.shell.LineCount, m_c.shell.ColumnCount);
+    m_c.supervision.buildLineFields(m_c.shell.lineCount, m_c.shell.columnCount);
     buildPreviewLines();
 }
 
 void StartupSequence::buildPreviewLines() {
-    m_c.form.buildLineFields(m_c.shell.LineCount, m_c.shell.ColumnCount);
+    m_c.form.buildLineFields(m_c.shell.lineCount, m_c.shell.columnCount);
     if (m_c.lineFieldsBuilt)
         m_c.lineFieldsBuilt();
 }
 
 void StartupSequence::loadLastSequence() {
-    m_c.sequence.openAtStartup(m_c.shell.ExecutableDir, m_c.shell.CaptionPrefix,
+    m_c.sequence.openAtStartup(m_c.shell.executableDir, m_c.shell.captionPrefix,
                                m_c.services.sequenceFile);
 }

@@ -23,7 +23,7 @@ void DisplayOutput::setGeometry(int lineCount, int columnCount) {
     m_columnCount = geometry.columnCount;
 }
 
-void DisplayOutput::SendDisplayImage() {
+void DisplayOutput::sendDisplayImage() {
     const quint64 sendNumber = ++m_latestSend;
     try {
         if (m_mirror) {
@@ -54,7 +54,7 @@ void DisplayOutput::SendDisplayImage() {
 
 void DisplayOutput::blankDisplay() {
     m_image.clearFirst(m_lineCount);
-    SendDisplayImage();
+    sendDisplayImage();
 }
 
 // Room means: at most one frame's worth (plus a little) still queued, and the new frame fits

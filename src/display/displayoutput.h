@@ -46,7 +46,7 @@ public:
     // A port that cannot be opened or refuses the write, or a line that stopped draining,
     // puts the unavailable message in the status bar instead; the frame is lost. A send
     // overtaken by a newer one during its wait drops its older frame silently. Never throws.
-    void SendDisplayImage();
+    void sendDisplayImage();
     // Empties the lines the display shows (the slots beyond them keep their text) and sends
     // the image: the display goes blank.
     void blankDisplay();

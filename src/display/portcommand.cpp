@@ -23,7 +23,7 @@ QString PortCommand::retryQuestion(int portNumber, const QString& languageCode) 
         .arg(portNumber);
 }
 
-PortCommand::Outcome PortCommand::COMPort1Click() {
+PortCommand::Outcome PortCommand::choosePort() {
     for (;;) {
         if (m_hooks.stopTimers)
             m_hooks.stopTimers();

@@ -24,7 +24,7 @@ public:
 
     PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks);
 
-    Outcome COMPort1Click();
+    Outcome choosePort();
 
     static QString changeQuestion(int portNumber, const QString& languageCode);
     static QString retryQuestion(int portNumber, const QString& languageCode);

@@ -6,7 +6,7 @@
 
 namespace ScreenFrame {
 
-// Equivalent to CutToWidth(AppendCopies(slot, " ", columnCount), columnCount) per line with
+// Equivalent to cutToWidth(appendCopies(slot, " ", columnCount), columnCount) per line with
 // control bytes blanked, but written straight into one buffer: the frame is rebuilt on every
 // image change and a large display has tens of thousands of characters.
 QByteArray build(const DisplayImage& image, int lineCount, int columnCount) {

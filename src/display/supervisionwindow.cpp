@@ -49,8 +49,8 @@ SupervisionWindow::SupervisionWindow(Clock& clock, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scrollBox);
 
-    m_timer1 = clock.createTimer(QStringLiteral("Timer1"), 100, this);
-    m_timer1->setOnTimeout([this] { Timer1Timer(); });
+    m_showTimer = clock.createTimer(QStringLiteral("Timer1"), 100, this);
+    m_showTimer->setOnTimeout([this] { showFirstTime(); });
 }
 
 SupervisionWindow::~SupervisionWindow() = default;
@@ -102,8 +102,8 @@ QLabel* SupervisionWindow::lineField(int index) const {
     return m_fields[static_cast<size_t>(index)];
 }
 
-void SupervisionWindow::Timer1Timer() {
-    m_timer1->setEnabled(false);
+void SupervisionWindow::showFirstTime() {
+    m_showTimer->setEnabled(false);
     if (m_offline)
         return;
     show();

@@ -33,13 +33,13 @@ public:
 
     void setOfflineMode(bool offline) { m_offline = offline; }
     // The one-shot timer of the delayed first showing.
-    Timer& showTimer() { return *m_timer1; }
-    void Timer1Timer();
+    Timer& showTimer() { return *m_showTimer; }
+    void showFirstTime();
     // The size the fields ask for: the client area.
     QSize fittedSize() const { return m_fittedSize; }
 
 private:
-    std::unique_ptr<Timer> m_timer1;
+    std::unique_ptr<Timer> m_showTimer;
     QScrollArea* m_scrollBox = nullptr;
     QWidget* m_content = nullptr;
     QLabel* m_testLabel = nullptr;

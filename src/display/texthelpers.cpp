@@ -2,22 +2,22 @@
 
 namespace TextHelpers {
 
-QByteArray CutToWidth(const QByteArray& text, int n) {
+QByteArray cutToWidth(const QByteArray& text, int n) {
     if (n < 1 || text.size() < n)
         return {};
     return text.left(n);
 }
 
-QByteArray PadLeftTo(const QByteArray& text, const QByteArray& fill, int n) {
+QByteArray padLeftTo(const QByteArray& text, const QByteArray& fill, int n) {
     if (text.size() >= n)
-        return CutToWidth(text, n);
+        return cutToWidth(text, n);
     if (fill.isEmpty())
         return text;
     const qsizetype copies = (n - text.size()) / fill.size();
-    return PrependCopies(text, fill, static_cast<int>(copies));
+    return prependCopies(text, fill, static_cast<int>(copies));
 }
 
-QByteArray PrependCopies(const QByteArray& text, const QByteArray& fill, int k) {
+QByteArray prependCopies(const QByteArray& text, const QByteArray& fill, int k) {
     if (k <= 0 || fill.isEmpty())
         return text;
     QByteArray result;
@@ -28,7 +28,7 @@ QByteArray PrependCopies(const QByteArray& text, const QByteArray& fill, int k) 
     return result;
 }
 
-QByteArray AppendCopies(const QByteArray& text, const QByteArray& fill, int k) {
+QByteArray appendCopies(const QByteArray& text, const QByteArray& fill, int k) {
     if (k <= 0 || fill.isEmpty())
         return text;
     QByteArray result;

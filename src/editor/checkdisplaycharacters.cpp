@@ -38,7 +38,7 @@ unsigned char upper(unsigned char c) {
 
 } // namespace
 
-CheckedText CheckDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed) {
+CheckedText checkDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed) {
     CheckedText result;
     result.text.reserve(text.size());
     for (const char byte : text) {

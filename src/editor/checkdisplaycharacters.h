@@ -14,4 +14,4 @@ struct CheckedText {
 // cannot show (anything outside 32..126 except carriage return, the euro sign and the
 // German umlauts and sharp s) becomes "#". Unless lower case is allowed, a..z and the
 // umlauts are forced to upper case; the sharp s has no capital on the display and stays.
-CheckedText CheckDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed);
+CheckedText checkDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed);

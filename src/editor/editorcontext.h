@@ -19,7 +19,7 @@ struct EditorContext {
 // The editor's own flags between the table and the editor.
 struct EditorFlags {
     // While set, selecting a row loads its entry; clear only inside a commit.
-    bool EditorFollowsSelection = true;
+    bool followsSelection = true;
     // "Nr. ändern": the next commit renames the selected entry; every commit clears it.
-    bool RenameOnCommit = false;
+    bool renameOnCommit = false;
 };

@@ -36,72 +36,71 @@ namespace {
 constexpr int MaximumMinutes = 1440;
 
 TextKind activeKind(const MainWindowForm& f) {
-    const QWidget* page = f.PageControl1->currentWidget();
-    if (page == f.TabSheet2)
+    const QWidget* page = f.kindTabs->currentWidget();
+    if (page == f.scrollPage)
         return TextKind::Scroll;
-    if (page == f.TabSheet3)
+    if (page == f.flowPage)
         return TextKind::Flow;
     return TextKind::Block;
 }
 
 } // namespace
 
-void EntryCommit::Button11Click() {
+void EntryCommit::commitEntry() {
     MainWindowForm& f = m_c.form;
     // The number goes into a cell of a tab-separated file: no separator may stand in it.
-    const QByteArray number = SeparatorsToSpaces(Windows1252::fromUnicode(f.TextNr->text()));
+    const QByteArray number = separatorsToSpaces(Windows1252::fromUnicode(f.numberField->text()));
     if (m_running && m_running(number)) {
         m_c.prompter.showError(text("Dieser Text läuft gerade!", "This text is just running!"));
         return;
     }
-    ApplyReferenceFont();
-    const qint64 minimum = MinimumDuration();
+    applyReferenceFont();
+    const qint64 minimum = minimumDuration();
 
     if (!numberRefused(number)) {
-        m_flags.EditorFollowsSelection = false;
+        m_flags.followsSelection = false;
         const int row = targetRow(number);
         takeDuration(minimum);
         writeCommonCells(row, number);
         writeKindCells(row);
         m_c.selection.select(m_c.table.sortByNumber(row));
-        m_flags.EditorFollowsSelection = true;
+        m_flags.followsSelection = true;
     }
 
     if (m_modified)
         m_modified();
-    f.Button11->setEnabled(false);
-    m_flags.RenameOnCommit = false;
+    f.commitButton->setEnabled(false);
+    m_flags.renameOnCommit = false;
 }
 
-qint64 EntryCommit::MinimumDuration() const {
+qint64 EntryCommit::minimumDuration() const {
     const MainWindowForm& f = m_c.form;
     MinimumDurationInput input;
     input.kind = activeKind(f);
-    input.lineCount = m_c.shell.LineCount;
-    input.columnCount = m_c.shell.ColumnCount;
+    input.lineCount = m_c.shell.lineCount;
+    input.columnCount = m_c.shell.columnCount;
     switch (input.kind) {
     case TextKind::Scroll:
-        input.amount = EditorLines::count(*f.ScrollTextFeld);
-        input.parameter = f.Zeilenwechselzeit->value();
+        input.amount = EditorLines::count(*f.scrollEditor);
+        input.parameter = f.lineTime->value();
         break;
     case TextKind::Flow:
-        input.amount =
-            static_cast<int>(EditorLines::memoText(f.Fliesstextfeld->toPlainText()).size());
-        input.parameter = f.Fliesstakt->value();
+        input.amount = static_cast<int>(EditorLines::memoText(f.flowEditor->toPlainText()).size());
+        input.parameter = f.flowStep->value();
         break;
     default:
-        input.amount = EditorLines::count(*f.Textfeld);
-        input.parameter = f.Seitenwechselzeit->value();
+        input.amount = EditorLines::count(*f.blockEditor);
+        input.parameter = f.pageTime->value();
         break;
     }
-    return ::MinimumDuration(input);
+    return ::minimumDuration(input);
 }
 
-void EntryCommit::ApplyReferenceFont() {
+void EntryCommit::applyReferenceFont() {
     MainWindowForm& f = m_c.form;
-    for (QTextEdit* editor : {f.Textfeld, f.ScrollTextFeld}) {
+    for (QTextEdit* editor : {f.blockEditor, f.scrollEditor}) {
         const int before = EditorLines::count(*editor);
-        editor->setFont(f.TestLabel->font());
+        editor->setFont(f.referenceLabel->font());
         editor->moveCursor(QTextCursor::Start);
         if (EditorLines::count(*editor) != before)
             m_c.prompter.showWarning(
@@ -116,7 +115,7 @@ bool EntryCommit::numberRefused(const QByteArray& number) {
     if (found != 0 && found != m_c.selection.selectedRow()) {
         const QString shown = Windows1252::toUnicode(number);
         m_c.prompter.showError(Language::choose(
-            m_c.shell.LanguageCode, QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
+            m_c.shell.languageCode, QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
             QStringLiteral("Text No.: %1 already exists.").arg(shown)));
         refused = true;
     }
@@ -130,7 +129,7 @@ bool EntryCommit::numberRefused(const QByteArray& number) {
 int EntryCommit::targetRow(const QByteArray& number) {
     const int selected = m_c.selection.selectedRow();
     const QByteArray selectedNumber = m_c.table.cell(SequenceTable::NumberColumn, selected);
-    if (selectedNumber.isEmpty() || selectedNumber == number || m_flags.RenameOnCommit)
+    if (selectedNumber.isEmpty() || selectedNumber == number || m_flags.renameOnCommit)
         return selected;
     const int row = m_c.table.appendRow();
     m_c.selection.select(row);
@@ -139,15 +138,15 @@ int EntryCommit::targetRow(const QByteArray& number) {
 
 void EntryCommit::takeDuration(qint64 minimum) {
     MainWindowForm& f = m_c.form;
-    const qint64 entered = qint64(f.DauerMinuten->value()) * 60 + f.DauerSekunden->value();
-    if (f.NachDauer->isChecked() && entered >= minimum)
+    const qint64 entered = qint64(f.durationMinutes->value()) * 60 + f.durationSeconds->value();
+    if (f.byDuration->isChecked() && entered >= minimum)
         return;
     // The minutes field keeps its range: a longer minimum is cut to its limit.
-    f.DauerMinuten->setValue(static_cast<int>(qMin<qint64>(minimum / 60, MaximumMinutes)));
-    f.DauerSekunden->setValue(static_cast<int>(minimum % 60));
-    if (!f.NachDauer->isChecked())
+    f.durationMinutes->setValue(static_cast<int>(qMin<qint64>(minimum / 60, MaximumMinutes)));
+    f.durationSeconds->setValue(static_cast<int>(minimum % 60));
+    if (!f.byDuration->isChecked())
         return;
-    f.NachDauer->setChecked(false);
+    f.byDuration->setChecked(false);
     m_c.prompter.showWarning(
         text("Achtung: Anzeigedauer ist für diesen Text zu klein gewählt. Die Anzeigedauer wird "
              "automatisch auf Minimalzeit erhöht. Wenn die Anzeigedauer zu groß ist müssen Sie die "
@@ -163,19 +162,19 @@ void EntryCommit::writeCommonCells(int row, const QByteArray& number) {
     table.setCell(SequenceTable::NumberColumn, row, number);
 
     // The note's lines are items of its list; a tab inside one would split the file's row.
-    QList<QByteArray> note = EditorLines::memoLines(f.Hinweis->toPlainText());
+    QList<QByteArray> note = EditorLines::memoLines(f.noteField->toPlainText());
     for (QByteArray& line : note)
-        line = SeparatorsToSpaces(line);
+        line = separatorsToSpaces(line);
     table.setCell(SequenceTable::NoteColumn, row, CommaList::write(note));
 
     DurationCell duration;
-    duration.preset = f.NachDauer->isChecked();
-    duration.seconds = f.DauerMinuten->value() * 60 + f.DauerSekunden->value();
+    duration.preset = f.byDuration->isChecked();
+    duration.seconds = f.durationMinutes->value() * 60 + f.durationSeconds->value();
     table.setCell(SequenceTable::DurationColumn, row, duration.write());
 
-    const ActiveMarks marks = ActiveMarks::forLanguage(m_c.shell.LanguageCode);
+    const ActiveMarks marks = ActiveMarks::forLanguage(m_c.shell.languageCode);
     table.setCell(SequenceTable::ActiveColumn, row,
-                  f.CheckBox1->isChecked() ? marks.active : marks.inactive);
+                  f.activeCheckBox->isChecked() ? marks.active : marks.inactive);
     if (!table.anyActive())
         table.setCell(SequenceTable::ActiveColumn, row, marks.active);
 }
@@ -188,15 +187,15 @@ void EntryCommit::writeKindCells(int row) {
     switch (kind) {
     case TextKind::Flow: {
         const QByteArray flowText =
-            checked(JoinToSingleLine(EditorLines::memoText(f.Fliesstextfeld->toPlainText())));
-        f.Fliesstextfeld->setPlainText(Windows1252::toUnicode(flowText));
+            checked(joinToSingleLine(EditorLines::memoText(f.flowEditor->toPlainText())));
+        f.flowEditor->setPlainText(Windows1252::toUnicode(flowText));
         table.setCell(SequenceTable::TextColumn, row, FlowTextCell::write(flowText));
         FlowParameters parameters;
-        parameters.step = f.Fliesstakt->value();
-        parameters.line = f.TextInZeile->value();
-        for (QLineEdit* field : f.FlowLineEdits) {
+        parameters.step = f.flowStep->value();
+        parameters.line = f.flowLine->value();
+        for (QLineEdit* field : f.flowLineFields) {
             const QByteArray fixed =
-                SeparatorsToSpaces(checked(Windows1252::fromUnicode(field->text())));
+                separatorsToSpaces(checked(Windows1252::fromUnicode(field->text())));
             field->setText(Windows1252::toUnicode(fixed));
             parameters.fixedLines.append(fixed);
         }
@@ -205,17 +204,15 @@ void EntryCommit::writeKindCells(int row) {
     }
     case TextKind::Scroll:
         table.setCell(SequenceTable::TextColumn, row,
-                      CommaList::write(checkedEditorLines(*f.ScrollTextFeld)));
-        table.setCell(SequenceTable::ParameterColumn, row,
-                      QByteArray::number(f.Zeilenwechselzeit->value()));
+                      CommaList::write(checkedEditorLines(*f.scrollEditor)));
+        table.setCell(SequenceTable::ParameterColumn, row, QByteArray::number(f.lineTime->value()));
         break;
     default:
         table.setCell(SequenceTable::TextColumn, row,
-                      CommaList::write(checkedEditorLines(*f.Textfeld)));
+                      CommaList::write(checkedEditorLines(*f.blockEditor)));
         // The page change time the field holds, not the text it shows: a commit run by the
         // leave guard may find that text half typed or empty, which no reader could convert.
-        table.setCell(SequenceTable::ParameterColumn, row,
-                      QByteArray::number(f.Seitenwechselzeit->value()));
+        table.setCell(SequenceTable::ParameterColumn, row, QByteArray::number(f.pageTime->value()));
         break;
     }
 }
@@ -226,13 +223,13 @@ QList<QByteArray> EntryCommit::checkedEditorLines(QTextEdit& editor) {
     // check but would end the file's row: it becomes a space.
     QList<QByteArray> lines = CommaList::read(checked(CommaList::write(EditorLines::read(editor))));
     for (QByteArray& line : lines)
-        line = SeparatorsToSpaces(line);
+        line = separatorsToSpaces(line);
     EditorLines::write(editor, lines);
     return lines;
 }
 
 QByteArray EntryCommit::checked(const QByteArray& input) {
-    const CheckedText result = CheckDisplayCharacters(input, m_c.shell.LowerCaseAllowed);
+    const CheckedText result = checkDisplayCharacters(input, m_c.shell.lowerCaseAllowed);
     if (!result.replaced.isEmpty())
         m_c.prompter.showWarning(
             text("Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. "
@@ -244,5 +241,5 @@ QByteArray EntryCommit::checked(const QByteArray& input) {
 }
 
 QString EntryCommit::text(const char* german, const char* english) const {
-    return Language::choose(m_c.shell.LanguageCode, german, english);
+    return Language::choose(m_c.shell.languageCode, german, english);
 }

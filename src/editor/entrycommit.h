@@ -26,13 +26,13 @@ public:
     // Called when the commit got past the running check: the sequence differs from its file.
     void setOnSequenceModified(std::function<void()> modified) { m_modified = std::move(modified); }
 
-    void Button11Click();
+    void commitEntry();
 
     // The minimum display duration of what the active tab holds, in seconds.
-    qint64 MinimumDuration() const;
+    qint64 minimumDuration() const;
     // The editors hold plain text in one font: giving them the reference font cannot
     // re-wrap them, so the warning about a changed layout does not come in practice.
-    void ApplyReferenceFont();
+    void applyReferenceFont();
 
 private:
     bool numberRefused(const QByteArray& number);

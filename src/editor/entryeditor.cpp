@@ -23,16 +23,16 @@ EntryEditor::EntryEditor(MainWindowForm& form, SequenceTable& table, RowSelectio
     : QObject(parent)
     , m_c{form, table, selection, shell, prompter} {
     connectChangeNotifications();
-    connect(form.Fliesstakt, &QSpinBox::valueChanged, this, &EntryEditor::showFlowStep);
-    showFlowStep(form.Fliesstakt->value());
-    connect(form.Button11, &QPushButton::clicked, this, &EntryEditor::Button11Click);
-    connect(form.Button2, &QPushButton::clicked, this, &EntryEditor::Button2Click);
+    connect(form.flowStep, &QSpinBox::valueChanged, this, &EntryEditor::showFlowStep);
+    showFlowStep(form.flowStep->value());
+    connect(form.commitButton, &QPushButton::clicked, this, &EntryEditor::commitEntry);
+    connect(form.changeNumberButton, &QPushButton::clicked, this, &EntryEditor::changeNumber);
     connect(qApp, &QApplication::focusChanged, this, &EntryEditor::focusChanged);
-    form.Fliesstextfeld->installEventFilter(this);
+    form.flowEditor->installEventFilter(this);
 }
 
 bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_c.form.Fliesstextfeld && event->type() == QEvent::KeyPress) {
+    if (watched == m_c.form.flowEditor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
@@ -43,21 +43,21 @@ bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
 void EntryEditor::connectChangeNotifications() {
     MainWindowForm& f = m_c.form;
     const auto modified = &EntryEditor::markModified;
-    connect(f.Hinweis, &QPlainTextEdit::textChanged, this, modified);
-    connect(f.NachDauer, &QCheckBox::clicked, this, modified);
-    connect(f.Textfeld, &QTextEdit::textChanged, this, modified);
-    connect(f.ScrollTextFeld, &QTextEdit::textChanged, this, modified);
-    connect(f.Fliesstextfeld, &QPlainTextEdit::textChanged, this, modified);
-    for (QSpinBox* spin : {f.Seitenwechselzeit, f.Zeilenwechselzeit, f.Fliesstakt, f.TextInZeile,
-                           f.DauerMinuten, f.DauerSekunden})
+    connect(f.noteField, &QPlainTextEdit::textChanged, this, modified);
+    connect(f.byDuration, &QCheckBox::clicked, this, modified);
+    connect(f.blockEditor, &QTextEdit::textChanged, this, modified);
+    connect(f.scrollEditor, &QTextEdit::textChanged, this, modified);
+    connect(f.flowEditor, &QPlainTextEdit::textChanged, this, modified);
+    for (QSpinBox* spin :
+         {f.pageTime, f.lineTime, f.flowStep, f.flowLine, f.durationMinutes, f.durationSeconds})
         connect(spin, &QSpinBox::valueChanged, this, modified);
     // Changing the kind converts nothing yet; the entry counts as changed.
-    connect(f.PageControl1, &QTabWidget::currentChanged, this, modified);
+    connect(f.kindTabs, &QTabWidget::currentChanged, this, modified);
     connectFlowLineEdits();
 }
 
 void EntryEditor::connectFlowLineEdits() {
-    for (QLineEdit* field : m_c.form.FlowLineEdits) {
+    for (QLineEdit* field : m_c.form.flowLineFields) {
         disconnect(field, &QLineEdit::textChanged, this, nullptr); // once per field
         connect(field, &QLineEdit::textChanged, this, &EntryEditor::markModified);
     }
@@ -67,51 +67,51 @@ void EntryEditor::setRunningCheck(EntryCommit::RunningCheck check) {
     m_commit.setRunningCheck(std::move(check));
 }
 
-bool EntryEditor::EntryModified() const {
-    return m_c.form.Button11->isEnabled();
+bool EntryEditor::isEntryModified() const {
+    return m_c.form.commitButton->isEnabled();
 }
 
 void EntryEditor::setEntryModified(bool modified) {
-    m_c.form.Button11->setEnabled(modified);
+    m_c.form.commitButton->setEnabled(modified);
 }
 
 void EntryEditor::loadEntry(int row) {
     m_loader.load(row);
 }
 
-void EntryEditor::Button11Click() {
-    m_commit.Button11Click();
+void EntryEditor::commitEntry() {
+    m_commit.commitEntry();
 }
 
-void EntryEditor::Button2Click() {
-    m_flags.RenameOnCommit = true;
-    m_commit.Button11Click();
-    m_flags.RenameOnCommit = false; // also when the running check ended the commit early
+void EntryEditor::changeNumber() {
+    m_flags.renameOnCommit = true;
+    m_commit.commitEntry();
+    m_flags.renameOnCommit = false; // also when the running check ended the commit early
 }
 
-void EntryEditor::Panel2Exit() {
-    if (!EntryModified())
+void EntryEditor::offerPendingCommit() {
+    if (!isEntryModified())
         return;
     const Prompter::Answer answer = m_c.prompter.askYesNo(Language::choose(
-        m_c.shell.LanguageCode, QStringLiteral("Änderungen in Tabelle übernehmen?"),
+        m_c.shell.languageCode, QStringLiteral("Änderungen in Tabelle übernehmen?"),
         QStringLiteral("Save changes to the grid?")));
     if (answer == Prompter::Answer::Yes)
-        Button11Click();
+        commitEntry();
     setEntryModified(false);
 }
 
 void EntryEditor::showFlowStep(int tenths) {
     // The step in seconds with the locale's decimal separator: 5 shows as "0,5".
-    m_c.form.Label8->setText(
+    m_c.form.flowStepSeconds->setText(
         QLocale().toString(tenths / 10.0, 'g', QLocale::FloatingPointShortest));
 }
 
 void EntryEditor::focusChanged(QWidget* old, QWidget* now) {
     // Leaving the editor for another control of the main window; a box or another window
     // taking the focus is no leaving.
-    QWidget* panel = m_c.form.Panel2;
+    QWidget* panel = m_c.form.editorPanel;
     if (!old || !now || now->window() != panel->window())
         return;
     if (panel->isAncestorOf(old) && !panel->isAncestorOf(now))
-        Panel2Exit();
+        offerPendingCommit();
 }

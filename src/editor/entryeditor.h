@@ -25,18 +25,18 @@ public:
     void setRunningCheck(EntryCommit::RunningCheck check);
 
     // The editor holds changes not yet in the table: the "OK" button is enabled.
-    bool EntryModified() const;
+    bool isEntryModified() const;
     void setEntryModified(bool modified);
     const EditorFlags& flags() const { return m_flags; }
     // Cleared by whoever moves rows under the selection (an exchange of two entries), so
     // that the moves load nothing; set again afterwards.
-    void setEditorFollowsSelection(bool follows) { m_flags.EditorFollowsSelection = follows; }
+    void setEditorFollowsSelection(bool follows) { m_flags.followsSelection = follows; }
 
     // Throws ConversionError for a cell that does not convert (the load stops there).
     void loadEntry(int row);
-    void Button11Click();
-    void Button2Click();
-    void Panel2Exit();
+    void commitEntry();
+    void changeNumber();
+    void offerPendingCommit();
 
     EntryCommit& commit() { return m_commit; }
 

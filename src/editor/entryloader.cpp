@@ -30,16 +30,17 @@ void EntryLoader::load(int row) {
     const QByteArray number = table.cell(SequenceTable::NumberColumn, row);
     if (number.isEmpty())
         return;
-    f.TextNr->setText(Windows1252::toUnicode(number));
-    f.CheckBox1->setChecked(ActiveMarks::isActive(table.cell(SequenceTable::ActiveColumn, row)));
+    f.numberField->setText(Windows1252::toUnicode(number));
+    f.activeCheckBox->setChecked(
+        ActiveMarks::isActive(table.cell(SequenceTable::ActiveColumn, row)));
 
     const DurationCell duration =
         DurationCell::read(table.cell(SequenceTable::DurationColumn, row));
-    f.NachDauer->setChecked(duration.preset);
-    f.DauerMinuten->setValue(duration.seconds / 60);
-    f.DauerSekunden->setValue(duration.seconds % 60);
+    f.byDuration->setChecked(duration.preset);
+    f.durationMinutes->setValue(duration.seconds / 60);
+    f.durationSeconds->setValue(duration.seconds % 60);
 
-    f.Hinweis->setPlainText(
+    f.noteField->setPlainText(
         EditorLines::memoFromLines(CommaList::read(table.cell(SequenceTable::NoteColumn, row))));
 
     switch (TextKindCode::read(table.cell(SequenceTable::KindColumn, row))) {
@@ -55,47 +56,45 @@ void EntryLoader::load(int row) {
     case TextKind::None:
         break; // the kind page and the text fields stay as they were
     }
-    f.Button11->setEnabled(false);
+    f.commitButton->setEnabled(false);
 }
 
 void EntryLoader::loadBlock(int row) {
     MainWindowForm& f = m_c.form;
     clearPreview();
-    f.PageControl1->setCurrentWidget(f.TabSheet1);
+    f.kindTabs->setCurrentWidget(f.blockPage);
     {
-        const QSignalBlocker quiet(f.Textfeld);
-        EditorLines::write(*f.Textfeld,
+        const QSignalBlocker quiet(f.blockEditor);
+        EditorLines::write(*f.blockEditor,
                            CommaList::read(m_c.table.cell(SequenceTable::TextColumn, row)));
     }
-    f.Seitenwechselzeit->setValue(
-        CellNumber::parse(m_c.table.cell(SequenceTable::ParameterColumn, row)));
+    f.pageTime->setValue(CellNumber::parse(m_c.table.cell(SequenceTable::ParameterColumn, row)));
 }
 
 void EntryLoader::loadScroll(int row) {
     MainWindowForm& f = m_c.form;
     clearPreview();
-    f.PageControl1->setCurrentWidget(f.TabSheet2);
-    EditorLines::write(*f.ScrollTextFeld,
+    f.kindTabs->setCurrentWidget(f.scrollPage);
+    EditorLines::write(*f.scrollEditor,
                        CommaList::read(m_c.table.cell(SequenceTable::TextColumn, row)));
-    f.Zeilenwechselzeit->setValue(
-        CellNumber::parse(m_c.table.cell(SequenceTable::ParameterColumn, row)));
+    f.lineTime->setValue(CellNumber::parse(m_c.table.cell(SequenceTable::ParameterColumn, row)));
 }
 
 void EntryLoader::loadFlow(int row) {
     MainWindowForm& f = m_c.form;
     clearPreview();
-    f.PageControl1->setCurrentWidget(f.TabSheet3);
-    f.Fliesstextfeld->setPlainText(
+    f.kindTabs->setCurrentWidget(f.flowPage);
+    f.flowEditor->setPlainText(
         Windows1252::toUnicode(FlowTextCell::read(m_c.table.cell(SequenceTable::TextColumn, row))));
     const FlowParameters parameters = FlowParameters::read(
-        m_c.table.cell(SequenceTable::ParameterColumn, row), m_c.shell.LineCount);
-    f.Fliesstakt->setValue(parameters.step);
-    f.TextInZeile->setValue(parameters.line);
-    for (int i = 0; i < f.FlowLineEdits.size() && i < parameters.fixedLines.size(); ++i)
-        f.FlowLineEdits.at(i)->setText(Windows1252::toUnicode(parameters.fixedLines.at(i)));
+        m_c.table.cell(SequenceTable::ParameterColumn, row), m_c.shell.lineCount);
+    f.flowStep->setValue(parameters.step);
+    f.flowLine->setValue(parameters.line);
+    for (int i = 0; i < f.flowLineFields.size() && i < parameters.fixedLines.size(); ++i)
+        f.flowLineFields.at(i)->setText(Windows1252::toUnicode(parameters.fixedLines.at(i)));
 }
 
 void EntryLoader::clearPreview() {
-    for (QLineEdit* line : m_c.form.PreviewLines)
+    for (QLineEdit* line : m_c.form.previewLines)
         line->clear();
 }

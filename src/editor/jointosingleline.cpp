@@ -1,6 +1,6 @@
 #include "jointosingleline.h"
 
-QByteArray JoinToSingleLine(const QByteArray& text) {
+QByteArray joinToSingleLine(const QByteArray& text) {
     QByteArray out;
     out.reserve(text.size());
     for (int i = 0; i < text.size(); ++i) {

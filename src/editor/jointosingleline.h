@@ -5,4 +5,4 @@
 // A memo's text as one line: every inner line break (carriage return and line feed) becomes
 // one space, a final one vanishes, and every other control character (below 32) is dropped
 // without a space.
-QByteArray JoinToSingleLine(const QByteArray& text);
+QByteArray joinToSingleLine(const QByteArray& text);

@@ -1,6 +1,6 @@
 #include "minimumduration.h"
 
-qint64 MinimumDuration(const MinimumDurationInput& input) {
+qint64 minimumDuration(const MinimumDurationInput& input) {
     const qint64 amount = qMax(0, input.amount);
     const qint64 parameter = input.parameter;
     const qint64 lines = qMax(1, input.lineCount);

@@ -19,4 +19,4 @@ struct MinimumDurationInput {
 // Block: whole pages of lineCount lines times the page change time. Scroll: the lines plus
 // one screenful, times the line change time. Flowing: the characters plus one line width,
 // times the step, in tenths cut towards zero. Wide enough that no text overflows it.
-qint64 MinimumDuration(const MinimumDurationInput& input);
+qint64 minimumDuration(const MinimumDurationInput& input);

@@ -19,15 +19,15 @@ EntryAnimation::EntryAnimation(Host& host, const SequenceTable& table, DisplayOu
     , m_table(table)
     , m_output(output)
     , m_timer(clock.createTimer(QStringLiteral("Timer2"), StartDelayMs, timerOwner)) {
-    m_timer->setOnTimeout([this] { Timer2Timer(Origin::Timer); });
+    m_timer->setOnTimeout([this] { tick(Origin::Timer); });
 }
 
 EntryAnimation::~EntryAnimation() = default;
 
-void EntryAnimation::setTextAusgabe(bool on) {
-    if (on == m_textAusgabe)
+void EntryAnimation::setAnimating(bool on) {
+    if (on == m_animating)
         return;
-    m_textAusgabe = on;
+    m_animating = on;
     if (on) {
         m_timer->setInterval(StartDelayMs);
         m_timer->setEnabled(true);
@@ -38,7 +38,7 @@ void EntryAnimation::setTextAusgabe(bool on) {
 }
 
 void EntryAnimation::halt() {
-    setTextAusgabe(false);
+    setAnimating(false);
     // A run-out restarts the timer for the next entry with the animation already off.
     m_timer->setEnabled(false);
 }
@@ -49,7 +49,7 @@ void EntryAnimation::resetCounters() {
     m_flowIndex = 0;
 }
 
-void EntryAnimation::Timer2Timer(Origin origin) {
+void EntryAnimation::tick(Origin origin) {
     const int row = m_host.currentEntryRow();
     try {
         switch (TextKindCode::read(m_table.cell(SequenceTable::KindColumn, row))) {
@@ -115,10 +115,10 @@ void EntryAnimation::flowTick(int row, Origin origin) {
 
     const int columnCount = m_output.columnCount();
     const QByteArray run =
-        TextHelpers::PrependCopies(text, QByteArrayLiteral(" "), columnCount) + "\r\n";
+        TextHelpers::prependCopies(text, QByteArrayLiteral(" "), columnCount) + "\r\n";
 
     if (origin == Origin::GoOn) {
-        m_host.NextEntry();
+        m_host.nextEntry();
         restartForNextEntry();
         return;
     }
@@ -138,7 +138,7 @@ void EntryAnimation::flowTick(int row, Origin origin) {
         else
             m_output.image().setLine(d - 1, items.value(next++));
     }
-    m_output.SendDisplayImage();
+    m_output.sendDisplayImage();
 }
 
 QList<QByteArray> EntryAnimation::linesTimedInSeconds(int row) {
@@ -150,11 +150,11 @@ QList<QByteArray> EntryAnimation::linesTimedInSeconds(int row) {
 }
 
 void EntryAnimation::endText(bool blank) {
-    setTextAusgabe(false);
+    setAnimating(false);
     if (blank)
         m_output.blankDisplay();
     if (nextEntryDue())
-        m_host.NextEntry();
+        m_host.nextEntry();
 }
 
 void EntryAnimation::closingSteps(bool ranOut) {
@@ -193,5 +193,5 @@ void EntryAnimation::showLines(const QList<QByteArray>& lines, int first) {
         const int j = first + i;
         m_output.image().setLine(i, j >= 0 && j < lines.size() ? lines.at(j) : QByteArray());
     }
-    m_output.SendDisplayImage();
+    m_output.sendDisplayImage();
 }

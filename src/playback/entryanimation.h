@@ -14,7 +14,7 @@ class QObject;
 class SequenceTable;
 class Timer;
 
-// The timed animation of the current entry: each tick of Timer2 computes the next page,
+// The timed animation of the current entry: each tick of its timer computes the next page,
 // scroll frame or flow window from the entry's cells, puts it into the display image and
 // sends it. When the text has run out the tick decides, from the playback state, whether
 // the display is cleared and whether the next entry starts.
@@ -30,7 +30,7 @@ public:
         virtual bool hasPresetDuration() const = 0;
         virtual int speedFactor() const = 0;
         virtual int currentEntryRow() const = 0;
-        virtual void NextEntry() = 0;
+        virtual void nextEntry() = 0;
         // A cell of the current entry did not convert; its animation has been stopped.
         virtual void animationStopped(const QString& message) = 0;
     };
@@ -47,12 +47,12 @@ public:
     EntryAnimation& operator=(const EntryAnimation&) = delete;
 
     // One tick. The go-on command runs it directly while playback is paused.
-    void Timer2Timer(Origin origin = Origin::Timer);
+    void tick(Origin origin = Origin::Timer);
 
     // True while the current entry's animation runs. Only a change has an effect: on, the
     // timer starts afresh at 100 ms with the counters at 0; off, the timer stops.
-    bool textAusgabe() const { return m_textAusgabe; }
-    void setTextAusgabe(bool on);
+    bool isAnimating() const { return m_animating; }
+    void setAnimating(bool on);
     // The animation ends and its timer stops, also one restarted by a run-out.
     void halt();
     void resetCounters();
@@ -83,7 +83,7 @@ private:
     const SequenceTable& m_table;
     DisplayOutput& m_output;
     std::unique_ptr<Timer> m_timer;
-    bool m_textAusgabe = false;
+    bool m_animating = false;
     int m_pageIndex = 0;
     int m_scrollIndex = 0;
     int m_flowIndex = 0;

@@ -22,7 +22,7 @@ PlaybackController::PlaybackController(SequenceTable& table, RowSelection& selec
     , m_animation(std::make_unique<EntryAnimation>(static_cast<EntryAnimation::Host&>(*this), table,
                                                    output, clock, timerOwner))
     , m_textTimer(clock.createTimer(QStringLiteral("TextTimer"), 0, timerOwner)) {
-    m_textTimer->setOnTimeout([this] { NextEntry(); });
+    m_textTimer->setOnTimeout([this] { nextEntry(); });
     followCurrentEntryThroughSort();
 }
 
@@ -43,7 +43,7 @@ void PlaybackController::setHooks(Hooks hooks) {
         m_hooks.showCurrentNumber(m_currentNumber);
 }
 
-void PlaybackController::Play() {
+void PlaybackController::play() {
     setMode(PlaybackMode::Automatic);
     CommandGroups groups = m_groups;
     groups.navigation = false;
@@ -53,7 +53,7 @@ void PlaybackController::Play() {
         return;
     }
     report(QString());
-    StartEntry(m_selection.selectedRow());
+    startEntry(m_selection.selectedRow());
     groups = m_groups;
     groups.editing = false;
     setGroups(groups);
@@ -64,7 +64,7 @@ void PlaybackController::Play() {
     setGroups(groups);
 }
 
-void PlaybackController::Stop() {
+void PlaybackController::stop() {
     setMode(PlaybackMode::Stopped);
     if (m_paused)
         putPauseUp(m_durationTimerHeld);
@@ -78,8 +78,8 @@ void PlaybackController::Stop() {
     // leave the display blank all the same.
     m_animation->halt();
     m_output.blankDisplay();
-    m_savedMarkColour = Marker::ButtonFace;
-    repaintRedMarker(Marker::ButtonFace);
+    m_savedMarkColour = Marker::Normal;
+    repaintRedMarker(Marker::Normal);
     m_currentEntryRow = m_selection.selectedRow();
     groups = m_groups;
     groups.editing = true;
@@ -87,7 +87,7 @@ void PlaybackController::Stop() {
     report(QString());
 }
 
-void PlaybackController::Manual() {
+void PlaybackController::manual() {
     setMode(PlaybackMode::Manual);
     if (sequenceEmpty()) {
         setMode(PlaybackMode::Stopped);
@@ -121,41 +121,41 @@ void PlaybackController::setPaused(bool paused) {
         releasePause(m_durationTimerHeld);
 }
 
-void PlaybackController::StartAndPause() {
+void PlaybackController::startPaused() {
     if (m_mode != PlaybackMode::Automatic)
-        Play();
+        play();
     if (!m_paused && m_groups.pause)
         setPaused(true);
 }
 
-void PlaybackController::GoOn() {
+void PlaybackController::goOn() {
     if (m_groups.goOn)
-        m_animation->Timer2Timer(EntryAnimation::Origin::GoOn);
+        m_animation->tick(EntryAnimation::Origin::GoOn);
 }
 
-void PlaybackController::First() {
+void PlaybackController::first() {
     if (m_groups.navigation)
-        StartEntry(1);
+        startEntry(1);
 }
 
-void PlaybackController::Last() {
+void PlaybackController::last() {
     if (m_groups.navigation)
-        StartEntry(m_table.RowCount() - 1);
+        startEntry(m_table.gridRowCount() - 1);
 }
 
-void PlaybackController::Previous() {
+void PlaybackController::previous() {
     if (m_groups.navigation)
-        PreviousEntry();
+        previousEntry();
 }
 
-void PlaybackController::Next() {
+void PlaybackController::next() {
     if (m_groups.navigation)
-        NextEntry();
+        nextEntry();
 }
 
-void PlaybackController::GoToSelected() {
+void PlaybackController::goToSelected() {
     if (m_groups.navigation)
-        StartEntry(m_selection.selectedRow());
+        startEntry(m_selection.selectedRow());
 }
 
 void PlaybackController::setSpeedFactor(int factor) {
@@ -171,10 +171,10 @@ void PlaybackController::followClicked(bool on) {
     m_selection.select(m_currentEntryRow);
 }
 
-void PlaybackController::StartEntry(int row) {
+void PlaybackController::startEntry(int row) {
     // An inactive entry hands on to its neighbour. Once every row has been skipped there is
     // nothing to play: the walk ends there instead of going round for ever.
-    std::vector<bool> skipped(size_t(m_table.RowCount()), false);
+    std::vector<bool> skipped(size_t(m_table.gridRowCount()), false);
     int skippedCount = 0;
     for (;;) {
         const Outcome outcome = startOne(row);
@@ -185,7 +185,7 @@ void PlaybackController::StartEntry(int row) {
             skipped[skippedRow] = true;
             ++skippedCount;
         }
-        if (skippedCount >= m_table.RowCount() - 1) {
+        if (skippedCount >= m_table.gridRowCount() - 1) {
             waitWithBlankDisplay();
             return;
         }
@@ -194,12 +194,12 @@ void PlaybackController::StartEntry(int row) {
     }
 }
 
-void PlaybackController::NextEntry() {
-    StartEntry(rowAfter(m_currentEntryRow));
+void PlaybackController::nextEntry() {
+    startEntry(rowAfter(m_currentEntryRow));
 }
 
-void PlaybackController::PreviousEntry() {
-    StartEntry(rowBefore(m_currentEntryRow));
+void PlaybackController::previousEntry() {
+    startEntry(rowBefore(m_currentEntryRow));
 }
 
 void PlaybackController::stopTimers() {
@@ -218,8 +218,8 @@ PlaybackController::Outcome PlaybackController::startOne(int row) {
     repaintRedMarker(m_savedMarkColour);
     const Marker colour = m_table.marker(row);
     m_savedMarkColour =
-        colour == Marker::Yellow || colour == Marker::Red ? colour : Marker::ButtonFace;
-    m_table.setMarker(row, Marker::Red);
+        colour == Marker::Marked || colour == Marker::Playing ? colour : Marker::Normal;
+    m_table.setMarker(row, Marker::Playing);
     m_currentNumber = m_table.cell(SequenceTable::NumberColumn, row);
     if (m_hooks.showCurrentNumber)
         m_hooks.showCurrentNumber(m_currentNumber);
@@ -235,7 +235,7 @@ PlaybackController::Outcome PlaybackController::startOne(int row) {
     m_animation->resetCounters();
     if (ActiveMarks::isInactive(m_table.cell(SequenceTable::ActiveColumn, row)))
         return row > previous || row == 1 ? Outcome::SkipForward : Outcome::SkipBack;
-    m_animation->setTextAusgabe(true);
+    m_animation->setAnimating(true);
     return Outcome::Started;
 }
 
@@ -253,7 +253,7 @@ void PlaybackController::armDuration(int row) {
             preset = false;
         }
     }
-    m_vorgabezeit = preset;
+    m_hasPresetDuration = preset;
     if (!preset) {
         m_textTimer->setEnabled(false);
         return;
@@ -268,25 +268,25 @@ void PlaybackController::armDuration(int row) {
 // and at start-up or after Stop the current row is merely the selected one, whose mark must
 // stay.
 void PlaybackController::repaintRedMarker(SequenceTable::Marker colour) {
-    for (int row = 1; row < m_table.RowCount(); ++row) {
-        if (m_table.marker(row) == Marker::Red)
+    for (int row = 1; row < m_table.gridRowCount(); ++row) {
+        if (m_table.marker(row) == Marker::Playing)
             m_table.setMarker(row, colour);
     }
 }
 
 void PlaybackController::waitWithBlankDisplay() {
-    m_vorgabezeit = false;
+    m_hasPresetDuration = false;
     m_textTimer->setEnabled(false);
     m_animation->halt();
     m_output.blankDisplay();
 }
 
 int PlaybackController::rowAfter(int row) const {
-    return row >= m_table.RowCount() - 1 ? 1 : row + 1;
+    return row >= m_table.gridRowCount() - 1 ? 1 : row + 1;
 }
 
 int PlaybackController::rowBefore(int row) const {
-    return row > 1 ? row - 1 : m_table.RowCount() - 1;
+    return row > 1 ? row - 1 : m_table.gridRowCount() - 1;
 }
 
 void PlaybackController::setMode(PlaybackMode mode) {

@@ -54,18 +54,18 @@ public:
     void setHooks(Hooks hooks);
 
     // The operator's commands.
-    void Play();
-    void Stop();
-    void Manual();
+    void play();
+    void stop();
+    void manual();
     // The Pause button went down or up.
     void setPaused(bool paused);
-    void StartAndPause();
-    void GoOn();
-    void First();
-    void Last();
-    void Previous();
-    void Next();
-    void GoToSelected();
+    void startPaused();
+    void goOn();
+    void first();
+    void last();
+    void previous();
+    void next();
+    void goToSelected();
     // Held to the range of the track bar; used from the next tick and the next entry.
     void setSpeedFactor(int factor);
     // The follow flag as the check box holds it (also when the settings set it).
@@ -74,9 +74,9 @@ public:
     void followClicked(bool on);
 
     // Operations other parts call.
-    void StartEntry(int row);
-    void NextEntry() override;
-    void PreviousEntry();
+    void startEntry(int row);
+    void nextEntry() override;
+    void previousEntry();
     // The port command freezes playback without changing the mode or the pause.
     void stopTimers();
     // The entry with this number is on the display and still timed: it must not be replaced.
@@ -86,7 +86,7 @@ public:
     bool isPaused() const override { return m_paused; }
     int currentEntryRow() const override { return m_currentEntryRow; }
     int speedFactor() const override { return m_speedFactor; }
-    bool hasPresetDuration() const override { return m_vorgabezeit; }
+    bool hasPresetDuration() const override { return m_hasPresetDuration; }
     bool follows() const { return m_follow; }
     SequenceTable::Marker savedMarkColour() const { return m_savedMarkColour; }
     bool durationTimerHeld() const { return m_durationTimerHeld; }
@@ -125,9 +125,9 @@ private:
     PlaybackMode m_mode = PlaybackMode::Stopped;
     bool m_paused = false;
     int m_currentEntryRow = 1;
-    SequenceTable::Marker m_savedMarkColour = SequenceTable::Marker::ButtonFace;
+    SequenceTable::Marker m_savedMarkColour = SequenceTable::Marker::Normal;
     bool m_durationTimerHeld = false;
-    bool m_vorgabezeit = false;
+    bool m_hasPresetDuration = false;
     int m_speedFactor = NominalSpeed;
     bool m_follow = false;
     QByteArray m_currentNumber;

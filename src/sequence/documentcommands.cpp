@@ -31,14 +31,14 @@ DocumentCommands::DocumentCommands(CommandContext context, QObject* parent)
     , m_c(std::move(context)) {
 }
 
-bool DocumentCommands::Neu1Click() {
+bool DocumentCommands::newSequence() {
     if (!askToSave(QStringLiteral("Save changes in %1 ?")))
         return false;
     startNewDocument();
     return true;
 }
 
-void DocumentCommands::Oeffnen1Click() {
+void DocumentCommands::openSequence() {
     const QString path =
         m_c.prompter.chooseOpenFile(QFileInfo(m_c.document.currentFile()).absolutePath(), Filter);
     if (path.isEmpty())
@@ -48,19 +48,19 @@ void DocumentCommands::Oeffnen1Click() {
     openFile(path);
 }
 
-bool DocumentCommands::Speichern1Click() {
+bool DocumentCommands::save() {
     m_c.editor.callTakeChanges();
     if (m_c.document.isUntitled())
-        return saveAs();
+        return chooseFileAndSave();
     if (!write(m_c.document.currentFile()))
         return false;
     m_c.document.setModified(false);
     return true;
 }
 
-bool DocumentCommands::Speichernunter1Click() {
+bool DocumentCommands::saveAs() {
     m_c.editor.callTakeChanges();
-    return saveAs();
+    return chooseFileAndSave();
 }
 
 bool DocumentCommands::openFile(const QString& path) {
@@ -141,7 +141,7 @@ bool DocumentCommands::askToSave(const QString& english) {
             .arg(shown(m_c.document.currentFile())));
     if (answer == Answer::Cancel)
         return false;
-    return answer != Answer::Yes || Speichern1Click();
+    return answer != Answer::Yes || save();
 }
 
 void DocumentCommands::startNewDocument() {
@@ -156,7 +156,7 @@ void DocumentCommands::startNewDocument() {
     m_c.document.setDocumentName(m_c.document.untitledPath());
 }
 
-bool DocumentCommands::saveAs() {
+bool DocumentCommands::chooseFileAndSave() {
     QString path = m_c.prompter.chooseSaveFile(m_c.document.currentFile(), Filter);
     if (path.isEmpty())
         return false;

@@ -25,13 +25,13 @@ public:
     explicit DocumentCommands(CommandContext context, QObject* parent = nullptr);
 
     // "&Neu". False when the save question was cancelled or the save failed; nothing changed.
-    bool Neu1Click();
+    bool newSequence();
     // "Ablauf &öffnen".
-    void Oeffnen1Click();
+    void openSequence();
     // "Ablauf &speichern". True when the file was written.
-    bool Speichern1Click();
+    bool save();
     // "Ablauf speichern &unter". True when the file was written.
-    bool Speichernunter1Click();
+    bool saveAs();
 
     // "&Neu" without questions, then reads `path`. A file that cannot be read is reported
     // and leaves a new, untitled document. False when nothing was read.
@@ -63,7 +63,7 @@ private:
     // The save question; false when cancelled or when the save did not happen.
     bool askToSave(const QString& english);
     void startNewDocument();
-    bool saveAs();
+    bool chooseFileAndSave();
     bool write(const QString& path);
 
     CommandContext m_c;

@@ -6,7 +6,7 @@
 namespace {
 
 void setAll(SequenceTable& table, const QByteArray& word) {
-    for (int row = 1; row < table.RowCount(); ++row) {
+    for (int row = 1; row < table.gridRowCount(); ++row) {
         if (table.holdsEntry(row))
             table.setCell(SequenceTable::ActiveColumn, row, word);
     }

@@ -26,7 +26,7 @@ int EntryExchange::apply(SequenceTable& table, MarkList& marks, int selectedRow)
         const QByteArray number = marks.numbers().first();
         const int row = table.findNumber(number);
         if (row > 0)
-            table.setMarker(row, SequenceTable::Marker::ButtonFace);
+            table.setMarker(row, SequenceTable::Marker::Normal);
         marks.remove(number);
     }
     return followed;

@@ -6,13 +6,13 @@
 
 QColor MarkerDelegate::colourOf(int marker, const QPalette& palette) {
     switch (static_cast<SequenceTable::Marker>(marker)) {
-    case SequenceTable::Marker::Silver:
+    case SequenceTable::Marker::Initial:
         return QColor(192, 192, 192);
-    case SequenceTable::Marker::Yellow:
+    case SequenceTable::Marker::Marked:
         return QColor(255, 255, 0);
-    case SequenceTable::Marker::Red:
+    case SequenceTable::Marker::Playing:
         return QColor(255, 0, 0);
-    case SequenceTable::Marker::ButtonFace:
+    case SequenceTable::Marker::Normal:
         break;
     }
     return palette.color(QPalette::Button);

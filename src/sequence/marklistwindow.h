@@ -10,7 +10,8 @@ class QPushButton;
 // The marking list ("Markierung"): a small tool window over the main window listing the
 // marked numbers in marking order, with the delete and exchange commands. Closing it only
 // hides it; the marks stay. Its delete and exchange buttons carry the names of the main
-// window's (Button5, Button7), so that whatever disables those commands by name finds them.
+// window's delete and exchange buttons, so that whatever disables those commands by name finds
+// them.
 class MarkListWindow final : public QWidget {
     Q_OBJECT
 
@@ -24,7 +25,7 @@ public:
     // Shows the window with its top left corner at a screen position.
     void showAt(const QPoint& screenPosition);
 
-    QListWidget* Markiert() const { return m_list; }
+    QListWidget* numberList() const { return m_list; }
     QPushButton* deleteButton() const { return m_delete; }
     QPushButton* exchangeButton() const { return m_exchange; }
     QPushButton* closeButton() const { return m_close; }

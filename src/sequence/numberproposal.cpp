@@ -5,7 +5,7 @@
 
 QByteArray NumberProposal::propose(const SequenceTable& table) {
     QByteArray greatest;
-    for (int row = 1; row < table.RowCount(); ++row) {
+    for (int row = 1; row < table.gridRowCount(); ++row) {
         const QByteArray number = table.cell(SequenceTable::NumberColumn, row);
         if (greatest < number)
             greatest = number;

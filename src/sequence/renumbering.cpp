@@ -11,7 +11,7 @@ bool Renumbering::isOffered(const SequenceTable& table) {
 }
 
 bool Renumbering::fits(const SequenceTable& table) {
-    return table.RowCount() - 1 <= MaximumRows;
+    return table.gridRowCount() - 1 <= MaximumRows;
 }
 
 void Renumbering::apply(SequenceTable& table, MarkList& marks) {
@@ -20,7 +20,7 @@ void Renumbering::apply(SequenceTable& table, MarkList& marks) {
     for (const QByteArray& number : marks.numbers())
         markedRows.append(table.findNumber(number));
 
-    for (int row = 1; row < table.RowCount(); ++row)
+    for (int row = 1; row < table.gridRowCount(); ++row)
         table.setCell(SequenceTable::NumberColumn, row, NumberProposal::fiveDigits(row * 10));
 
     const QList<QByteArray> old = marks.numbers();

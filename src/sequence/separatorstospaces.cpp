@@ -10,7 +10,7 @@ bool isSeparator(char c) {
 
 } // namespace
 
-QByteArray SeparatorsToSpaces(const QByteArray& text) {
+QByteArray separatorsToSpaces(const QByteArray& text) {
     // Almost every cell is clean: hand it back shared instead of copying it.
     if (std::none_of(text.cbegin(), text.cend(), isSeparator))
         return text;

@@ -24,23 +24,23 @@ namespace {
 
 // Empties the entry's fields over the form: the editor hook's default.
 void resetEditorFields(MainWindowForm& f) {
-    f.Hinweis->clear();
-    f.Textfeld->clear();
-    f.ScrollTextFeld->clear();
-    f.Fliesstextfeld->clear();
-    f.DauerMinuten->setValue(0);
-    f.DauerSekunden->setValue(3);
-    f.Seitenwechselzeit->setValue(3);
-    f.Zeilenwechselzeit->setValue(3);
-    f.Fliesstakt->setValue(5);
-    for (QLineEdit* field : f.FlowLineEdits)
+    f.noteField->clear();
+    f.blockEditor->clear();
+    f.scrollEditor->clear();
+    f.flowEditor->clear();
+    f.durationMinutes->setValue(0);
+    f.durationSeconds->setValue(3);
+    f.pageTime->setValue(3);
+    f.lineTime->setValue(3);
+    f.flowStep->setValue(5);
+    for (QLineEdit* field : f.flowLineFields)
         field->clear();
     // Last: every change above enables "OK".
-    f.Button11->setEnabled(false);
+    f.commitButton->setEnabled(false);
 }
 
 void setNumberField(MainWindowForm& f, const QByteArray& number) {
-    f.TextNr->setText(Windows1252::toUnicode(number));
+    f.numberField->setText(Windows1252::toUnicode(number));
 }
 
 } // namespace
@@ -83,10 +83,10 @@ void SequenceControls::connectFileMenu() {
     const auto trigger = [this](QAction* action, std::function<void()> command) {
         run(action, &QAction::triggered, std::move(command));
     };
-    trigger(f.Neu1, [this] { m_documents->Neu1Click(); });
-    trigger(f.Oeffnen1, [this] { m_documents->Oeffnen1Click(); });
-    trigger(f.Speichern1, [this] { m_documents->Speichern1Click(); });
-    trigger(f.Speichernunter1, [this] { m_documents->Speichernunter1Click(); });
+    trigger(f.newAction, [this] { m_documents->newSequence(); });
+    trigger(f.openAction, [this] { m_documents->openSequence(); });
+    trigger(f.saveAction, [this] { m_documents->save(); });
+    trigger(f.saveAsAction, [this] { m_documents->saveAs(); });
 }
 
 void SequenceControls::connectEditCommands() {
@@ -94,17 +94,17 @@ void SequenceControls::connectEditCommands() {
     const auto click = [this](QPushButton* button, std::function<void()> command) {
         run(button, &QPushButton::clicked, std::move(command));
     };
-    click(f.Button4, [this] { m_commands->Button4Click(); });
-    click(f.Button1, [this] { m_commands->Button1Click(); });
-    click(f.Button6, [this] { m_commands->Button6Click(); });
-    click(f.Button5, [this] { m_commands->deleteTexts(); });
-    click(f.Button7, [this] { m_commands->exchangeTexts(); });
+    click(f.proposeNumberButton, [this] { m_commands->proposeNumber(); });
+    click(f.newTextButton, [this] { m_commands->newText(); });
+    click(f.renumberButton, [this] { m_commands->renumberAll(); });
+    click(f.deleteTextsButton, [this] { m_commands->deleteTexts(); });
+    click(f.exchangeTextsButton, [this] { m_commands->exchangeTexts(); });
     const auto trigger = [this](QAction* action, std::function<void()> command) {
         run(action, &QAction::triggered, std::move(command));
     };
-    trigger(f.Textelschen1, [this] { m_commands->deleteTexts(); });
-    trigger(f.Textetauschen1, [this] { m_commands->exchangeTexts(); });
-    trigger(f.ListeMarkierung1, [this] {
+    trigger(f.deleteTextsAction, [this] { m_commands->deleteTexts(); });
+    trigger(f.exchangeTextsAction, [this] { m_commands->exchangeTexts(); });
+    trigger(f.markListAction, [this] {
         if (m_markWindow)
             m_markWindow->showAt(QCursor::pos());
     });
@@ -116,8 +116,8 @@ void SequenceControls::connectEditCommands() {
     trigger(all, [this] { m_commands->activateAll(); });
     trigger(none, [this] { m_commands->deactivateAll(); });
 
-    connect(f.Tabelle, &SequenceTableView::searchRequested, m_find, &FindDialog::openFor);
-    connect(f.Tabelle, &SequenceTableView::activeMenuRequested, m_activeMenu.get(),
+    connect(f.tableView, &SequenceTableView::searchRequested, m_find, &FindDialog::openFor);
+    connect(f.tableView, &SequenceTableView::activeMenuRequested, m_activeMenu.get(),
             [this](const QPoint& at) { m_activeMenu->popup(at); });
     connect(m_find, &FindDialog::findNext, this, [this](const TableSearch::Query& query) {
         m_c.guard([&] { m_commands->findNext(query); });
@@ -135,7 +135,8 @@ void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
     });
     connect(m_commands.get(), &TableCommands::marksChanged, &window, &MarkListWindow::refresh);
     connect(m_documents.get(), &DocumentCommands::marksChanged, &window, &MarkListWindow::refresh);
-    connect(m_c.form.Tabelle, &SequenceTableView::markerClicked, &window, &MarkListWindow::refresh);
+    connect(m_c.form.tableView, &SequenceTableView::markerClicked, &window,
+            &MarkListWindow::refresh);
 }
 
 void SequenceControls::applyLanguage(const QString& code) {
@@ -147,25 +148,28 @@ void SequenceControls::applyLanguage(const QString& code) {
         return Language::choose(code, german, english);
     };
     MainWindowForm& f = m_c.form;
-    f.Button4->setText(choose("Nr. neu", "New No."));
-    f.Button4->setToolTip(choose("Neue, freie Textnummer ermitteln", "Get a new free number"));
-    f.Button1->setText(choose("Neuer Text", "New text"));
-    f.Button1->setToolTip(choose("Aktiven Text löschen", "Clear activ text"));
-    f.Button6->setText(choose("Neu durchnumerieren", "All numbers new"));
-    f.Button6->setToolTip(choose("Alle Texte in 10er - Schritten neu durchnummerieren",
-                                 "All texts will get new numbers in steps by 10"));
-    f.Button5->setText(choose("Texte löschen", "Clear texts"));
-    f.Button5->setToolTip(choose("Die mit der gelben Markierung ausgewählten Texte oder der "
-                                 "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht",
-                                 "The yellow marked texts or the selected text is deleted after "
-                                 "confirmation"));
-    f.Button7->setText(choose("Texte tauschen", "Exchange texts"));
-    f.Button7->setToolTip(choose("Zwei mit der gelben Markierung ausgewählten Texte werden "
-                                 "getauscht",
-                                 "Exchange two yellow marged texts"));
-    f.Textelschen1->setText(choose("Texte &löschen", "&Delete texts"));
-    f.Textetauschen1->setText(choose("Texte &tauschen", "&Exchange texts"));
-    f.ListeMarkierung1->setText(choose("Liste &Markierung", "List of &marks"));
+    f.proposeNumberButton->setText(choose("Nr. neu", "New No."));
+    f.proposeNumberButton->setToolTip(
+        choose("Neue, freie Textnummer ermitteln", "Get a new free number"));
+    f.newTextButton->setText(choose("Neuer Text", "New text"));
+    f.newTextButton->setToolTip(choose("Aktiven Text löschen", "Clear activ text"));
+    f.renumberButton->setText(choose("Neu durchnumerieren", "All numbers new"));
+    f.renumberButton->setToolTip(choose("Alle Texte in 10er - Schritten neu durchnummerieren",
+                                        "All texts will get new numbers in steps by 10"));
+    f.deleteTextsButton->setText(choose("Texte löschen", "Clear texts"));
+    f.deleteTextsButton->setToolTip(
+        choose("Die mit der gelben Markierung ausgewählten Texte oder der "
+               "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht",
+               "The yellow marked texts or the selected text is deleted after "
+               "confirmation"));
+    f.exchangeTextsButton->setText(choose("Texte tauschen", "Exchange texts"));
+    f.exchangeTextsButton->setToolTip(
+        choose("Zwei mit der gelben Markierung ausgewählten Texte werden "
+               "getauscht",
+               "Exchange two yellow marged texts"));
+    f.deleteTextsAction->setText(choose("Texte &löschen", "&Delete texts"));
+    f.exchangeTextsAction->setText(choose("Texte &tauschen", "&Exchange texts"));
+    f.markListAction->setText(choose("Liste &Markierung", "List of &marks"));
     const QList<QAction*> items = m_activeMenu->actions();
     items.at(0)->setText(choose("Alle Texte aktivieren", "Activate all texts"));
     items.at(1)->setText(choose("Keinen Text aktivieren", "Deactivate all texts"));

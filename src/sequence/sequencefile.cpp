@@ -13,7 +13,7 @@ namespace {
 constexpr char Tab = '\t';
 
 void appendCell(QByteArray& out, const QByteArray& cell) {
-    out += SeparatorsToSpaces(cell);
+    out += separatorsToSpaces(cell);
     out += Tab;
 }
 
@@ -54,12 +54,12 @@ QByteArray SequenceFile::encode(const SequenceTable& table) {
     // Rows are about as long as their cells plus the tabs; reserving once keeps large
     // sequences from being copied while they grow.
     qsizetype estimate = 64;
-    for (int row = 1; row < table.RowCount(); ++row)
+    for (int row = 1; row < table.gridRowCount(); ++row)
         for (const QByteArray& cell : table.rowCells(row))
             estimate += cell.size() + 1;
-    out.reserve(estimate + 2 * table.RowCount());
+    out.reserve(estimate + 2 * table.gridRowCount());
     appendLine(out, headerCells(table));
-    for (int row = 1; row < table.RowCount(); ++row)
+    for (int row = 1; row < table.gridRowCount(); ++row)
         appendLine(out, table.rowCells(row));
     return out;
 }

@@ -96,7 +96,7 @@ void SequenceTable::setRowCells(int row, const Cells& cells) {
 
 SequenceTable::Marker SequenceTable::marker(int row) const {
     const Row* r = rowAt(row);
-    return r ? r->marker : Marker::ButtonFace;
+    return r ? r->marker : Marker::Normal;
 }
 
 void SequenceTable::setMarker(int row, Marker marker) {
@@ -145,7 +145,7 @@ void SequenceTable::setRows(const std::vector<Cells>& rows) {
     m_rows.clear();
     m_rows.reserve(qMax<size_t>(rows.size(), 1));
     for (const Cells& cells : rows)
-        m_rows.push_back(Row{cells, Marker::ButtonFace});
+        m_rows.push_back(Row{cells, Marker::Normal});
     if (m_rows.empty())
         m_rows.emplace_back();
     endResetModel();
@@ -221,16 +221,16 @@ void SequenceTable::clickMarker(int row, MarkList& marks) {
     if (!isDataRow(row))
         return;
     switch (marker(row)) {
-    case Marker::Red:
+    case Marker::Playing:
         return;
-    case Marker::Yellow:
-        setMarker(row, Marker::ButtonFace);
+    case Marker::Marked:
+        setMarker(row, Marker::Normal);
         marks.remove(cell(NumberColumn, row));
         return;
     default:
         if (!holdsEntry(row))
             return;
-        setMarker(row, Marker::Yellow);
+        setMarker(row, Marker::Marked);
         marks.append(cell(NumberColumn, row));
     }
 }

@@ -15,7 +15,7 @@ class MarkList;
 // the row's marker cell. The table has no other store.
 //
 // Rows are counted like the grid the operator sees: row 0 is the header, data rows are
-// 1 .. RowCount() - 1, and there is always at least one data row. The Qt model rows are
+// 1 .. gridRowCount() - 1, and there is always at least one data row. The Qt model rows are
 // the data rows only (model row = grid row - 1).
 class SequenceTable final : public QAbstractTableModel {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
         Columns = 8
     };
     // Only red and yellow mean something; every other colour counts as normal.
-    enum class Marker { ButtonFace, Silver, Yellow, Red };
+    enum class Marker { Normal, Initial, Marked, Playing };
     // Qt::UserRole data of the marker column: the Marker as an int.
     static constexpr int MarkerRole = Qt::UserRole + 1;
 
@@ -42,8 +42,8 @@ public:
     explicit SequenceTable(QObject* parent = nullptr);
 
     // Grid rows including the header row: at least 2.
-    int RowCount() const { return static_cast<int>(m_rows.size()) + 1; }
-    bool isDataRow(int row) const { return row >= 1 && row < RowCount(); }
+    int gridRowCount() const { return static_cast<int>(m_rows.size()) + 1; }
+    bool isDataRow(int row) const { return row >= 1 && row < gridRowCount(); }
     // Empty outside the table.
     QByteArray cell(int column, int row) const;
     // Ignored outside the table.
@@ -104,7 +104,7 @@ public:
 private:
     struct Row {
         Cells cells;
-        Marker marker = Marker::ButtonFace;
+        Marker marker = Marker::Normal;
     };
     Row* rowAt(int row);
     const Row* rowAt(int row) const;

@@ -30,18 +30,18 @@ TableCommands::TableCommands(CommandContext context, QObject* parent)
     , m_c(std::move(context)) {
 }
 
-void TableCommands::Button4Click() {
+void TableCommands::proposeNumber() {
     m_c.editor.callSetNumber(NumberProposal::propose(m_c.table));
 }
 
-void TableCommands::Button1Click() {
+void TableCommands::newText() {
     m_c.editor.callTakeChanges();
     const QByteArray number = NumberProposal::propose(m_c.table);
     m_c.editor.callSetNumber(number);
     m_c.editor.callReset();
 }
 
-void TableCommands::Button6Click() {
+void TableCommands::renumberAll() {
     if (!Renumbering::isOffered(m_c.table))
         return;
     if (!Renumbering::fits(m_c.table)) {

@@ -18,11 +18,11 @@ public:
     explicit TableCommands(CommandContext context, QObject* parent = nullptr);
 
     // "Nr. neu": the proposed number into the number field.
-    void Button4Click();
+    void proposeNumber();
     // "Neuer Text": takes editor changes, proposes a number and empties the editor.
-    void Button1Click();
+    void newText();
     // "Neu durchnumerieren".
-    void Button6Click();
+    void renumberAll();
     // "Texte löschen": the marked entries, or the selected one when none is marked.
     void deleteTexts();
     // "Texte tauschen": the two marked entries. The document counts as modified afterwards;

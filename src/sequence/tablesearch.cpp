@@ -18,7 +18,7 @@ int TableSearch::findNext(const SequenceTable& table, const Query& query, int se
     if (query.text.isEmpty())
         return 0;
     const QString wanted = query.matchCase ? query.text : query.text.toUpper();
-    const int last = table.RowCount() - 1;
+    const int last = table.gridRowCount() - 1;
     const int selected = qBound(1, selectedRow, last);
     const int step = query.down ? 1 : -1;
     int first = selected;

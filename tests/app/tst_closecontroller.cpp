@@ -28,7 +28,7 @@ public:
     bool offlineMode() const override { return offline; }
     void closeMainWindow() override {
         calls << QStringLiteral("close");
-        closedForGood = controller->FormCloseQuery();
+        closedForGood = controller->closeQuery();
     }
 };
 
@@ -78,7 +78,7 @@ void CloseControllerTest::firstPassThenDelayedClose() {
     Rig rig;
     rig.host.offline = offline;
 
-    QVERIFY(!rig.controller.FormCloseQuery());
+    QVERIFY(!rig.controller.closeQuery());
     QCOMPARE(rig.host.calls, firstPass);
     QVERIFY(rig.controller.closeTimer().isEnabled());
     QCOMPARE(rig.controller.closeTimer().interval(), 500);
@@ -91,13 +91,13 @@ void CloseControllerTest::firstPassThenDelayedClose() {
     QVERIFY(!rig.controller.closeTimer().isEnabled());
     // The second pass asks nothing more.
     QCOMPARE(rig.host.calls, firstPass + QStringList{"close"});
-    QVERIFY(rig.controller.FormCloseQuery());
+    QVERIFY(rig.controller.closeQuery());
 }
 
 void CloseControllerTest::cancelKeepsRunning() {
     Rig rig;
     rig.host.cancelSave = true;
-    QVERIFY(!rig.controller.FormCloseQuery());
+    QVERIFY(!rig.controller.closeQuery());
     QCOMPARE(rig.host.calls, (QStringList{"commit?", "save?"}));
     QVERIFY(!rig.controller.closeTimer().isEnabled());
     QVERIFY(!rig.controller.shuttingDown());
@@ -107,10 +107,10 @@ void CloseControllerTest::cancelKeepsRunning() {
 
 void CloseControllerTest::secondRequestDuringShutdownIsRefusedQuietly() {
     Rig rig;
-    QVERIFY(!rig.controller.FormCloseQuery());
+    QVERIFY(!rig.controller.closeQuery());
     rig.host.calls.clear();
     rig.clock.advance(200);
-    QVERIFY(!rig.controller.FormCloseQuery());
+    QVERIFY(!rig.controller.closeQuery());
     QVERIFY(rig.host.calls.isEmpty());
     rig.clock.advance(300);
     QVERIFY(rig.host.closedForGood);
@@ -120,7 +120,7 @@ void CloseControllerTest::drainWaitsForTheQueueToEmpty() {
     Rig rig;
     rig.port.setQueued(100);
     rig.pump.setHook([&] { rig.port.setQueued(qMax<qint64>(0, rig.port.queued() - 10)); });
-    QVERIFY(!rig.controller.FormCloseQuery());
+    QVERIFY(!rig.controller.closeQuery());
     QCOMPARE(rig.port.queued(), 0);
     QCOMPARE(rig.pump.calls(), 10);
     // CloseTimer starts only after the drain.
@@ -133,14 +133,14 @@ void CloseControllerTest::drainWaitsForTheQueueToEmpty() {
 void CloseControllerTest::stalledDrainIsGivenUp() {
     Rig rig;
     rig.port.setQueued(500); // nothing ever leaves: a line nobody reads
-    QVERIFY(!rig.controller.FormCloseQuery());
+    QVERIFY(!rig.controller.closeQuery());
     QCOMPARE(rig.clock.nowMs(), qint64(CloseController::StalledDrainMs));
     QVERIFY(rig.controller.closeTimer().isEnabled());
 }
 
 void CloseControllerTest::nonInteractiveCloseAsksNothing() {
     Rig rig;
-    QVERIFY(!rig.controller.FormCloseQuery(false));
+    QVERIFY(!rig.controller.closeQuery(false));
     QCOMPARE(rig.host.calls, (QStringList{"simulation off", "stop", "settings"}));
 }
 

@@ -129,12 +129,12 @@ void StartupTest::firstStartAsksForAPort() {
     QVERIFY(rig.main().startupDone());
 
     const ShellState& shell = rig.main().shell();
-    QCOMPARE(shell.CaptionPrefix, QStringLiteral("RPW V1.54 - "));
+    QCOMPARE(shell.captionPrefix, QStringLiteral("RPW V1.54 - "));
     QCOMPARE(rig.main().windowTitle(), QStringLiteral("RPW V1.54 - Unbenannt.lta"));
-    QCOMPARE(shell.LineCount, 3);
-    QCOMPARE(shell.ColumnCount, 24);
-    QCOMPARE(shell.LanguageCode, QStringLiteral("D"));
-    QCOMPARE(shell.FrameTime, 84);
+    QCOMPARE(shell.lineCount, 3);
+    QCOMPARE(shell.columnCount, 24);
+    QCOMPARE(shell.languageCode, QStringLiteral("D"));
+    QCOMPARE(shell.frameTime, 84);
     QCOMPARE(rig.main().pos(), QPoint(20, 20));
     QCOMPARE(rig.main().size(), QSize(775, 510));
     QVERIFY(rig.port.isOpen());
@@ -168,9 +168,9 @@ void StartupTest::storedPortOpensWithoutQuestions() {
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.port.openedPort(), 5);
     QCOMPARE(rig.port.outputBufferSize(), bufferSize);
-    QCOMPARE(rig.main().shell().FrameTime, frameTime);
-    QCOMPARE(rig.main().form().Fliesstakt->minimum(), flowStepMinimum);
-    QCOMPARE(rig.main().form().Fliesstakt->value(), 5);
+    QCOMPARE(rig.main().shell().frameTime, frameTime);
+    QCOMPARE(rig.main().form().flowStep->minimum(), flowStepMinimum);
+    QCOMPARE(rig.main().form().flowStep->value(), 5);
 }
 
 void StartupTest::displayTooLargeForTheBuffer_data() {
@@ -192,10 +192,10 @@ void StartupTest::displayTooLargeForTheBuffer() {
     rig.start();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.port.outputBufferSize(), 63000);
-    QCOMPARE(rig.main().shell().LineCount, 150);
+    QCOMPARE(rig.main().shell().lineCount, 150);
     QCOMPARE(rig.windows->supervision().lineFieldCount(), 150);
     // Frames still go out whole: the send waits until one fits the buffer.
-    rig.main().SendDisplayImage();
+    rig.main().sendDisplayImage();
     QCOMPARE(rig.port.written(), blankFrame(150, 210));
 }
 
@@ -234,22 +234,21 @@ void StartupTest::displayLimits() {
     rig.start();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     MainWindowForm& form = rig.main().form();
-    QCOMPARE(rig.main().shell().LineCount, lineCount);
-    QCOMPARE(rig.main().shell().ColumnCount, columnCount);
-    QCOMPARE(form.PageControl1->isTabVisible(form.PageControl1->indexOf(form.TabSheet3)),
-             flowTabVisible);
-    QCOMPARE(!form.TextInZeile->isHidden(), flowLineVisible);
-    QCOMPARE(!form.Label12->isHidden(), flowLineVisible);
-    QCOMPARE(form.TextInZeile->maximum(), lineCount);
-    QCOMPARE(form.Seitenwechselzeit->minimum(), changeTimeMinimum);
-    QCOMPARE(form.Zeilenwechselzeit->minimum(), changeTimeMinimum);
-    QCOMPARE(form.Seitenwechselzeit->value(), qMax(3, changeTimeMinimum));
+    QCOMPARE(rig.main().shell().lineCount, lineCount);
+    QCOMPARE(rig.main().shell().columnCount, columnCount);
+    QCOMPARE(form.kindTabs->isTabVisible(form.kindTabs->indexOf(form.flowPage)), flowTabVisible);
+    QCOMPARE(!form.flowLine->isHidden(), flowLineVisible);
+    QCOMPARE(!form.flowLineLabel->isHidden(), flowLineVisible);
+    QCOMPARE(form.flowLine->maximum(), lineCount);
+    QCOMPARE(form.pageTime->minimum(), changeTimeMinimum);
+    QCOMPARE(form.lineTime->minimum(), changeTimeMinimum);
+    QCOMPARE(form.pageTime->value(), qMax(3, changeTimeMinimum));
     // The editors' lines and the line fields follow the display's size.
-    QCOMPARE(form.Textfeld->lineWrapColumnOrWidth(), columnCount);
-    QCOMPARE(form.ScrollTextFeld->lineWrapColumnOrWidth(), columnCount);
-    QCOMPARE(form.PreviewLines.size(), lineCount);
-    QCOMPARE(form.FlowLineEdits.size(), lineCount - 1);
-    for (QLineEdit* field : form.FlowLineEdits)
+    QCOMPARE(form.blockEditor->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.scrollEditor->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(form.previewLines.size(), lineCount);
+    QCOMPARE(form.flowLineFields.size(), lineCount - 1);
+    for (QLineEdit* field : form.flowLineFields)
         QCOMPARE(field->maxLength(), columnCount);
 }
 
@@ -275,16 +274,16 @@ void StartupTest::offlineMode() {
     QCOMPARE(rig.port.baudRate(), baud);
     QCOMPARE(rig.port.deviceBaudRate(), baud);
     MainWindowForm& form = rig.main().form();
-    QCOMPARE(form.Play->isHidden(), offline);
-    QCOMPARE(form.Panel6->isHidden(), offline);
-    QCOMPARE(form.Button3->isHidden(), offline);
-    QCOMPARE(form.Label4->isHidden(), offline);
-    QCOMPARE(form.automatischabspielen1->isVisible(), !offline);
-    QCOMPARE(form.Hilfe1->shortcut().isEmpty(), offline);
-    QCOMPARE(form.COMPort1->isVisible(), true);
-    QCOMPARE(form.StartPause->isVisible(), true);
-    QCOMPARE(form.AnzeigeSenden->isHidden(), !offline);
-    QCOMPARE(rig.main().shell().BlankLine, offline ? QByteArray(24, ' ') : QByteArray());
+    QCOMPARE(form.playButton->isHidden(), offline);
+    QCOMPARE(form.navigationPanel->isHidden(), offline);
+    QCOMPARE(form.supervisionButton->isHidden(), offline);
+    QCOMPARE(form.durationLabel->isHidden(), offline);
+    QCOMPARE(form.playAutomaticAction->isVisible(), !offline);
+    QCOMPARE(form.helpAction->shortcut().isEmpty(), offline);
+    QCOMPARE(form.choosePortAction->isVisible(), true);
+    QCOMPARE(form.startPausedAction->isVisible(), true);
+    QCOMPARE(form.uploadButton->isHidden(), !offline);
+    QCOMPARE(rig.main().shell().blankLine, offline ? QByteArray(24, ' ') : QByteArray());
     rig.clock.advance(100);
     QCOMPARE(rig.windows->supervision().isVisible(), !offline);
 }
@@ -312,7 +311,7 @@ void StartupTest::portQuestionAnsweredNoOpensOnDemandLater() {
     QVERIFY(!rig.port.isOpen());
     // The first frame opens the port on demand, which asks for a port.
     rig.prompter.expectPort({QStringLiteral("COM1")}, 1);
-    rig.main().SendDisplayImage();
+    rig.main().sendDisplayImage();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.port.written(), blankFrame(3, 24));
 }
@@ -342,7 +341,7 @@ void StartupTest::closeBlanksTheDisplayAndWritesTheSettings() {
     rig.start();
     QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
     rig.main().output().image().setLine(0, "HALLO");
-    rig.main().SendDisplayImage();
+    rig.main().sendDisplayImage();
     rig.port.clearWritten();
     rig.main().move(40, 50);
 
@@ -388,10 +387,10 @@ void StartupTest::supervisionShownAfterStartUp() {
     QVERIFY(!supervision.showTimer().isEnabled());
 
     rig.main().output().image().setLine(1, "AB\tC");
-    rig.main().SendDisplayImage();
+    rig.main().sendDisplayImage();
     QCOMPARE(supervision.lineField(1)->text(), QStringLiteral("AB\tC"));
     supervision.close();
-    rig.main().form().Button3->click();
+    rig.main().form().supervisionButton->click();
     QVERIFY(supervision.isVisible());
 }
 
@@ -421,8 +420,8 @@ void StartupTest::variantCaptions() {
     rig.port.setAvailablePorts({1});
     rig.start();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.main().shell().CaptionPrefix, prefix);
-    QCOMPARE(rig.main().shell().SettingsFilePath, rig.iniPath(iniName));
+    QCOMPARE(rig.main().shell().captionPrefix, prefix);
+    QCOMPARE(rig.main().shell().settingsFilePath, rig.iniPath(iniName));
     QCOMPARE(rig.windows->about().windowTitle(), aboutTitle.left(18) + prefix + "Info");
     QCOMPARE(rig.windows->about().titleLabel()->text(), aboutTitle);
 }
@@ -499,7 +498,7 @@ void StartupTest::sequenceOpenedAtStartUp() {
     rig.start();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.main().windowTitle(), caption);
-    QCOMPARE(rig.main().table().RowCount(), rowCount);
+    QCOMPARE(rig.main().table().gridRowCount(), rowCount);
     QVERIFY(!rig.main().sequence().document().isModified());
     // The steps after the sequence still ran.
     QVERIFY(rig.windows->supervision().showTimer().isEnabled());
@@ -526,7 +525,7 @@ void StartupTest::closeAsksToSaveAModifiedSequence() {
 
     rig.prompter.expect(Kind::YesNo, QStringLiteral("Soll der aktuell ausgewählte Text"),
                         Answer::Yes);
-    rig.main().form().Button5->click();
+    rig.main().form().deleteTextsButton->click();
     QVERIFY(rig.main().sequence().document().isModified());
     rig.prompter.expect(Kind::YesNoCancel,
                         QStringLiteral("Möchten Die die Änderungen in %1 speichern?")
@@ -546,19 +545,12 @@ void StartupTest::editingCommandsRestWhilePlaying() {
     startWithShow(rig);
     MainWindowForm& f = rig.main().form();
     MarkListWindow& marks = rig.windows->markList();
-    const QList<QObject*> editing{f.Neu1,
-                                  f.Oeffnen1,
-                                  f.Textelschen1,
-                                  f.Textetauschen1,
-                                  f.Button1,
-                                  f.Button4,
-                                  f.Button5,
-                                  f.Button6,
-                                  f.Button7,
-                                  marks.deleteButton(),
-                                  marks.exchangeButton()};
-    const QList<QObject*> available{f.Speichern1, f.Speichernunter1, f.ListeMarkierung1,
-                                    marks.Markiert(), marks.closeButton()};
+    const QList<QObject*> editing{
+        f.newAction,           f.openAction,          f.deleteTextsAction,   f.exchangeTextsAction,
+        f.newTextButton,       f.proposeNumberButton, f.deleteTextsButton,   f.renumberButton,
+        f.exchangeTextsButton, marks.deleteButton(),  marks.exchangeButton()};
+    const QList<QObject*> available{f.saveAction, f.saveAsAction, f.markListAction,
+                                    marks.numberList(), marks.closeButton()};
     const auto enabled = [](QObject* o) {
         if (auto* a = qobject_cast<QAction*>(o))
             return a->isEnabled();
@@ -566,12 +558,12 @@ void StartupTest::editingCommandsRestWhilePlaying() {
     };
     for (QObject* o : editing + available)
         QVERIFY2(enabled(o), qPrintable(o->objectName()));
-    f.Play->click();
+    f.playButton->click();
     for (QObject* o : editing)
         QVERIFY2(!enabled(o), qPrintable(o->objectName()));
     for (QObject* o : available)
         QVERIFY2(enabled(o), qPrintable(o->objectName()));
-    f.Stop->click();
+    f.stopButton->click();
     for (QObject* o : editing)
         QVERIFY2(enabled(o), qPrintable(o->objectName()));
 }
@@ -604,8 +596,8 @@ void StartupTest::editorFollowsTheSelection() {
 
     rig.main().selection().select(row);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.main().form().TextNr->text(), QStringLiteral("00020"));
-    QCOMPARE(rig.main().editor().EntryModified(), pending);
+    QCOMPARE(rig.main().form().numberField->text(), QStringLiteral("00020"));
+    QCOMPARE(rig.main().editor().isEntryModified(), pending);
 }
 
 void StartupTest::closeOffersThePendingEntry_data() {
@@ -632,7 +624,7 @@ void StartupTest::closeOffersThePendingEntry() {
     rig.main().close();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.main().table().cell(SequenceTable::NumberColumn, 1), number);
-    QVERIFY(!rig.main().editor().EntryModified());
+    QVERIFY(!rig.main().editor().isEntryModified());
 }
 
 QTEST_MAIN(StartupTest)

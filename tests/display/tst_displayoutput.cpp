@@ -62,7 +62,7 @@ void DisplayOutputTest::writesOneFrameAndClearsStatus() {
     Rig rig;
     rig.output.image().setLine(0, "HALLO");
     rig.output.image().setLine(2, "\xC4\xD6\xDC");
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
 
     QCOMPARE(rig.port.writes().size(), 1);
     QCOMPARE(rig.port.writes().first(), frameOf(rig.output.image(), 3, 24));
@@ -76,7 +76,7 @@ void DisplayOutputTest::disabledOutputMirrorsButWritesNothing() {
     Rig rig;
     rig.output.setOutputEnabled(false);
     rig.output.image().setLine(0, "HALLO");
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
 
     QVERIFY(rig.port.writes().isEmpty());
     QCOMPARE(rig.port.openCount(), 0);
@@ -92,7 +92,7 @@ void DisplayOutputTest::mirrorGetsSlotsUnchanged() {
     rig.output.image().setLine(0, tabbed);
     rig.output.image().setLine(2, longText);
     rig.output.image().setLine(3, "NOT SHOWN");
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
 
     const QList<QPair<int, QByteArray>> expected{{0, tabbed}, {1, QByteArray()}, {2, longText}};
     QCOMPARE(rig.mirrored, expected);
@@ -131,7 +131,7 @@ void DisplayOutputTest::failureShowsMessageUntilNextGoodSend() {
     if (failure == QLatin1String("small buffer"))
         rig.port.setOutputBufferSize(73);
 
-    rig.output.SendDisplayImage(); // must not throw
+    rig.output.sendDisplayImage(); // must not throw
     QVERIFY(rig.port.writes().isEmpty());
     QCOMPARE(rig.pump.calls(), 0); // waiting cannot help: nothing is queued
     QCOMPARE(rig.statuses, QStringList{message});
@@ -140,7 +140,7 @@ void DisplayOutputTest::failureShowsMessageUntilNextGoodSend() {
     rig.port.setAvailablePorts({3});
     rig.port.setRefuseWrites(false);
     rig.port.setOutputBufferSize(SerialPort::DefaultOutputBufferSize);
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
     QCOMPARE(rig.port.writes().size(), 1);
     QCOMPARE(rig.statuses.last(), QString());
 }
@@ -187,7 +187,7 @@ void DisplayOutputTest::flowControl() {
         rig.statuses << text;
         queuedAtWrite = rig.port.queued();
     });
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
 
     QCOMPARE(rig.pump.calls(), events);
     QCOMPARE(rig.port.writes().size(), 1);
@@ -207,12 +207,12 @@ void DisplayOutputTest::overtakenSendDropsItsOlderFrame() {
     tick->setOnTimeout([&] {
         tick->setEnabled(false);
         rig.output.image().setLine(0, "NEU");
-        rig.output.SendDisplayImage();
+        rig.output.sendDisplayImage();
     });
     tick->setEnabled(true);
 
     rig.output.image().setLine(0, "ALT");
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
 
     QCOMPARE(rig.port.writes().size(), 1);
     QCOMPARE(rig.port.writes().first().mid(1, 3), QByteArray("NEU"));
@@ -223,7 +223,7 @@ void DisplayOutputTest::overtakenSendDropsItsOlderFrame() {
 
     // The next send goes through normally again.
     rig.output.image().setLine(0, "DANACH");
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
     QCOMPARE(rig.port.writes().size(), 2);
     QCOMPARE(rig.port.writes().last().mid(1, 6), QByteArray("DANACH"));
 }
@@ -233,7 +233,7 @@ void DisplayOutputTest::stalledLineGivesUp() {
     rig.output.setLanguageCode(QStringLiteral("GB"));
     rig.openPort();
     rig.port.setQueued(1000);
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
 
     QVERIFY(rig.port.writes().isEmpty());
     QCOMPARE(rig.clock.nowMs(), DisplayOutput::StallTimeoutMs);
@@ -242,7 +242,7 @@ void DisplayOutputTest::stalledLineGivesUp() {
 
     // Once the line drains, sending works and the message goes.
     rig.port.setQueued(0);
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
     QCOMPARE(rig.port.writes().size(), 1);
     QCOMPARE(rig.statuses.last(), QString());
 }
@@ -257,7 +257,7 @@ void DisplayOutputTest::slowButSteadyDrainIsNoStall() {
         if (rig.clock.nowMs() % 1500 == 0)
             rig.port.setQueued(rig.port.queued() - 200);
     });
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
 
     QCOMPARE(rig.port.writes().size(), 1);
     QCOMPARE(rig.clock.nowMs(), qint64(3000));
@@ -268,12 +268,12 @@ void DisplayOutputTest::pulledDeviceReopensOnDemand() {
     Rig rig;
     rig.port.setPortNumber(2);
     rig.port.setAvailablePorts({2});
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
     QCOMPARE(rig.port.writes().size(), 1);
 
     rig.port.pullDevice(2);
     QVERIFY(!rig.port.isOpen());
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
     QCOMPARE(rig.port.writes().size(), 1);
     QCOMPARE(rig.statuses.last(),
              QStringLiteral("Ausgabe nicht möglich, da COM-Port2 nicht verfügbar"));
@@ -283,7 +283,7 @@ void DisplayOutputTest::pulledDeviceReopensOnDemand() {
     rig.port.open();
     rig.port.setQueued(1000);
     rig.pump.setHook([&] { rig.port.pullDevice(2); });
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
     QCOMPARE(rig.pump.calls(), 1);
     QCOMPARE(rig.port.writes().size(), 1);
     QCOMPARE(rig.statuses.last(),
@@ -291,7 +291,7 @@ void DisplayOutputTest::pulledDeviceReopensOnDemand() {
 
     rig.pump.setHook({});
     rig.port.setAvailablePorts({2});
-    rig.output.SendDisplayImage();
+    rig.output.sendDisplayImage();
     QCOMPARE(rig.port.writes().size(), 2);
     QCOMPARE(rig.port.openCount(), 3);
     QCOMPARE(rig.statuses.last(), QString());

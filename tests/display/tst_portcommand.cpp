@@ -61,7 +61,7 @@ void PortCommandTest::answeredNoLeavesThePortAlone() {
     rig.port.setPortNumber(2);
     rig.port.open();
     rig.prompter.expect(Kind::YesNo, QStringLiteral("COM-Port ändern? Momentan: COM2"), Answer::No);
-    QCOMPARE(rig.command.COMPort1Click(), PortCommand::Outcome::Unchanged);
+    QCOMPARE(rig.command.choosePort(), PortCommand::Outcome::Unchanged);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QVERIFY(rig.port.isOpen());
     QCOMPARE(rig.timerStops, 1); // playback stays frozen whatever the answer
@@ -74,7 +74,7 @@ void PortCommandTest::yesWithAChosenPortOpensAndStoresIt() {
     rig.ports = QStringList{QStringLiteral("COM1")};
     rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::Yes)
         .expectPort({QStringLiteral("COM1")}, 1);
-    QCOMPARE(rig.command.COMPort1Click(), PortCommand::Outcome::Opened);
+    QCOMPARE(rig.command.choosePort(), PortCommand::Outcome::Opened);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QVERIFY(rig.port.isOpen());
     QCOMPARE(rig.port.openedPort(), 1);
@@ -104,7 +104,7 @@ void PortCommandTest::failuresLeadToTheRetryQuestion() {
     rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::Yes)
         .expectPort(offered, chosen)
         .expect(Kind::YesNo, retryText, Answer::No);
-    QCOMPARE(rig.command.COMPort1Click(), PortCommand::Outcome::GaveUp);
+    QCOMPARE(rig.command.choosePort(), PortCommand::Outcome::GaveUp);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QVERIFY(rig.gaveUp);
     QVERIFY(rig.stored.isEmpty());
@@ -122,7 +122,7 @@ void PortCommandTest::retryRunsTheWholeCommandAgain() {
         .expect(Kind::YesNo, QStringLiteral("Noch ein Versuch? Momentan: COM0"), Answer::Yes)
         .expect(Kind::YesNo, QStringLiteral("COM-Port ändern? Momentan: COM0"), Answer::Yes)
         .expectPort({QStringLiteral("COM3")}, 3);
-    QCOMPARE(rig.command.COMPort1Click(), PortCommand::Outcome::Opened);
+    QCOMPARE(rig.command.choosePort(), PortCommand::Outcome::Opened);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.timerStops, 2);
     QCOMPARE(rig.stored, QList<int>{3});

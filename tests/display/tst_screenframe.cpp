@@ -70,8 +70,8 @@ void ScreenFrameTest::frame() {
 
     // The fitting rule the frame must agree with, line by line.
     for (int k = 0; k < lines; ++k) {
-        QByteArray fitted = TextHelpers::CutToWidth(
-            TextHelpers::AppendCopies(image.line(k), " ", columns), columns);
+        QByteArray fitted = TextHelpers::cutToWidth(
+            TextHelpers::appendCopies(image.line(k), " ", columns), columns);
         for (char& c : fitted) {
             if (static_cast<unsigned char>(c) < 0x20)
                 c = ' ';

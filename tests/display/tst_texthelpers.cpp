@@ -75,13 +75,13 @@ void TextHelpersTest::helpers() {
 
     QByteArray result;
     if (helper == QLatin1String("cut"))
-        result = TextHelpers::CutToWidth(text, n);
+        result = TextHelpers::cutToWidth(text, n);
     else if (helper == QLatin1String("pad"))
-        result = TextHelpers::PadLeftTo(text, fill, n);
+        result = TextHelpers::padLeftTo(text, fill, n);
     else if (helper == QLatin1String("prepend"))
-        result = TextHelpers::PrependCopies(text, fill, n);
+        result = TextHelpers::prependCopies(text, fill, n);
     else
-        result = TextHelpers::AppendCopies(text, fill, n);
+        result = TextHelpers::appendCopies(text, fill, n);
     QCOMPARE(result, expected);
 }
 

@@ -34,14 +34,14 @@ struct EditorRig {
 
     explicit EditorRig(int lineCount = 3, int columnCount = 24,
                        const QString& languageCode = QStringLiteral("D")) {
-        shell.LineCount = lineCount;
-        shell.ColumnCount = columnCount;
-        shell.LanguageCode = languageCode;
+        shell.lineCount = lineCount;
+        shell.columnCount = columnCount;
+        shell.languageCode = languageCode;
         table.setLanguageCode(languageCode);
         form.setupUi(&window);
-        form.TextInZeile->setMaximum(lineCount);
-        for (QTextEdit* e : {form.Textfeld, form.ScrollTextFeld}) {
-            e->setFont(form.TestLabel->font());
+        form.flowLine->setMaximum(lineCount);
+        for (QTextEdit* e : {form.blockEditor, form.scrollEditor}) {
+            e->setFont(form.referenceLabel->font());
             EditorLines::wrapAtColumns(*e, columnCount);
         }
         form.buildLineFields(lineCount, columnCount);
@@ -58,7 +58,7 @@ struct EditorRig {
     }
     QStringList rows() const {
         QStringList out;
-        for (int r = 1; r < table.RowCount(); ++r) {
+        for (int r = 1; r < table.gridRowCount(); ++r) {
             QStringList parts;
             for (int c = 1; c < SequenceTable::Columns; ++c)
                 parts << QString::fromLatin1(table.cell(c, r));

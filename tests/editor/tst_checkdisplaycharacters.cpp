@@ -49,7 +49,7 @@ void CheckDisplayCharactersTest::checked() {
     QFETCH(bool, lowerCase);
     QFETCH(QByteArray, expected);
     QFETCH(QByteArray, replaced);
-    const CheckedText result = CheckDisplayCharacters(text, lowerCase);
+    const CheckedText result = checkDisplayCharacters(text, lowerCase);
     QCOMPARE(result.text, expected);
     QCOMPARE(result.replaced, replaced);
     QCOMPARE(result.text.size(), text.size());

@@ -199,40 +199,40 @@ void EntryCommitTest::commit() {
     MainWindowForm& f = rig.form;
     rig.setRows(rows);
     rig.selection.select(selected);
-    f.TextNr->setText(number);
+    f.numberField->setText(number);
     if (kind == QLatin1String("B")) {
-        f.PageControl1->setCurrentWidget(f.TabSheet1);
-        f.Textfeld->setPlainText(text);
-        f.Seitenwechselzeit->setValue(parameter);
+        f.kindTabs->setCurrentWidget(f.blockPage);
+        f.blockEditor->setPlainText(text);
+        f.pageTime->setValue(parameter);
     } else if (kind == QLatin1String("S")) {
-        f.PageControl1->setCurrentWidget(f.TabSheet2);
-        f.ScrollTextFeld->setPlainText(text);
-        f.Zeilenwechselzeit->setValue(parameter);
+        f.kindTabs->setCurrentWidget(f.scrollPage);
+        f.scrollEditor->setPlainText(text);
+        f.lineTime->setValue(parameter);
     } else {
-        f.PageControl1->setCurrentWidget(f.TabSheet3);
-        f.Fliesstextfeld->setPlainText(text);
-        f.Fliesstakt->setValue(parameter);
+        f.kindTabs->setCurrentWidget(f.flowPage);
+        f.flowEditor->setPlainText(text);
+        f.flowStep->setValue(parameter);
     }
-    QCOMPARE(f.FlowLineEdits.size(), lineCount - 1);
-    for (int i = 0; i < flowLines.size() && i < f.FlowLineEdits.size(); ++i)
-        f.FlowLineEdits.at(i)->setText(flowLines.at(i));
-    f.NachDauer->setChecked(preset);
-    f.DauerMinuten->setValue(minutes);
-    f.DauerSekunden->setValue(seconds);
+    QCOMPARE(f.flowLineFields.size(), lineCount - 1);
+    for (int i = 0; i < flowLines.size() && i < f.flowLineFields.size(); ++i)
+        f.flowLineFields.at(i)->setText(flowLines.at(i));
+    f.byDuration->setChecked(preset);
+    f.durationMinutes->setValue(minutes);
+    f.durationSeconds->setValue(seconds);
     rig.expectBoxes(boxes);
 
-    QVERIFY(rig.editor->EntryModified());
-    f.Button11->click();
+    QVERIFY(rig.editor->isEntryModified());
+    f.commitButton->click();
 
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows(), expected);
     QCOMPARE(rig.selection.selectedRow(), selectedAfter);
-    QVERIFY(!rig.editor->EntryModified());
+    QVERIFY(!rig.editor->isEntryModified());
     QVERIFY(rig.document.isModified());
-    QVERIFY(rig.editor->flags().EditorFollowsSelection);
+    QVERIFY(rig.editor->flags().followsSelection);
     if (!editorAfter.isNull()) {
-        const QString shown = kind == QLatin1String("F") ? f.Fliesstextfeld->toPlainText()
-                                                         : f.Textfeld->toPlainText();
+        const QString shown =
+            kind == QLatin1String("F") ? f.flowEditor->toPlainText() : f.blockEditor->toPlainText();
         QCOMPARE(shown, editorAfter);
     }
 }
@@ -261,9 +261,9 @@ void EntryCommitTest::separatorsBecomeSpaces() {
     QFETCH(QString, note);
     QFETCH(QString, expected);
     EditorRig rig;
-    rig.form.TextNr->setText(number);
-    rig.form.Hinweis->setPlainText(note);
-    rig.editor->Button11Click();
+    rig.form.numberField->setText(number);
+    rig.form.noteField->setPlainText(note);
+    rig.editor->commitEntry();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     const QStringList cells = rig.rows().value(0).split(QLatin1Char('|'));
     QCOMPARE(cells.value(0) + "|" + cells.value(6), expected);
@@ -295,10 +295,10 @@ void EntryCommitTest::activeWord() {
     rig.setRows(rows);
     rig.selection.select(1);
     rig.editor->loadEntry(1);
-    QVERIFY(rig.form.CheckBox1->isChecked());
+    QVERIFY(rig.form.activeCheckBox->isChecked());
     // The hidden box raises no change: the commit runs all the same.
-    rig.form.CheckBox1->setChecked(active);
-    rig.editor->Button11Click();
+    rig.form.activeCheckBox->setChecked(active);
+    rig.editor->commitEntry();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(QString::fromLatin1(rig.table.cell(SequenceTable::ActiveColumn, 1)), expected);
 }
@@ -312,23 +312,23 @@ void EntryCommitTest::entryOnTheDisplayIsRefused() {
         asked << number;
         return number == "00010";
     });
-    rig.form.TextNr->setText(QStringLiteral("00010"));
-    rig.form.Textfeld->setPlainText(QStringLiteral("NEU"));
+    rig.form.numberField->setText(QStringLiteral("00010"));
+    rig.form.blockEditor->setPlainText(QStringLiteral("NEU"));
     rig.prompter.expect(ScriptedPrompter::Kind::Error,
                         QStringLiteral("This text is just running!"));
-    rig.form.Button2->click();
+    rig.form.changeNumberButton->click();
 
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(asked, QByteArrayList{"00010"});
     QCOMPARE(rig.rows(), QStringList{"00010|YES|BLOCK|A|3|M3|"});
-    QVERIFY(rig.editor->EntryModified());
+    QVERIFY(rig.editor->isEntryModified());
     QVERIFY(!rig.document.isModified());
     // "Nr. ändern" asks for one commit only, also when that one was refused.
-    QVERIFY(!rig.editor->flags().RenameOnCommit);
+    QVERIFY(!rig.editor->flags().renameOnCommit);
 
     // Another number commits while the entry runs.
-    rig.form.TextNr->setText(QStringLiteral("00020"));
-    rig.form.Button11->click();
+    rig.form.numberField->setText(QStringLiteral("00020"));
+    rig.form.commitButton->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows().size(), 2);
 }
@@ -351,18 +351,18 @@ void EntryCommitTest::pageChangeTimeBeingTyped() {
     MainWindowForm& f = rig.form;
     rig.setRows({QStringLiteral("00010|JA|BLOCK|A|3|M3|")});
     rig.selection.select(1);
-    f.TextNr->setText(QStringLiteral("00010"));
-    f.PageControl1->setCurrentWidget(f.TabSheet1);
-    f.Textfeld->setPlainText(QStringLiteral("B"));
-    f.Seitenwechselzeit->setValue(7);
-    f.Seitenwechselzeit->findChild<QLineEdit*>()->setText(shown);
-    QCOMPARE(f.Seitenwechselzeit->text(), shown);
+    f.numberField->setText(QStringLiteral("00010"));
+    f.kindTabs->setCurrentWidget(f.blockPage);
+    f.blockEditor->setPlainText(QStringLiteral("B"));
+    f.pageTime->setValue(7);
+    f.pageTime->findChild<QLineEdit*>()->setText(shown);
+    QCOMPARE(f.pageTime->text(), shown);
 
-    rig.editor->Button11Click();
+    rig.editor->commitEntry();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.table.cell(SequenceTable::ParameterColumn, 1), parameter);
     rig.editor->loadEntry(1);
-    QCOMPARE(f.Seitenwechselzeit->value(), 7);
+    QCOMPARE(f.pageTime->value(), 7);
 }
 
 QTEST_MAIN(EntryCommitTest)

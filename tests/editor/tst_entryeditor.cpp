@@ -36,46 +36,46 @@ void EntryEditorTest::changesMakeTheEntryPending_data() {
         QTest::newRow(name) << change << pending;
     };
     row(
-        "note", [](MainWindowForm& f) { f.Hinweis->setPlainText("x"); }, true);
+        "note", [](MainWindowForm& f) { f.noteField->setPlainText("x"); }, true);
     row(
-        "preset clicked", [](MainWindowForm& f) { f.NachDauer->click(); }, true);
+        "preset clicked", [](MainWindowForm& f) { f.byDuration->click(); }, true);
     row(
-        "block text", [](MainWindowForm& f) { f.Textfeld->setPlainText("x"); }, true);
+        "block text", [](MainWindowForm& f) { f.blockEditor->setPlainText("x"); }, true);
     row(
-        "scroll text", [](MainWindowForm& f) { f.ScrollTextFeld->setPlainText("x"); }, true);
+        "scroll text", [](MainWindowForm& f) { f.scrollEditor->setPlainText("x"); }, true);
     row(
-        "flow text", [](MainWindowForm& f) { f.Fliesstextfeld->setPlainText("x"); }, true);
+        "flow text", [](MainWindowForm& f) { f.flowEditor->setPlainText("x"); }, true);
     row(
-        "fixed line", [](MainWindowForm& f) { f.FlowLineEdits.at(1)->setText("x"); }, true);
+        "fixed line", [](MainWindowForm& f) { f.flowLineFields.at(1)->setText("x"); }, true);
     row(
-        "page change time", [](MainWindowForm& f) { f.Seitenwechselzeit->setValue(9); }, true);
+        "page change time", [](MainWindowForm& f) { f.pageTime->setValue(9); }, true);
     row(
-        "line change time", [](MainWindowForm& f) { f.Zeilenwechselzeit->setValue(9); }, true);
+        "line change time", [](MainWindowForm& f) { f.lineTime->setValue(9); }, true);
     row(
-        "flow step", [](MainWindowForm& f) { f.Fliesstakt->setValue(9); }, true);
+        "flow step", [](MainWindowForm& f) { f.flowStep->setValue(9); }, true);
     row(
-        "flow line", [](MainWindowForm& f) { f.TextInZeile->setValue(2); }, true);
+        "flow line", [](MainWindowForm& f) { f.flowLine->setValue(2); }, true);
     row(
-        "minutes", [](MainWindowForm& f) { f.DauerMinuten->setValue(9); }, true);
+        "minutes", [](MainWindowForm& f) { f.durationMinutes->setValue(9); }, true);
     row(
-        "seconds", [](MainWindowForm& f) { f.DauerSekunden->setValue(9); }, true);
+        "seconds", [](MainWindowForm& f) { f.durationSeconds->setValue(9); }, true);
     row(
-        "kind tab", [](MainWindowForm& f) { f.PageControl1->setCurrentIndex(1); }, true);
+        "kind tab", [](MainWindowForm& f) { f.kindTabs->setCurrentIndex(1); }, true);
     // The number alone is no change of the entry: "Nr. ändern" takes it over.
     row(
-        "number", [](MainWindowForm& f) { f.TextNr->setText("00020"); }, false);
+        "number", [](MainWindowForm& f) { f.numberField->setText("00020"); }, false);
     row(
-        "same value", [](MainWindowForm& f) { f.Seitenwechselzeit->setValue(3); }, false);
+        "same value", [](MainWindowForm& f) { f.pageTime->setValue(3); }, false);
 }
 
 void EntryEditorTest::changesMakeTheEntryPending() {
     QFETCH(Change, change);
     QFETCH(bool, pending);
     EditorRig rig;
-    QVERIFY(!rig.editor->EntryModified());
+    QVERIFY(!rig.editor->isEntryModified());
     change(rig.form);
-    QCOMPARE(rig.editor->EntryModified(), pending);
-    QCOMPARE(rig.form.Button11->isEnabled(), pending);
+    QCOMPARE(rig.editor->isEntryModified(), pending);
+    QCOMPARE(rig.form.commitButton->isEnabled(), pending);
 }
 
 void EntryEditorTest::flowStepShownInSeconds_data() {
@@ -94,8 +94,8 @@ void EntryEditorTest::flowStepShownInSeconds() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     {
         EditorRig rig;
-        rig.form.Fliesstakt->setValue(tenths);
-        QCOMPARE(rig.form.Label8->text(), german);
+        rig.form.flowStep->setValue(tenths);
+        QCOMPARE(rig.form.flowStepSeconds->text(), german);
     }
     QLocale::setDefault(before);
 }
@@ -122,13 +122,13 @@ void EntryEditorTest::leaveGuard() {
     EditorRig rig(3, 24, languageCode);
     rig.setRows({QStringLiteral("00010|JA|BLOCK|A|3|M3|")});
     rig.selection.select(1);
-    rig.form.TextNr->setText(QStringLiteral("00020"));
+    rig.form.numberField->setText(QStringLiteral("00020"));
     rig.editor->setEntryModified(pending);
     rig.expectBoxes(boxes);
-    rig.editor->Panel2Exit();
+    rig.editor->offerPendingCommit();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.table.RowCount() - 1, rows);
-    QVERIFY(!rig.editor->EntryModified());
+    QCOMPARE(rig.table.gridRowCount() - 1, rows);
+    QVERIFY(!rig.editor->isEntryModified());
 }
 
 void EntryEditorTest::leavingIsMovingTheFocusWithinTheWindow() {
@@ -137,16 +137,16 @@ void EntryEditorTest::leavingIsMovingTheFocusWithinTheWindow() {
     QWidget outside(&rig.window);
     QWidget otherWindow;
     // Within the editor, or to another window (a box): no question.
-    emit qApp->focusChanged(rig.form.TextNr, rig.form.Hinweis);
-    emit qApp->focusChanged(rig.form.Hinweis, &otherWindow);
-    emit qApp->focusChanged(rig.form.Hinweis, nullptr);
+    emit qApp->focusChanged(rig.form.numberField, rig.form.noteField);
+    emit qApp->focusChanged(rig.form.noteField, &otherWindow);
+    emit qApp->focusChanged(rig.form.noteField, nullptr);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     // From the editor to another control of the main window: the question.
     rig.prompter.expect(ScriptedPrompter::Kind::YesNo, QStringLiteral("Änderungen"),
                         Prompter::Answer::No);
-    emit qApp->focusChanged(rig.form.Hinweis, &outside);
+    emit qApp->focusChanged(rig.form.noteField, &outside);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QVERIFY(!rig.editor->EntryModified());
+    QVERIFY(!rig.editor->isEntryModified());
 }
 
 void EntryEditorTest::renameTakesTheSelectedEntry() {
@@ -155,28 +155,28 @@ void EntryEditorTest::renameTakesTheSelectedEntry() {
         {QStringLiteral("00010|JA|BLOCK|A|3|M3|"), QStringLiteral("00020|JA|BLOCK|B|3|M3|")});
     rig.selection.select(1);
     rig.editor->loadEntry(1);
-    rig.form.TextNr->setText(QStringLiteral("00030"));
-    rig.form.Button2->click();
+    rig.form.numberField->setText(QStringLiteral("00030"));
+    rig.form.changeNumberButton->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows(), (QStringList{"00020|JA|BLOCK|B|3|M3|", "00030|JA|BLOCK|A|3|M3|"}));
     QCOMPARE(rig.selection.selectedRow(), 2);
-    QVERIFY(!rig.editor->flags().RenameOnCommit);
+    QVERIFY(!rig.editor->flags().renameOnCommit);
 }
 
 void EntryEditorTest::editingKeys() {
     EditorRig rig;
-    QTest::keyClicks(rig.form.Fliesstextfeld, QStringLiteral("AB"));
-    QTest::keyClick(rig.form.Fliesstextfeld, Qt::Key_Return);
-    QTest::keyClick(rig.form.Fliesstextfeld, Qt::Key_Enter);
-    QTest::keyClicks(rig.form.Fliesstextfeld, QStringLiteral("C"));
-    QCOMPARE(rig.form.Fliesstextfeld->toPlainText(), QStringLiteral("ABC"));
+    QTest::keyClicks(rig.form.flowEditor, QStringLiteral("AB"));
+    QTest::keyClick(rig.form.flowEditor, Qt::Key_Return);
+    QTest::keyClick(rig.form.flowEditor, Qt::Key_Enter);
+    QTest::keyClicks(rig.form.flowEditor, QStringLiteral("C"));
+    QCOMPARE(rig.form.flowEditor->toPlainText(), QStringLiteral("ABC"));
     // The note and the block text keep their line breaks.
-    QTest::keyClicks(rig.form.Hinweis, QStringLiteral("A"));
-    QTest::keyClick(rig.form.Hinweis, Qt::Key_Return);
-    QCOMPARE(rig.form.Hinweis->toPlainText(), QStringLiteral("A\n"));
+    QTest::keyClicks(rig.form.noteField, QStringLiteral("A"));
+    QTest::keyClick(rig.form.noteField, Qt::Key_Return);
+    QCOMPARE(rig.form.noteField->toPlainText(), QStringLiteral("A\n"));
     // Tab moves on; it does not type a tab into the text.
-    QTest::keyClick(rig.form.Textfeld, Qt::Key_Tab);
-    QCOMPARE(rig.form.Textfeld->toPlainText(), QString());
+    QTest::keyClick(rig.form.blockEditor, Qt::Key_Tab);
+    QCOMPARE(rig.form.blockEditor->toPlainText(), QString());
 }
 
 QTEST_MAIN(EntryEditorTest)

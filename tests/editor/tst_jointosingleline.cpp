@@ -33,7 +33,7 @@ void JoinToSingleLineTest::joined_data() {
 void JoinToSingleLineTest::joined() {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, expected);
-    QCOMPARE(JoinToSingleLine(text), expected);
+    QCOMPARE(joinToSingleLine(text), expected);
 }
 
 QTEST_APPLESS_MAIN(JoinToSingleLineTest)

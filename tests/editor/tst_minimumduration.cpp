@@ -54,7 +54,7 @@ void MinimumDurationTest::seconds() {
     input.parameter = parameter;
     input.lineCount = lineCount;
     input.columnCount = columnCount;
-    QCOMPARE(MinimumDuration(input), expected);
+    QCOMPARE(minimumDuration(input), expected);
 }
 
 QTEST_APPLESS_MAIN(MinimumDurationTest)

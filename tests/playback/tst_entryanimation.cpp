@@ -29,10 +29,10 @@ struct FakeHost final : EntryAnimation::Host {
     bool hasPresetDuration() const override { return preset; }
     int speedFactor() const override { return speed; }
     int currentEntryRow() const override { return row; }
-    void NextEntry() override {
+    void nextEntry() override {
         nextEntryTimes << clock->nowMs();
         animation->resetCounters();
-        animation->setTextAusgabe(true);
+        animation->setAnimating(true);
     }
     void animationStopped(const QString& message) override { stops << message; }
 };
@@ -51,7 +51,7 @@ struct AnimationRig : DisplayRig {
     void start(const QString& kind, const QString& text, const QString& parameter) {
         setRows({{"1", "JA", kind, text, parameter, "M1"}, {"2", "JA", "B", "NEXT", "1", "M1"}});
         animation->resetCounters();
-        animation->setTextAusgabe(true);
+        animation->setAnimating(true);
     }
 };
 
@@ -218,7 +218,7 @@ void EntryAnimationTest::runOut() {
     if (paused) {
         rig.host.paused = true;
         rig.animation->timer().setEnabled(false);
-        rig.animation->Timer2Timer(EntryAnimation::Origin::GoOn);
+        rig.animation->tick(EntryAnimation::Origin::GoOn);
     } else {
         rig.clock.advance(1000);
     }
@@ -269,7 +269,7 @@ void EntryAnimationTest::malformedParameterStopsOnce() {
     QCOMPARE(rig.host.stops, QStringList{message});
     QVERIFY(rig.frames().isEmpty());
     QVERIFY(!rig.animation->timer().isEnabled());
-    QVERIFY(!rig.animation->textAusgabe());
+    QVERIFY(!rig.animation->isAnimating());
     QVERIFY(rig.host.nextEntryTimes.isEmpty());
 }
 

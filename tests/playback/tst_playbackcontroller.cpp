@@ -43,8 +43,8 @@ struct ControllerRig : DisplayRig {
     }
     QList<int> redRows() const {
         QList<int> rows;
-        for (int r = 1; r < table.RowCount(); ++r) {
-            if (table.marker(r) == Marker::Red)
+        for (int r = 1; r < table.gridRowCount(); ++r) {
+            if (table.marker(r) == Marker::Playing)
                 rows << r;
         }
         return rows;
@@ -52,27 +52,27 @@ struct ControllerRig : DisplayRig {
     void run(const QString& command) {
         PlaybackController& c = controller;
         if (command == "play")
-            c.Play();
+            c.play();
         else if (command == "stop")
-            c.Stop();
+            c.stop();
         else if (command == "manual")
-            c.Manual();
+            c.manual();
         else if (command == "pause")
             c.setPaused(true);
         else if (command == "release")
             c.setPaused(false);
         else if (command == "startpause")
-            c.StartAndPause();
+            c.startPaused();
         else if (command == "goon")
-            c.GoOn();
+            c.goOn();
         else if (command == "first")
-            c.First();
+            c.first();
         else if (command == "last")
-            c.Last();
+            c.last();
         else if (command == "previous")
-            c.Previous();
+            c.previous();
         else if (command == "next")
-            c.Next();
+            c.next();
         else
             QFAIL(qPrintable("unknown command " + command));
     }
@@ -146,8 +146,8 @@ void PlaybackControllerTest::navigation() {
 
     ControllerRig rig;
     rig.setActiveWords(active);
-    rig.controller.Manual();
-    rig.controller.StartEntry(start);
+    rig.controller.manual();
+    rig.controller.startEntry(start);
     rig.run(command);
 
     QCOMPARE(rig.controller.currentEntryRow(), expected);
@@ -163,7 +163,7 @@ void PlaybackControllerTest::noActiveRowEndsAfterOneRound() {
                  {"2", "NEIN", "B", "B", "1", "V5"},
                  {"3", "NO", "B", "C", "1", "M1"}});
     rig.selection.select(2);
-    rig.controller.Play();
+    rig.controller.play();
     QCOMPARE(rig.frames(), QList<QByteArray>{rig.screen({})});
     QVERIFY(!rig.controller.animation().timer().isEnabled());
     QVERIFY(!rig.controller.textTimer().isEnabled());
@@ -176,10 +176,10 @@ void PlaybackControllerTest::noActiveRowEndsAfterOneRound() {
 void PlaybackControllerTest::playWhilePlayingTakesPreviousTick() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A,B,C,D", "1", "M1"}, {"2", "JA", "B", "X", "1", "M1"}});
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(1500);
     rig.selection.select(2);
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(1000);
     // The animation was still running: the new entry's first frame comes with its next tick.
     QCOMPARE(rig.frameTimes, (QList<qint64>{100, 1100, 2100}));
@@ -189,9 +189,9 @@ void PlaybackControllerTest::playWhilePlayingTakesPreviousTick() {
 void PlaybackControllerTest::manualDuringAutomaticHoldsAtTheEnd() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A,B,C", "1", "M1"}, {"2", "JA", "B", "Z", "1", "M1"}});
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(150);
-    rig.controller.Manual();
+    rig.controller.manual();
     rig.clock.advance(20000);
     QCOMPARE(rig.frameTimes, (QList<qint64>{100, 1100, 2100, 3100}));
     QCOMPARE(rig.frames().last(), rig.screen({})); // more than one page: cleared
@@ -202,7 +202,7 @@ void PlaybackControllerTest::startAndPauseFromStoppedSendsNothing() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"2", "JA", "B", "B,C", "1", "V3"}});
     rig.selection.select(2);
-    rig.controller.StartAndPause();
+    rig.controller.startPaused();
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Automatic);
     QVERIFY(rig.controller.isPaused());
     QCOMPARE(rig.redRows(), QList<int>{2});
@@ -211,7 +211,7 @@ void PlaybackControllerTest::startAndPauseFromStoppedSendsNothing() {
     rig.clock.advance(5000);
     QVERIFY(rig.frames().isEmpty());
 
-    rig.controller.GoOn();
+    rig.controller.goOn();
     QCOMPARE(rig.frames(), QList<QByteArray>{rig.screen({"B"})});
     QCOMPARE(rig.frameTimes, QList<qint64>{5000});
 }
@@ -232,7 +232,7 @@ void PlaybackControllerTest::presetDurationFollowsSpeed() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "V10"}, {"2", "JA", "B", "Z", "1", "M1"}});
     rig.controller.setSpeedFactor(speed);
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(endsAt - 1);
     QCOMPARE(rig.controller.currentEntryRow(), 1);
     rig.clock.advance(1);
@@ -242,7 +242,7 @@ void PlaybackControllerTest::presetDurationFollowsSpeed() {
 void PlaybackControllerTest::releasedPauseRestartsWholeDuration() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "V10"}, {"2", "JA", "B", "Z", "1", "M1"}});
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(4000);
     rig.controller.setPaused(true);
     rig.clock.advance(2000);
@@ -256,7 +256,7 @@ void PlaybackControllerTest::releasedPauseRestartsWholeDuration() {
 void PlaybackControllerTest::releasedPauseAfterRunOutShowsTextAgain() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "2", "V30"}, {"2", "JA", "B", "Z", "1", "M1"}});
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(3000); // page at 100, run-out at 2100: the page stays
     rig.controller.setPaused(true);
     rig.clock.advance(1000);
@@ -271,12 +271,12 @@ void PlaybackControllerTest::stopLeavesDisplayBlank_data() {
     QTest::addColumn<int>("stopAt");
     QTest::addColumn<Marker>("marker");
     // The row played last loses its yellow; a row that never played keeps it.
-    const Marker normal = Marker::ButtonFace;
+    const Marker normal = Marker::Normal;
     QTest::newRow("running") << QStringList{"play"} << 1500 << normal;
     QTest::newRow("paused while running") << QStringList{"play", "pause"} << 1500 << normal;
     QTest::newRow("paused after the run-out") << QStringList{"play", "pause"} << 5000 << normal;
     QTest::newRow("manual, waiting") << QStringList{"play", "manual"} << 5000 << normal;
-    QTest::newRow("never started") << QStringList{} << 0 << Marker::Yellow;
+    QTest::newRow("never started") << QStringList{} << 0 << Marker::Marked;
 }
 
 void PlaybackControllerTest::stopLeavesDisplayBlank() {
@@ -286,7 +286,7 @@ void PlaybackControllerTest::stopLeavesDisplayBlank() {
 
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A,B", "1", "V30"}, {"2", "JA", "B", "Z", "1", "M1"}});
-    rig.table.setMarker(1, Marker::Yellow);
+    rig.table.setMarker(1, Marker::Marked);
     for (const QString& command : commands) {
         if (command == "pause")
             rig.clock.advance(stopAt - rig.clock.nowMs());
@@ -294,7 +294,7 @@ void PlaybackControllerTest::stopLeavesDisplayBlank() {
     }
     rig.clock.advance(stopAt - rig.clock.nowMs());
     rig.selection.select(2);
-    rig.controller.Stop();
+    rig.controller.stop();
     rig.clock.advance(60000);
 
     QCOMPARE(rig.frames().last(), rig.screen({}));
@@ -308,35 +308,35 @@ void PlaybackControllerTest::stopLeavesDisplayBlank() {
 void PlaybackControllerTest::markedRowTurnsYellowAgain() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"2", "JA", "B", "Z", "1", "M1"}});
-    rig.table.setMarker(1, Marker::Yellow);
-    rig.table.setMarker(2, Marker::Silver);
-    rig.controller.Play();
-    QCOMPARE(rig.table.marker(1), Marker::Red);
+    rig.table.setMarker(1, Marker::Marked);
+    rig.table.setMarker(2, Marker::Initial);
+    rig.controller.play();
+    QCOMPARE(rig.table.marker(1), Marker::Playing);
     rig.clock.advance(1100); // run-out of row 1
-    QCOMPARE(rig.table.marker(1), Marker::Yellow);
-    QCOMPARE(rig.table.marker(2), Marker::Red);
+    QCOMPARE(rig.table.marker(1), Marker::Marked);
+    QCOMPARE(rig.table.marker(2), Marker::Playing);
     rig.clock.advance(1100);
-    QCOMPARE(rig.table.marker(2), Marker::ButtonFace); // only yellow and red are kept
+    QCOMPARE(rig.table.marker(2), Marker::Normal); // only yellow and red are kept
 }
 
 void PlaybackControllerTest::marksSurviveStartsAfterStop() {
     ControllerRig rig;
     rig.setActiveWords({"JA", "JA", "JA"});
-    rig.table.setMarker(3, Marker::Yellow);
+    rig.table.setMarker(3, Marker::Marked);
     rig.selection.select(3);
-    rig.controller.Stop(); // row 3 becomes current without playing
+    rig.controller.stop(); // row 3 becomes current without playing
     rig.selection.select(2);
-    rig.controller.Play();
-    QCOMPARE(rig.table.marker(3), Marker::Yellow);
+    rig.controller.play();
+    QCOMPARE(rig.table.marker(3), Marker::Marked);
     QCOMPARE(rig.redRows(), QList<int>{2});
 }
 
 void PlaybackControllerTest::sortedAwayEntryLosesItsRed() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"3", "JA", "B", "C", "1", "M1"}});
-    rig.table.setMarker(2, Marker::Yellow);
-    rig.controller.Manual();
-    rig.controller.StartEntry(2);
+    rig.table.setMarker(2, Marker::Marked);
+    rig.controller.manual();
+    rig.controller.startEntry(2);
     // A commit adds entry 2 and sorts: entry 3 moves down with its red marker, and stays
     // the current entry.
     const int added = rig.table.appendRow();
@@ -346,10 +346,10 @@ void PlaybackControllerTest::sortedAwayEntryLosesItsRed() {
     QCOMPARE(rig.redRows(), QList<int>{3});
     QCOMPARE(rig.controller.currentEntryRow(), 3);
 
-    rig.controller.Previous();
+    rig.controller.previous();
     QCOMPARE(rig.redRows(), QList<int>{2});
-    QCOMPARE(rig.table.marker(3), Marker::Yellow);
-    QCOMPARE(rig.table.marker(1), Marker::ButtonFace);
+    QCOMPARE(rig.table.marker(3), Marker::Marked);
+    QCOMPARE(rig.table.marker(1), Marker::Normal);
 }
 
 void PlaybackControllerTest::sortKeepsTheCurrentEntryPlaying_data() {
@@ -370,7 +370,7 @@ void PlaybackControllerTest::sortKeepsTheCurrentEntryPlaying() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "M1"}, {"3", "JA", "B", "C1,C2,C3", "1", "M1"}});
     rig.selection.select(2);
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(100);
     QCOMPARE(rig.frames().last(), rig.screen({"C1"}));
 
@@ -488,31 +488,31 @@ void PlaybackControllerTest::emptySequenceOnlyPutsStopDown() {
 void PlaybackControllerTest::malformedDurationPlaysAsMinimum() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "Vx"}, {"2", "JA", "B", "Z", "1", "M1"}});
-    rig.table.setMarker(2, Marker::Yellow);
-    rig.controller.Play();
+    rig.table.setMarker(2, Marker::Marked);
+    rig.controller.play();
     QCOMPARE(rig.reports, QStringList{"'x' ist kein gültiger Integerwert"});
     QVERIFY(!rig.controller.textTimer().isEnabled());
     rig.clock.advance(1100);
     QCOMPARE(rig.controller.currentEntryRow(), 2);
     QCOMPARE(rig.redRows(), QList<int>{2});
-    QCOMPARE(rig.table.marker(1), Marker::ButtonFace);
+    QCOMPARE(rig.table.marker(1), Marker::Normal);
     QCOMPARE(rig.reports.size(), 1);
 }
 
 void PlaybackControllerTest::goOnLeavesPausedFlowingText() {
     ControllerRig rig(2, 4);
     rig.setRows({{"1", "JA", "F", "\"AB\"", "1,1,X", "M1"}, {"2", "JA", "B", "P,Q,R", "1", "M1"}});
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(350);
     rig.controller.setPaused(true);
     rig.clock.advance(1000);
-    rig.controller.GoOn();
+    rig.controller.goOn();
     QCOMPARE(rig.controller.currentEntryRow(), 2);
     rig.clock.advance(1000);
     QCOMPARE(rig.frameTimes, (QList<qint64>{100, 200, 300, 1450}));
     QCOMPARE(rig.frames().last(), rig.screen({"P", "Q"}));
     QVERIFY(!rig.controller.animation().timer().isEnabled());
-    rig.controller.GoOn(); // the next page at once
+    rig.controller.goOn(); // the next page at once
     QCOMPARE(rig.frames().last(), rig.screen({"R", ""}));
 }
 
@@ -520,7 +520,7 @@ void PlaybackControllerTest::runningCheckAndPortFreeze() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A", "1", "V10"}, {"2", "JA", "B", "Z", "1", "M1"}});
     QVERIFY(!rig.controller.isRunning("1"));
-    rig.controller.Play();
+    rig.controller.play();
     QVERIFY(rig.controller.isRunning("1"));
     QVERIFY(!rig.controller.isRunning("2"));
     rig.controller.stopTimers();
@@ -533,7 +533,7 @@ void PlaybackControllerTest::runningCheckAndPortFreeze() {
 void PlaybackControllerTest::followSelectsStartedRow() {
     ControllerRig rig;
     rig.setActiveWords({"JA", "JA", "JA"});
-    rig.controller.Play();
+    rig.controller.play();
     rig.clock.advance(1100);
     QCOMPARE(rig.selection.selectedRow(), 1);
     rig.controller.followClicked(true);

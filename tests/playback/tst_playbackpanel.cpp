@@ -38,7 +38,7 @@ struct PanelRig : DisplayRig {
     }
     QStringList buttonsDown() const {
         QStringList down;
-        for (QToolButton* b : {form.Stop, form.Play, form.Manuell}) {
+        for (QToolButton* b : {form.stopButton, form.playButton, form.manualButton}) {
             if (b->isChecked())
                 down << b->objectName();
         }
@@ -174,7 +174,7 @@ void PlaybackPanelTest::exactlyOneModeButtonDown() {
     else
         rig.window.findChild<QAction*>(control)->trigger();
     QCOMPARE(rig.buttonsDown(), QStringList{down});
-    rig.form.Stop1->trigger();
+    rig.form.stopAction->trigger();
     QCOMPARE(rig.buttonsDown(), QStringList{"Stop"});
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Stopped);
 }
@@ -189,65 +189,66 @@ void PlaybackPanelTest::groupsEnabledByName() {
     deleteMarked->setObjectName("Button5");
     rig.panel->addCommandWindow(&markList);
 
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.TextNr->isEnabled());
-    QVERIFY(!rig.form.First->isEnabled() && !rig.form.Erster1->isEnabled());
-    QVERIFY(!rig.form.Pause->isEnabled() && !rig.form.Weiter->isEnabled());
+    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.numberField->isEnabled());
+    QVERIFY(!rig.form.firstButton->isEnabled() && !rig.form.firstAction->isEnabled());
+    QVERIFY(!rig.form.pauseButton->isEnabled() && !rig.form.goOnButton->isEnabled());
 
-    QTest::mouseClick(rig.form.Manuell, Qt::LeftButton);
-    QVERIFY(!newText->isEnabled() && !deleteMarked->isEnabled() && !rig.form.Neu1->isEnabled());
-    QVERIFY(rig.form.First->isEnabled() && rig.form.gehezu1->isEnabled());
-    QVERIFY(rig.form.Pause->isEnabled() && rig.form.Pause1->isEnabled());
+    QTest::mouseClick(rig.form.manualButton, Qt::LeftButton);
+    QVERIFY(!newText->isEnabled() && !deleteMarked->isEnabled() &&
+            !rig.form.newAction->isEnabled());
+    QVERIFY(rig.form.firstButton->isEnabled() && rig.form.goToAction->isEnabled());
+    QVERIFY(rig.form.pauseButton->isEnabled() && rig.form.pauseAction->isEnabled());
 
-    QTest::mouseClick(rig.form.Play, Qt::LeftButton);
-    QVERIFY(!rig.form.Next->isEnabled() && !rig.form.Vor1->isEnabled());
+    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
+    QVERIFY(!rig.form.nextButton->isEnabled() && !rig.form.nextAction->isEnabled());
 
-    rig.form.Stop1->trigger();
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.Oeffnen1->isEnabled());
-    QVERIFY(!rig.form.Pause->isEnabled());
+    rig.form.stopAction->trigger();
+    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.openAction->isEnabled());
+    QVERIFY(!rig.form.pauseButton->isEnabled());
 }
 
 void PlaybackPanelTest::pauseShowsCheckMarkKeyAndLocksTabs() {
     PanelRig rig;
-    QTest::mouseClick(rig.form.Play, Qt::LeftButton);
-    QTest::mouseClick(rig.form.Pause, Qt::LeftButton);
+    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
+    QTest::mouseClick(rig.form.pauseButton, Qt::LeftButton);
     QVERIFY(rig.controller.isPaused());
-    QVERIFY(rig.form.Pause1->isChecked());
-    QCOMPARE(rig.form.Weiter1->shortcut(), QKeySequence(Qt::Key_Space));
-    QVERIFY(rig.form.Weiter->isEnabled());
-    QVERIFY(!rig.form.PageControl1->isEnabled());
+    QVERIFY(rig.form.pauseAction->isChecked());
+    QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::Key_Space));
+    QVERIFY(rig.form.goOnButton->isEnabled());
+    QVERIFY(!rig.form.kindTabs->isEnabled());
 
-    rig.form.Pause1->trigger(); // the menu item releases it
+    rig.form.pauseAction->trigger(); // the menu item releases it
     QVERIFY(!rig.controller.isPaused());
-    QVERIFY(!rig.form.Pause->isChecked());
-    QCOMPARE(rig.form.Weiter1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Space));
-    QVERIFY(rig.form.PageControl1->isEnabled());
-    QVERIFY(!rig.form.Weiter1->isEnabled());
+    QVERIFY(!rig.form.pauseButton->isChecked());
+    QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Space));
+    QVERIFY(rig.form.kindTabs->isEnabled());
+    QVERIFY(!rig.form.goOnAction->isEnabled());
 }
 
 void PlaybackPanelTest::speedButtonsSetBar() {
     PanelRig rig;
     rig.window.show();
-    QTest::mouseClick(rig.form.Button8, Qt::LeftButton);
-    QCOMPARE(rig.form.Button8->text(), "50%");
+    QTest::mouseClick(rig.form.speed50Button, Qt::LeftButton);
+    QCOMPARE(rig.form.speed50Button->text(), "50%");
     QCOMPARE(rig.controller.speedFactor(), 1500);
-    QTest::mouseClick(rig.form.Button10, Qt::LeftButton);
+    QTest::mouseClick(rig.form.speed150Button, Qt::LeftButton);
     QCOMPARE(rig.controller.speedFactor(), 500);
-    QTest::mouseClick(rig.form.Button9, Qt::LeftButton);
-    QCOMPARE(rig.form.Relativ->value(), 1000);
+    QTest::mouseClick(rig.form.speed100Button, Qt::LeftButton);
+    QCOMPARE(rig.form.speedSlider->value(), 1000);
     // The fast end of the bar and its button are on the left.
-    QVERIFY(rig.form.Button10->x() < rig.form.Button9->x());
-    QVERIFY(rig.form.Button9->x() < rig.form.Button8->x());
+    QVERIFY(rig.form.speed150Button->x() < rig.form.speed100Button->x());
+    QVERIFY(rig.form.speed100Button->x() < rig.form.speed50Button->x());
 }
 
 void PlaybackPanelTest::currentNumberAndReport() {
     PanelRig rig;
     rig.setRows({{"7ä", "JA", "B", "A", "1", "V?"}});
-    QTest::mouseClick(rig.form.Play, Qt::LeftButton);
-    QCOMPARE(rig.form.Label13->text(), QString::fromUtf8("7ä"));
+    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
+    QCOMPARE(rig.form.currentNumberLabel->text(), QString::fromUtf8("7ä"));
     QLabel* report = rig.panel->reportLabel();
     QCOMPARE(report->text(), "'?' ist kein gültiger Integerwert");
     QVERIFY(!report->isHidden());
-    QTest::mouseClick(rig.form.Stop, Qt::LeftButton);
+    QTest::mouseClick(rig.form.stopButton, Qt::LeftButton);
     QVERIFY(report->isHidden());
 }
 

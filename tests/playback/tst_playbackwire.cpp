@@ -184,11 +184,11 @@ void PlaybackWireTest::commitOfTheEntryOnTheDisplay() {
         program.prompter.expect(ScriptedPrompter::Kind::Error,
                                 QString::fromUtf8("Dieser Text läuft gerade!"));
     MainWindowForm& form = program.main().form();
-    QCOMPARE(form.TextNr->text(), "1");
-    form.Button11->setEnabled(true);
-    QTest::mouseClick(form.Button11, Qt::LeftButton);
+    QCOMPARE(form.numberField->text(), "1");
+    form.commitButton->setEnabled(true);
+    QTest::mouseClick(form.commitButton, Qt::LeftButton);
     QVERIFY2(program.prompter.finished(), program.prompter.report());
-    QCOMPARE(form.Button11->isEnabled(), refused);
+    QCOMPARE(form.commitButton->isEnabled(), refused);
 }
 
 QTEST_MAIN(PlaybackWireTest)

@@ -104,7 +104,7 @@ void DocumentCommandsTest::untitledSaveShowsTheDialog() {
     rig.document.setModified(true);
     // A name typed without an extension gets ".lta".
     rig.prompter.expectFile(Kind::SaveFile, rig.path(u"show"_s));
-    QVERIFY(rig.commands->Speichern1Click());
+    QVERIFY(rig.commands->save());
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.read(u"show.lta"_s), SequenceFile::encode(rig.table));
     QCOMPARE(rig.document.caption(), u"LTF V1.54 - show.lta"_s);
@@ -115,7 +115,7 @@ void DocumentCommandsTest::untitledSaveShowsTheDialog() {
 void DocumentCommandsTest::namedSaveWritesWithoutDialog() {
     Rig rig;
     rig.modifiedNamed(u"show.lta"_s);
-    QVERIFY(rig.commands->Speichern1Click());
+    QVERIFY(rig.commands->save());
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QVERIFY(rig.read(u"show.lta"_s).contains("\t00010\tJA\tBLOCK\tA\t3\tV10\tchanged\t\r\n"));
     QVERIFY(!rig.document.isModified());
@@ -143,7 +143,7 @@ void DocumentCommandsTest::saveAsOverAnExistingFile() {
                 language == "GB"_L1 ? u"Overwrite File "_s + other + u" ?"_s
                                     : u"Datei "_s + other + u" überscheiben?"_s,
                 answer);
-    QCOMPARE(rig.commands->Speichernunter1Click(), answer == Answer::Yes);
+    QCOMPARE(rig.commands->saveAs(), answer == Answer::Yes);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     if (answer == Answer::Yes) {
         QCOMPARE(rig.read(u"other.lta"_s), SequenceFile::encode(rig.table));
@@ -163,7 +163,7 @@ void DocumentCommandsTest::opening() {
     rig.marks.append("00010");
     QSignalSpy marksChanged(rig.commands.get(), &DocumentCommands::marksChanged);
     rig.prompter.expectFile(Kind::OpenFile, rig.path(u"show.lta"_s));
-    rig.commands->Oeffnen1Click();
+    rig.commands->openSequence();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.numbers(), (ByteList{"00010", "00020"}));
     QCOMPARE(rig.document.caption(), u"LTF V1.54 - show.lta"_s);
@@ -186,7 +186,7 @@ void DocumentCommandsTest::cancellingTheSaveQuestionOfOpeningChangesNothing() {
     rig.prompter.expectFile(Kind::OpenFile, rig.path(u"other.lta"_s))
         .expect(Kind::YesNoCancel, u"Möchten Die die Änderungen in "_s + shown + u" speichern?"_s,
                 Answer::Cancel);
-    rig.commands->Oeffnen1Click();
+    rig.commands->openSequence();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.numbers(), (ByteList{"00010", "00020"}));
     QCOMPARE(rig.table.cell(SequenceTable::NoteColumn, 1), QByteArray("changed"));
@@ -232,7 +232,7 @@ void DocumentCommandsTest::newAfterChanges() {
     if (answer == Answer::Yes)
         rig.prompter.expectFile(Kind::SaveFile,
                                 saveDialogCancelled ? QString() : rig.path(u"saved.lta"_s));
-    QCOMPARE(rig.commands->Neu1Click(), renewed);
+    QCOMPARE(rig.commands->newSequence(), renewed);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.numbers(), renewed ? ByteList{""} : (ByteList{"00010", "00020"}));
     QCOMPARE(rig.editor.number, QByteArray(renewed ? "00010" : "00020"));

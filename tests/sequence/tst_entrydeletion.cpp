@@ -34,14 +34,14 @@ void EntryDeletionTest::deletesOneRow() {
     QFETCH(ByteList, numbers);
     SequenceTable table;
     SequenceRows::fill(table, {"00010", "00020", "00030"});
-    table.setMarker(3, Marker::Yellow);
+    table.setMarker(3, Marker::Marked);
     MarkList marks;
     marks.append("00020");
     QCOMPARE(EntryDeletion::deleteRow(table, marks, row), deleted);
     QCOMPARE(SequenceRows::column(table, SequenceTable::NumberColumn), numbers);
     QCOMPARE(marks.contains("00020"), row != 2);
     if (row == 2)
-        QCOMPARE(table.marker(2), Marker::Yellow); // the colour moves up with its row
+        QCOMPARE(table.marker(2), Marker::Marked); // the colour moves up with its row
 }
 
 void EntryDeletionTest::deletesMarkedInMarkingOrder_data() {
@@ -72,13 +72,13 @@ void EntryDeletionTest::deletesMarkedInMarkingOrder() {
     for (const QByteArray& number : marked) {
         marks.append(number);
         if (const int row = t.findNumber(number))
-            t.setMarker(row, Marker::Yellow);
+            t.setMarker(row, Marker::Marked);
     }
     QCOMPARE(EntryDeletion::deleteMarked(t, marks), deleted);
     QVERIFY(marks.numbers().isEmpty());
     QCOMPARE(SequenceRows::column(t, SequenceTable::NumberColumn), left);
-    for (int row = 1; row < t.RowCount(); ++row)
-        QCOMPARE(t.marker(row) == Marker::Yellow, false);
+    for (int row = 1; row < t.gridRowCount(); ++row)
+        QCOMPARE(t.marker(row) == Marker::Marked, false);
 }
 
 void EntryDeletionTest::listsTheMarkedNumbers() {

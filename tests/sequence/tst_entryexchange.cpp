@@ -43,15 +43,15 @@ void EntryExchangeTest::exchangesTwoMarkedEntries() {
     MarkList marks;
     for (const QByteArray& number : marked) {
         marks.append(number);
-        table.setMarker(table.findNumber(number), Marker::Yellow);
+        table.setMarker(table.findNumber(number), Marker::Marked);
     }
     QCOMPARE(EntryExchange::apply(table, marks, selected), followed);
     QCOMPARE(SequenceRows::column(table, SequenceTable::NumberColumn),
              (ByteList{"00010", "00020", "00030"}));
     QCOMPARE(SequenceRows::column(table, SequenceTable::NoteColumn), notes);
     QVERIFY(marks.numbers().isEmpty());
-    for (int row = 1; row < table.RowCount(); ++row)
-        QVERIFY(table.marker(row) != Marker::Yellow);
+    for (int row = 1; row < table.gridRowCount(); ++row)
+        QVERIFY(table.marker(row) != Marker::Marked);
 }
 
 void EntryExchangeTest::onlyExactlyTwo_data() {

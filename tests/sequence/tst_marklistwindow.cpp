@@ -21,11 +21,11 @@ void MarkListWindowTest::showsTheListAndReportsClicks() {
     MarkListWindow window;
     window.setMarkList(&marks);
     window.showAt(QPoint(40, 50));
-    QCOMPARE(window.Markiert()->count(), 2);
-    QCOMPARE(window.Markiert()->item(1)->text(), QStringLiteral("0001Ä"));
+    QCOMPARE(window.numberList()->count(), 2);
+    QCOMPARE(window.numberList()->item(1)->text(), QStringLiteral("0001Ä"));
 
     QSignalSpy clicked(&window, &MarkListWindow::numberClicked);
-    QListWidget* list = window.Markiert();
+    QListWidget* list = window.numberList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(1)).center());
     QCOMPARE(clicked.size(), 1);
@@ -37,7 +37,7 @@ void MarkListWindowTest::showsTheListAndReportsClicks() {
 
     marks.remove("00030");
     window.refresh();
-    QCOMPARE(window.Markiert()->count(), 1);
+    QCOMPARE(window.numberList()->count(), 1);
 }
 
 void MarkListWindowTest::closingOnlyHides() {
@@ -57,7 +57,7 @@ void MarkListWindowTest::closingOnlyHides() {
     window.showAt(QPoint(0, 0));
     window.close();
     QVERIFY(window.isHidden());
-    QCOMPARE(window.Markiert()->count(), 1);
+    QCOMPARE(window.numberList()->count(), 1);
     QCOMPARE(marks.numbers().size(), 1);
 }
 

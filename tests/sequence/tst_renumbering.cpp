@@ -20,14 +20,14 @@ private slots:
 void RenumberingTest::numbersInStepsOfTenKeepingTheOrder() {
     SequenceTable table;
     SequenceRows::fill(table, {"00005", "00017", "A"});
-    table.setMarker(2, SequenceTable::Marker::Yellow);
+    table.setMarker(2, SequenceTable::Marker::Marked);
     MarkList marks;
     Renumbering::apply(table, marks);
     QCOMPARE(SequenceRows::column(table, SequenceTable::NumberColumn),
              (ByteList{"00010", "00020", "00030"}));
     QCOMPARE(SequenceRows::column(table, SequenceTable::NoteColumn),
              (ByteList{"note 00005", "note 00017", "note A"}));
-    QCOMPARE(table.marker(2), SequenceTable::Marker::Yellow);
+    QCOMPARE(table.marker(2), SequenceTable::Marker::Marked);
 }
 
 void RenumberingTest::marksFollowTheirRows() {

@@ -45,7 +45,7 @@ struct Rig {
     Rig() {
         form.setupUi(&window);
         form.buildLineFields(3, 24);
-        form.Tabelle->attach(table, selection, marks);
+        form.tableView->attach(table, selection, marks);
         SequenceRows::fill(table, {"00010", "00020", "00030"});
         SequenceControls::Context context{window,
                                           form,
@@ -69,12 +69,12 @@ struct Rig {
     }
     // A left press on the header of a column.
     void pressHeader(int column) {
-        QHeaderView* header = form.Tabelle->horizontalHeader();
+        QHeaderView* header = form.tableView->horizontalHeader();
         const QPoint at(header->sectionViewportPosition(column) + 3, header->height() / 2);
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, at);
     }
     void clickMarker(int row) {
-        SequenceTableView* view = form.Tabelle;
+        SequenceTableView* view = form.tableView;
         const QRect cell = view->visualRect(table.index(row - 1, SequenceTable::MarkerColumn));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     }
@@ -97,48 +97,48 @@ private slots:
 void SequenceControlsTest::newTextEmptiesTheEditor() {
     Rig rig;
     MainWindowForm& f = rig.form;
-    f.Hinweis->setPlainText(QStringLiteral("Licht"));
-    f.Textfeld->setPlainText(QStringLiteral("HALLO"));
-    f.ScrollTextFeld->setPlainText(QStringLiteral("WELT"));
-    f.Fliesstextfeld->setPlainText(QStringLiteral("LAUF"));
-    f.FlowLineEdits.first()->setText(QStringLiteral("OBEN"));
-    f.DauerMinuten->setValue(2);
-    f.DauerSekunden->setValue(30);
-    f.Seitenwechselzeit->setValue(7);
-    f.Zeilenwechselzeit->setValue(8);
-    f.Fliesstakt->setValue(9);
-    f.NachDauer->setChecked(true);
-    f.PageControl1->setCurrentIndex(1);
-    f.Button11->setEnabled(true);
+    f.noteField->setPlainText(QStringLiteral("Licht"));
+    f.blockEditor->setPlainText(QStringLiteral("HALLO"));
+    f.scrollEditor->setPlainText(QStringLiteral("WELT"));
+    f.flowEditor->setPlainText(QStringLiteral("LAUF"));
+    f.flowLineFields.first()->setText(QStringLiteral("OBEN"));
+    f.durationMinutes->setValue(2);
+    f.durationSeconds->setValue(30);
+    f.pageTime->setValue(7);
+    f.lineTime->setValue(8);
+    f.flowStep->setValue(9);
+    f.byDuration->setChecked(true);
+    f.kindTabs->setCurrentIndex(1);
+    f.commitButton->setEnabled(true);
 
-    f.Button1->click();
+    f.newTextButton->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(f.TextNr->text(), QStringLiteral("00040"));
+    QCOMPARE(f.numberField->text(), QStringLiteral("00040"));
     for (const QString& text :
-         {f.Hinweis->toPlainText(), f.Textfeld->toPlainText(), f.ScrollTextFeld->toPlainText(),
-          f.Fliesstextfeld->toPlainText(), f.FlowLineEdits.first()->text()})
+         {f.noteField->toPlainText(), f.blockEditor->toPlainText(), f.scrollEditor->toPlainText(),
+          f.flowEditor->toPlainText(), f.flowLineFields.first()->text()})
         QVERIFY2(text.isEmpty(), qPrintable(text));
-    QCOMPARE(f.DauerMinuten->value(), 0);
-    QCOMPARE(f.DauerSekunden->value(), 3);
-    QCOMPARE(f.Seitenwechselzeit->value(), 3);
-    QCOMPARE(f.Zeilenwechselzeit->value(), 3);
-    QCOMPARE(f.Fliesstakt->value(), 5);
-    QVERIFY(!f.Button11->isEnabled());
+    QCOMPARE(f.durationMinutes->value(), 0);
+    QCOMPARE(f.durationSeconds->value(), 3);
+    QCOMPARE(f.pageTime->value(), 3);
+    QCOMPARE(f.lineTime->value(), 3);
+    QCOMPARE(f.flowStep->value(), 5);
+    QVERIFY(!f.commitButton->isEnabled());
     // Kept: the duration mode, the kind page and the selected row.
-    QVERIFY(f.NachDauer->isChecked());
-    QCOMPARE(f.PageControl1->currentIndex(), 1);
+    QVERIFY(f.byDuration->isChecked());
+    QCOMPARE(f.kindTabs->currentIndex(), 1);
     QCOMPARE(rig.selection.selectedRow(), 1);
-    QCOMPARE(rig.table.RowCount(), 4);
+    QCOMPARE(rig.table.gridRowCount(), 4);
 }
 
 void SequenceControlsTest::aNumberThatDoesNotConvertShowsTheErrorBox() {
     Rig rig;
     rig.table.setCell(SequenceTable::NumberColumn, 3, "0003X");
-    rig.form.TextNr->setText(QStringLiteral("00077"));
+    rig.form.numberField->setText(QStringLiteral("00077"));
     rig.prompter.expect(Kind::Error, QStringLiteral("'0003X' ist kein gültiger Integerwert"));
-    rig.form.Button4->click();
+    rig.form.proposeNumberButton->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.form.TextNr->text(), QStringLiteral("00077"));
+    QCOMPARE(rig.form.numberField->text(), QStringLiteral("00077"));
 }
 
 void SequenceControlsTest::headerSearch() {
@@ -176,30 +176,31 @@ void SequenceControlsTest::activeMenu() {
 
 void SequenceControlsTest::markingListFollowsTheMarks() {
     Rig rig;
-    rig.form.ListeMarkierung1->trigger();
+    rig.form.markListAction->trigger();
     QVERIFY(rig.markWindow.isVisible());
     rig.clickMarker(3);
     rig.clickMarker(1);
-    QCOMPARE(rig.markWindow.Markiert()->count(), 2);
-    QCOMPARE(rig.markWindow.Markiert()->item(0)->text(), QStringLiteral("00030"));
+    QCOMPARE(rig.markWindow.numberList()->count(), 2);
+    QCOMPARE(rig.markWindow.numberList()->item(0)->text(), QStringLiteral("00030"));
 
     rig.prompter.expect(Kind::YesNo, QStringLiteral("00030,00010"), Answer::Yes);
     rig.markWindow.deleteButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(SequenceRows::column(rig.table, SequenceTable::NumberColumn), ByteList{"00020"});
-    QCOMPARE(rig.markWindow.Markiert()->count(), 0);
+    QCOMPARE(rig.markWindow.numberList()->count(), 0);
 }
 
 void SequenceControlsTest::englishCaptions() {
     Rig rig;
     rig.controls->applyLanguage(QStringLiteral("GB"));
-    QCOMPARE(rig.form.Button4->text(), QStringLiteral("New No."));
-    QCOMPARE(rig.form.Button7->toolTip(), QStringLiteral("Exchange two yellow marged texts"));
-    QCOMPARE(rig.form.ListeMarkierung1->text(), QStringLiteral("List of &marks"));
+    QCOMPARE(rig.form.proposeNumberButton->text(), QStringLiteral("New No."));
+    QCOMPARE(rig.form.exchangeTextsButton->toolTip(),
+             QStringLiteral("Exchange two yellow marged texts"));
+    QCOMPARE(rig.form.markListAction->text(), QStringLiteral("List of &marks"));
     QCOMPARE(rig.markWindow.windowTitle(), QStringLiteral("Mark"));
     QCOMPARE(rig.controls->findDialog().windowTitle(), QStringLiteral("Find"));
     rig.controls->applyLanguage(QStringLiteral("D"));
-    QCOMPARE(rig.form.Button5->text(), QStringLiteral("Texte löschen"));
+    QCOMPARE(rig.form.deleteTextsButton->text(), QStringLiteral("Texte löschen"));
 }
 
 QTEST_MAIN(SequenceControlsTest)

@@ -123,7 +123,7 @@ void SequenceFileTest::roundTripIsByteForByte() {
     SequenceTable reread;
     reread.setLanguageCode(language);
     SequenceFile::load(reread, first);
-    QCOMPARE(reread.RowCount(), 4);
+    QCOMPARE(reread.gridRowCount(), 4);
     QCOMPARE(reread.rowCells(2), sampleRows()[1]);
     SequenceFile::save(reread, second);
     QCOMPARE(readFile(second), written);
@@ -179,7 +179,7 @@ void SequenceFileTest::shortFilesKeepOneDataRow() {
     writeFile(path, file);
     SequenceTable table;
     SequenceFile::load(table, path);
-    QCOMPARE(table.RowCount(), rowCount);
+    QCOMPARE(table.gridRowCount(), rowCount);
     QCOMPARE(table.headerData(1, Qt::Horizontal).toString(), header);
     QCOMPARE(table.rowCells(1), Cells());
 }
@@ -261,7 +261,7 @@ void SequenceFileTest::unreadableFileLeavesTheTableAlone() {
             QString::fromUtf8(e.what()).endsWith(QStringLiteral(" kann nicht geöffnet werden")),
             e.what());
     }
-    QCOMPARE(table.RowCount(), 4);
+    QCOMPARE(table.gridRowCount(), 4);
 }
 
 QTEST_GUILESS_MAIN(SequenceFileTest)

@@ -51,14 +51,14 @@ private slots:
 
 void SequenceTableTest::newTableHasOneEmptyRow() {
     SequenceTable table;
-    QCOMPARE(table.RowCount(), 2);
+    QCOMPARE(table.gridRowCount(), 2);
     QVERIFY(!table.holdsEntry(1));
     QCOMPARE(table.cell(SequenceTable::NumberColumn, 1), QByteArray());
     QCOMPARE(table.cell(SequenceTable::NumberColumn, 5), QByteArray()); // outside: empty
     QVERIFY(!table.toggleActive(1, ActiveMarks::forLanguage("D")));
     MarkList marks;
     table.clickMarker(1, marks);
-    QCOMPARE(table.marker(1), Marker::ButtonFace);
+    QCOMPARE(table.marker(1), Marker::Normal);
     QVERIFY(marks.numbers().isEmpty());
 }
 
@@ -87,8 +87,8 @@ void SequenceTableTest::sortMovesWholeRowsAndSelection() {
     SequenceTable table;
     RowSelection selection(table);
     fill(table, {"00030", "00010", "00020"});
-    table.setMarker(1, Marker::Red);
-    table.setMarker(2, Marker::Yellow);
+    table.setMarker(1, Marker::Playing);
+    table.setMarker(2, Marker::Marked);
     selection.select(1);
     QSignalSpy selected(&selection, &RowSelection::rowSelected);
 
@@ -99,9 +99,9 @@ void SequenceTableTest::sortMovesWholeRowsAndSelection() {
     QCOMPARE(selection.selectedRow(), 3);
     QCOMPARE(selected.count(), 0); // the editor is not reloaded by a sort
     QCOMPARE(table.cell(SequenceTable::TextColumn, 3), QByteArray("T00030"));
-    QCOMPARE(table.marker(3), Marker::Red);
-    QCOMPARE(table.marker(1), Marker::Yellow);
-    QCOMPARE(table.marker(2), Marker::ButtonFace);
+    QCOMPARE(table.marker(3), Marker::Playing);
+    QCOMPARE(table.marker(1), Marker::Marked);
+    QCOMPARE(table.marker(2), Marker::Normal);
 }
 
 void SequenceTableTest::findNumber_data() {
@@ -169,26 +169,26 @@ void SequenceTableTest::markerClicks() {
     SequenceTable table;
     MarkList marks;
     fill(table, {"1", "2", "3"});
-    table.setMarker(3, Marker::Red);
+    table.setMarker(3, Marker::Playing);
 
     table.clickMarker(1, marks);
     table.clickMarker(2, marks);
     QCOMPARE(marks.numbers(), (Numbers{"1", "2"}));
-    QCOMPARE(table.marker(1), Marker::Yellow);
+    QCOMPARE(table.marker(1), Marker::Marked);
 
     table.clickMarker(1, marks); // unmark
-    QCOMPARE(table.marker(1), Marker::ButtonFace);
+    QCOMPARE(table.marker(1), Marker::Normal);
     table.clickMarker(1, marks); // mark again: now at the end, once
     QCOMPARE(marks.numbers(), (Numbers{"2", "1"}));
 
     table.clickMarker(3, marks); // the playing row does not change
-    QCOMPARE(table.marker(3), Marker::Red);
+    QCOMPARE(table.marker(3), Marker::Playing);
     QCOMPARE(marks.numbers(), (Numbers{"2", "1"}));
 
-    table.setMarker(2, Marker::Silver); // any other colour counts as normal
+    table.setMarker(2, Marker::Initial); // any other colour counts as normal
     marks.remove("2");
     table.clickMarker(2, marks);
-    QCOMPARE(table.marker(2), Marker::Yellow);
+    QCOMPARE(table.marker(2), Marker::Marked);
 }
 
 void SequenceTableTest::removeLastRowLeavesEmptyRow() {
@@ -196,11 +196,11 @@ void SequenceTableTest::removeLastRowLeavesEmptyRow() {
     fill(table, {"1", "2"});
     table.removeDataRow(1);
     QCOMPARE(numbersOf(table), Numbers{"2"});
-    table.setMarker(1, Marker::Yellow);
+    table.setMarker(1, Marker::Marked);
     table.removeDataRow(1);
-    QCOMPARE(table.RowCount(), 2);
+    QCOMPARE(table.gridRowCount(), 2);
     QVERIFY(!table.holdsEntry(1));
-    QCOMPARE(table.marker(1), Marker::ButtonFace);
+    QCOMPARE(table.marker(1), Marker::Normal);
 }
 
 void SequenceTableTest::otherLanguageWords() {

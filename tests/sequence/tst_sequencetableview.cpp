@@ -75,13 +75,13 @@ void SequenceTableViewTest::shape() {
 void SequenceTableViewTest::markerPressDoesNotSelect() {
     QSignalSpy clicked(m_view, &SequenceTableView::markerClicked);
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cellCentre(0, 2));
-    QCOMPARE(m_table->marker(2), SequenceTable::Marker::Yellow);
+    QCOMPARE(m_table->marker(2), SequenceTable::Marker::Marked);
     QCOMPARE(m_marks.numbers(), QList<QByteArray>{"00020"});
     QCOMPARE(m_selection->selectedRow(), 1);
     QCOMPARE(clicked.count(), 1);
     // A row without an entry is not marked.
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cellCentre(0, 3));
-    QCOMPARE(m_table->marker(3), SequenceTable::Marker::ButtonFace);
+    QCOMPARE(m_table->marker(3), SequenceTable::Marker::Normal);
     QCOMPARE(clicked.count(), 1);
 }
 

@@ -47,7 +47,7 @@ struct Rig {
         for (const char* n : numbers) {
             marks.append(n);
             if (const int row = table.findNumber(n))
-                table.setMarker(row, SequenceTable::Marker::Yellow);
+                table.setMarker(row, SequenceTable::Marker::Marked);
         }
     }
     ByteList numbers() const { return SequenceRows::column(table, SequenceTable::NumberColumn); }
@@ -93,9 +93,9 @@ void TableCommandsTest::newNumber() {
         Rig rig(numbers);
         rig.selection.select(1);
         if (newText)
-            rig.commands->Button1Click();
+            rig.commands->newText();
         else
-            rig.commands->Button4Click();
+            rig.commands->proposeNumber();
         QCOMPARE(rig.editor.number, proposal);
         // "Neuer Text" also offers to take editor changes and empties the editor.
         QCOMPARE(rig.editor.guards, newText ? 1 : 0);
@@ -108,7 +108,7 @@ void TableCommandsTest::newNumber() {
 
 void TableCommandsTest::newTextStopsAtANumberThatDoesNotConvert() {
     Rig rig({"00010", "0010A"});
-    QVERIFY_THROWS_EXCEPTION(ConversionError, rig.commands->Button1Click());
+    QVERIFY_THROWS_EXCEPTION(ConversionError, rig.commands->newText());
     QCOMPARE(rig.editor.number, QByteArray("00010"));
     QVERIFY(rig.editor.numbersSet.isEmpty());
     QCOMPARE(rig.editor.resets, 0);
@@ -140,7 +140,7 @@ void TableCommandsTest::renumber() {
                                               u"00010 beginnend in Schritten von 10. Die bisherige "
                                               u"Reihenfolge bleibt dabei erhalten."_s,
                         answer);
-    rig.commands->Button6Click();
+    rig.commands->renumberAll();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.numbers(), numbers);
     QCOMPARE(rig.document.isModified(), answer == Answer::Yes);
@@ -148,7 +148,7 @@ void TableCommandsTest::renumber() {
 
     // Not offered when row 1 has no number: no question.
     Rig empty;
-    empty.commands->Button6Click();
+    empty.commands->renumberAll();
     QVERIFY2(empty.prompter.finished(), empty.prompter.report());
 }
 
@@ -189,7 +189,7 @@ void TableCommandsTest::deleteSelected() {
     QCOMPARE(rig.document.isModified(), answer == Answer::Yes);
     QVERIFY(rig.marks.numbers().isEmpty());
     QCOMPARE(marksChanged.isEmpty(), marked.isEmpty() && answer == Answer::No);
-    QVERIFY(rig.table.RowCount() >= 2);
+    QVERIFY(rig.table.gridRowCount() >= 2);
 }
 
 void TableCommandsTest::deleteMarked_data() {

@@ -52,7 +52,7 @@ inline void fill(SequenceTable& table, std::initializer_list<const char*> number
 
 inline QList<QByteArray> column(const SequenceTable& table, int column) {
     QList<QByteArray> cells;
-    for (int row = 1; row < table.RowCount(); ++row)
+    for (int row = 1; row < table.gridRowCount(); ++row)
         cells.append(table.cell(column, row));
     return cells;
 }

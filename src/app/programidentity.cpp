@@ -1,5 +1,7 @@
 #include "app/programidentity.h"
 
+#include "programversion.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,7 +23,7 @@ ProgramIdentity ProgramIdentity::fromArgv0(const QString& argv0, const QString& 
 
 QString ProgramIdentity::captionPrefix() const {
     const char* shortName = m_variant == ProgramVariant::Stage ? "RPW " : "LTF ";
-    return QLatin1String(shortName) + QLatin1String(VersionText) + QStringLiteral(" - ");
+    return QLatin1String(shortName) + QLatin1String(ProgramVersion::text) + QStringLiteral(" - ");
 }
 
 QString ProgramIdentity::productWords() const {

@@ -8,8 +8,6 @@ enum class ProgramVariant { Stage, GeneralDisplay };
 // the name and place of the settings file.
 class ProgramIdentity {
 public:
-    static constexpr const char* VersionText = "V1.54";
-
     // The general display variant with no name, until fromArgv0() gives the real one.
     ProgramIdentity() = default;
 

@@ -1,16 +1,80 @@
-#include "editorrig.h"
+// The entry editor's commit on the whole program: the main window as the program composes it,
+// on a virtual clock, a recording port and scripted boxes. The widgets are found by their
+// object names, so the benchmark follows the program however its panels are arranged.
+#include "recordingserialport.h"
+#include "scriptedprompter.h"
+#include "virtualclock.h"
+#include "virtualeventpump.h"
+
+#include "app/mainwindow.h"
+#include "app/programservices.h"
+#include "app/programwindows.h"
+#include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
 namespace {
 
+// The program started with its port open and nothing to ask.
+struct Program {
+    QTemporaryDir dir;
+    VirtualClock clock;
+    VirtualEventPump pump{clock};
+    ScriptedPrompter prompter;
+    RecordingSerialPort port;
+    std::unique_ptr<ProgramServices> services;
+    std::unique_ptr<ProgramWindows> windows;
+
+    Program() {
+        QFile ini(dir.filePath(QStringLiteral("RPW.ini")));
+        if (!ini.open(QIODevice::WriteOnly))
+            fail("cannot write the settings file");
+        ini.write("[Anzeige]\r\nSeriellerCOM-Port=1\r\n");
+        ini.close();
+        port.setAvailablePorts({1});
+        services.reset(new ProgramServices{clock, pump, prompter, port, {}, {}, {}, {}});
+        services->argv0 = dir.filePath(QStringLiteral("RPW"));
+        services->fallbackDir = dir.path();
+        services->configDir = dir.filePath(QStringLiteral("config"));
+        services->screenWidth = 1024;
+        services->screenHeight = 768;
+        windows = std::make_unique<ProgramWindows>(*services);
+        clock.advance(200);
+        if (!main().startupDone() || !prompter.finished())
+            fail(prompter.report().constData());
+    }
+    ~Program() {
+        if (!prompter.finished())
+            std::fprintf(stderr, "unexpected boxes: %s\n", prompter.report().constData());
+    }
+    static void fail(const char* why) {
+        std::fprintf(stderr, "bench_commit: %s\n", why);
+        std::exit(1);
+    }
+    MainWindow& main() { return windows->main(); }
+    template <typename T> T* widget(const char* name) {
+        T* w = main().findChild<T*>(QLatin1String(name));
+        if (!w)
+            fail(name);
+        return w;
+    }
+};
+
 // A sequence of `count` block entries numbered 00010, 00020, ...
-void fillSequence(EditorRig& rig, int count) {
+void fillSequence(Program& program, int count) {
     std::vector<SequenceTable::Cells> rows;
     rows.reserve(count);
     for (int i = 1; i <= count; ++i) {
@@ -23,46 +87,51 @@ void fillSequence(EditorRig& rig, int count) {
         cells[SequenceTable::DurationColumn] = "M3";
         rows.push_back(cells);
     }
-    rig.table.setRows(rows);
+    program.main().table().setRows(rows);
 }
 
-void typeEntry(EditorRig& rig, const QString& number) {
-    rig.form.numberField->setText(number);
-    rig.form.kindTabs->setCurrentWidget(rig.form.blockPage);
-    rig.form.blockEditor->setPlainText(
-        QStringLiteral("Guten Abend meine Damen und Herren, willkommen im Theater"));
+void typeEntry(Program& program, const QString& number) {
+    program.widget<QLineEdit>("TextNr")->setText(number);
+    program.widget<QTabWidget>("PageControl1")
+        ->setCurrentWidget(program.widget<QWidget>("TabSheet1"));
+    program.widget<QTextEdit>("Textfeld")
+        ->setPlainText(QStringLiteral("Guten Abend meine Damen und Herren, willkommen im Theater"));
 }
 
 // Committing under the selected entry's own number: the row is rewritten and the table
 // re-sorted, from the click to the sorted table.
 void BM_CommitEdit(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
-    EditorRig rig;
-    fillSequence(rig, count);
+    Program program;
+    fillSequence(program, count);
+    SequenceTable& table = program.main().table();
     const int middle = count / 2;
-    rig.selection.select(middle);
-    const QString number = QString::fromLatin1(rig.table.cell(SequenceTable::NumberColumn, middle));
+    program.main().selection().select(middle);
+    const QString number = QString::fromLatin1(table.cell(SequenceTable::NumberColumn, middle));
+    auto* commit = program.widget<QPushButton>("Button11");
     for (auto _ : state) {
         state.PauseTiming();
-        typeEntry(rig, number);
+        typeEntry(program, number);
         state.ResumeTiming();
-        rig.form.commitButton->click();
+        commit->click();
     }
 }
 
 // Committing under a new number: a row is appended and sorted into the middle.
 void BM_CommitNew(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
-    EditorRig rig;
-    fillSequence(rig, count);
+    Program program;
+    fillSequence(program, count);
+    SequenceTable& table = program.main().table();
+    auto* commit = program.widget<QPushButton>("Button11");
     for (auto _ : state) {
         state.PauseTiming();
-        rig.selection.select(1);
-        typeEntry(rig, QStringLiteral("05005"));
+        program.main().selection().select(1);
+        typeEntry(program, QStringLiteral("05005"));
         state.ResumeTiming();
-        rig.form.commitButton->click();
+        commit->click();
         state.PauseTiming();
-        rig.table.removeDataRow(rig.table.findNumber("05005"));
+        table.removeDataRow(table.findNumber("05005"));
         state.ResumeTiming();
     }
 }
@@ -74,6 +143,8 @@ BENCHMARK(BM_CommitNew)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's progress lines would interleave with the figures.
+    qputenv("QT_LOGGING_RULES", "*.info=false");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/programservices.h"
 #include "app/programwindows.h"
+#include "display/portselectdialog.h"
 #include "platform/comportresolver.h"
 #include "platform/portlister.h"
 #include "platform/qtclock.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     QtClock clock;
     QtEventPump pump;
     QtPrompter prompter;
+    prompter.setPortChooser(&PortSelectDialog::choose);
     const ComPortResolver resolver;
     QtSerialPort port(resolver);
     const PortLister lister(resolver);

@@ -1,7 +1,5 @@
 #include "qtprompter.h"
 
-#include "display/portselectdialog.h"
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -55,7 +53,7 @@ QString QtPrompter::chooseSaveFile(const QString& suggestion, const QString& fil
 }
 
 int QtPrompter::choosePort(const QStringList& items) {
-    return PortSelectDialog::choose(items, parent());
+    return m_portChooser ? m_portChooser(items, parent()) : 0;
 }
 
 void QtPrompter::beep() {

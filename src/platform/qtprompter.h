@@ -5,11 +5,17 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 // Message boxes, file dialogs and the beep of the desktop.
 class QtPrompter final : public Prompter {
 public:
     // Boxes are centred on the parent when it is shown.
     void setParent(QWidget* parent) { m_parent = parent; }
+    // The dialog that lets the operator choose a port: it gets the items and the parent and
+    // returns the chosen port number, 0 for none. Without one, no port is ever chosen.
+    using PortChooser = std::function<int(const QStringList& items, QWidget* parent)>;
+    void setPortChooser(PortChooser chooser) { m_portChooser = std::move(chooser); }
 
     void showError(const QString& text) override;
     void showWarning(const QString& text) override;
@@ -24,4 +30,5 @@ public:
 private:
     QWidget* parent() const;
     QPointer<QWidget> m_parent;
+    PortChooser m_portChooser;
 };

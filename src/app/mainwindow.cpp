@@ -120,19 +120,20 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     connect(m_form.quitAction, &QAction::triggered, this, [this] { close(); });
     connect(m_form.supervisionButton, &QPushButton::clicked, this, [this] { showSupervision(); });
 
-    // All windows are created before the event loop runs; the start-up waits for it.
+    // Armed once the other windows are attached: the start-up runs 200 ms later, in the
+    // event loop.
     m_createTimer = services.clock.createTimer(QStringLiteral("CreateTimer"), 200, this);
     m_createTimer->setOnTimeout([this] { runStartup(); });
-    m_createTimer->setEnabled(true);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::attachWindows(SupervisionWindow* supervision, CopyboardWindow* copyboard,
-                               AboutWindow* about) {
-    m_supervision = supervision;
-    m_copyboard = copyboard;
-    m_about = about;
+void MainWindow::attachWindows(SupervisionWindow& supervision, CopyboardWindow& copyboard,
+                               AboutWindow& about) {
+    m_supervision = &supervision;
+    m_copyboard = &copyboard;
+    m_about = &about;
+    m_createTimer->setEnabled(true);
 }
 
 void MainWindow::attachMarkListWindow(MarkListWindow& window) {
@@ -140,8 +141,6 @@ void MainWindow::attachMarkListWindow(MarkListWindow& window) {
 }
 
 void MainWindow::runStartup() {
-    if (!m_supervision || !m_copyboard || !m_about)
-        return; // not all windows exist yet: wait for the next tick
     m_createTimer->setEnabled(false);
     if (m_close->shuttingDown())
         return;

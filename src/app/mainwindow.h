@@ -34,11 +34,12 @@ public:
     explicit MainWindow(ProgramServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The windows created after this one; the start-up waits until they exist.
-    void attachWindows(SupervisionWindow* supervision, CopyboardWindow* copyboard,
-                       AboutWindow* about);
+    // The windows created after this one. Arms the start-up: it runs once, 200 ms later.
+    void attachWindows(SupervisionWindow& supervision, CopyboardWindow& copyboard,
+                       AboutWindow& about);
     void attachMarkListWindow(MarkListWindow& window);
 
+    // Runs once the windows are attached (the start-up timer calls it).
     void runStartup();
     void choosePort();
     void showSupervision();

@@ -6,6 +6,7 @@
 
 #include "display/displayoutput.h"
 #include "display/portcommand.h"
+#include "display/statusline.h"
 #include "display/supervisionwindow.h"
 #include "editor/entryeditor.h"
 #include "platform/clock.h"
@@ -29,7 +30,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QToolButton>
 
 #include <exception>
@@ -52,12 +52,7 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     });
 
     m_output = std::make_unique<DisplayOutput>(services.port, services.pump, services.clock);
-    m_output->setStatusSink([this](const QString& text) {
-        if (text.isEmpty())
-            m_form.statusLine->clearMessage();
-        else
-            m_form.statusLine->showMessage(text);
-    });
+    m_output->setStatusSink([this](const QString& text) { m_form.statusLine->showStatus(text); });
     m_output->setMirror([this](int index, const QByteArray& slot) {
         if (m_supervision)
             m_supervision->showLine(index, slot);

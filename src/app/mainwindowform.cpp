@@ -16,12 +16,13 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "display/statusline.h"
+#include "display/uploadstrip.h"
 #include "sequence/sequencetableview.h"
 
 namespace {
@@ -288,13 +289,9 @@ void MainWindowForm::setupUi(QMainWindow* window) {
         stripLayout->addWidget(b);
 
     supervisionButton = named(new QPushButton(QStringLiteral("Anzeige")), "Button3");
-    uploadButton = named(new QPushButton(QStringLiteral("senden")), "AnzeigeSenden");
-    cancelUploadButton = named(new QPushButton(QStringLiteral("abbrechen")), "abbrechen");
-    uploadButton->hide();
-    cancelUploadButton->hide();
+    uploadStrip = new UploadStrip;
     stripLayout->addWidget(supervisionButton);
-    stripLayout->addWidget(uploadButton);
-    stripLayout->addWidget(cancelUploadButton);
+    stripLayout->addWidget(uploadStrip);
     stripLayout->addStretch();
 
     navigationPanel = named(new QWidget, "Panel6");
@@ -329,7 +326,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     editorSplitter->setChildrenCollapsible(false);
     window->setCentralWidget(editorSplitter);
 
-    statusLine = named(new QStatusBar, "StatusBar1");
+    statusLine = new StatusLine;
     window->setStatusBar(statusLine);
 
     buildTableCommands(edit);

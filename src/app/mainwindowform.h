@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/statusline.h"
+
 #include <QList>
 
 class QAction;
@@ -14,12 +16,12 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QSplitter;
-class QStatusBar;
 class QTabWidget;
 class QTextEdit;
 class QToolButton;
 class QWidget;
 class SequenceTableView;
+class UploadStrip;
 
 // The main window's controls, built in code like a designer form. Every control carries
 // the name the rest of the program knows it by as its object name. No behaviour here.
@@ -118,11 +120,10 @@ public:
     QPushButton* goToButton = nullptr;
     QPushButton* goOnButton = nullptr;
     QPushButton* supervisionButton = nullptr;
-    QPushButton* uploadButton = nullptr;
-    QPushButton* cancelUploadButton = nullptr;
+    UploadStrip* uploadStrip = nullptr;
 
     SequenceTableView* tableView = nullptr;
-    QStatusBar* statusLine = nullptr;
+    StatusLine* statusLine = nullptr;
 
     // Table commands: the editor's buttons and the menu "&Bearbeiten"
     QPushButton* proposeNumberButton = nullptr;

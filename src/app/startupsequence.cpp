@@ -13,6 +13,7 @@
 #include "display/displayoutput.h"
 #include "display/portcommand.h"
 #include "display/supervisionwindow.h"
+#include "display/uploadstrip.h"
 #include "editor/editorlines.h"
 #include "platform/porterror.h"
 #include "platform/prompter.h"
@@ -231,8 +232,7 @@ void StartupSequence::applyLineRateAndMode() {
                        f.goToAction, f.goOnAction, f.portSeparator, f.helpAction})
         a->setVisible(false);
     f.helpAction->setShortcut(QKeySequence());
-    f.uploadButton->show();
-    f.cancelUploadButton->show();
+    f.uploadStrip->setOfflineMode(true);
     m_c.supervision.setOfflineMode(true);
 }
 

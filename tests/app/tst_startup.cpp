@@ -8,6 +8,7 @@
 #include "app/programwindows.h"
 #include "display/displayoutput.h"
 #include "display/supervisionwindow.h"
+#include "display/uploadstrip.h"
 #include "editor/entryeditor.h"
 #include "platform/timer.h"
 #include "sequence/documentstate.h"
@@ -282,7 +283,7 @@ void StartupTest::offlineMode() {
     QCOMPARE(form.helpAction->shortcut().isEmpty(), offline);
     QCOMPARE(form.choosePortAction->isVisible(), true);
     QCOMPARE(form.startPausedAction->isVisible(), true);
-    QCOMPARE(form.uploadButton->isHidden(), !offline);
+    QCOMPARE(form.uploadStrip->isHidden(), !offline);
     QCOMPARE(rig.main().shell().blankLine, offline ? QByteArray(24, ' ') : QByteArray());
     rig.clock.advance(100);
     QCOMPARE(rig.windows->supervision().isVisible(), !offline);

@@ -1,0 +1,24 @@
+#include "uploadstrip.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+UploadStrip::UploadStrip(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("UploadStrip"));
+    m_uploadButton = new QPushButton(QStringLiteral("senden"), this);
+    m_uploadButton->setObjectName(QStringLiteral("AnzeigeSenden"));
+    m_cancelButton = new QPushButton(QStringLiteral("abbrechen"), this);
+    m_cancelButton->setObjectName(QStringLiteral("abbrechen"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_uploadButton);
+    layout->addWidget(m_cancelButton);
+    connect(m_uploadButton, &QPushButton::clicked, this, &UploadStrip::uploadRequested);
+    connect(m_cancelButton, &QPushButton::clicked, this, &UploadStrip::cancelRequested);
+    setOfflineMode(false);
+}
+
+void UploadStrip::setOfflineMode(bool offline) {
+    setVisible(offline);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+// The buttons that send the sequence into the board's own memory and stop a transfer. The
+// board plays from its memory only in offline mode, so the strip is shown only there.
+//
+// The strip speaks in intents: uploadRequested() and cancelRequested() are where the upload
+// attaches. Nothing is connected to them yet.
+class UploadStrip final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit UploadStrip(QWidget* parent = nullptr);
+
+    void setOfflineMode(bool offline);
+
+    QPushButton* uploadButton() const { return m_uploadButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+
+signals:
+    void uploadRequested();
+    void cancelRequested();
+
+private:
+    QPushButton* m_uploadButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+};

@@ -27,9 +27,9 @@ void fillSequence(EditorRig& rig, int count) {
 }
 
 void typeEntry(EditorRig& rig, const QString& number) {
-    rig.form.numberField->setText(number);
-    rig.form.kindTabs->setCurrentWidget(rig.form.blockPage);
-    rig.form.blockEditor->setPlainText(
+    rig.panel->numberField()->setText(number);
+    rig.panel->kindTabs()->setCurrentWidget(rig.panel->blockPage());
+    rig.panel->blockEditor()->setPlainText(
         QStringLiteral("Guten Abend meine Damen und Herren, willkommen im Theater"));
 }
 
@@ -46,7 +46,7 @@ void BM_CommitEdit(benchmark::State& state) {
         state.PauseTiming();
         typeEntry(rig, number);
         state.ResumeTiming();
-        rig.form.commitButton->click();
+        rig.panel->commitButton()->click();
     }
 }
 
@@ -60,7 +60,7 @@ void BM_CommitNew(benchmark::State& state) {
         rig.selection.select(1);
         typeEntry(rig, QStringLiteral("05005"));
         state.ResumeTiming();
-        rig.form.commitButton->click();
+        rig.panel->commitButton()->click();
         state.PauseTiming();
         rig.table.removeDataRow(rig.table.findNumber("05005"));
         state.ResumeTiming();

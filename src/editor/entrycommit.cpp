@@ -7,8 +7,7 @@
 #include "minimumduration.h"
 #include "sequence/separatorstospaces.h"
 
-#include "app/mainwindowform.h"
-#include "app/shellstate.h"
+#include "entryeditorpanel.h"
 #include "platform/prompter.h"
 #include "platform/windows1252.h"
 #include "sequence/activemarks.h"
@@ -35,11 +34,11 @@ namespace {
 
 constexpr int MaximumMinutes = 1440;
 
-TextKind activeKind(const MainWindowForm& f) {
-    const QWidget* page = f.kindTabs->currentWidget();
-    if (page == f.scrollPage)
+TextKind activeKind(const EntryEditorPanel& f) {
+    const QWidget* page = f.kindTabs()->currentWidget();
+    if (page == f.scrollPage())
         return TextKind::Scroll;
-    if (page == f.flowPage)
+    if (page == f.flowPage())
         return TextKind::Flow;
     return TextKind::Block;
 }
@@ -47,9 +46,9 @@ TextKind activeKind(const MainWindowForm& f) {
 } // namespace
 
 void EntryCommit::commitEntry() {
-    MainWindowForm& f = m_c.form;
+    EntryEditorPanel& f = m_c.panel;
     // The number goes into a cell of a tab-separated file: no separator may stand in it.
-    const QByteArray number = separatorsToSpaces(Windows1252::fromUnicode(f.numberField->text()));
+    const QByteArray number = separatorsToSpaces(Windows1252::fromUnicode(f.numberField()->text()));
     if (m_running && m_running(number)) {
         m_c.prompter.showError(text("Dieser Text läuft gerade!", "This text is just running!"));
         return;
@@ -69,38 +68,39 @@ void EntryCommit::commitEntry() {
 
     if (m_modified)
         m_modified();
-    f.commitButton->setEnabled(false);
+    f.commitButton()->setEnabled(false);
     m_flags.renameOnCommit = false;
 }
 
 qint64 EntryCommit::minimumDuration() const {
-    const MainWindowForm& f = m_c.form;
+    const EntryEditorPanel& f = m_c.panel;
     MinimumDurationInput input;
     input.kind = activeKind(f);
-    input.lineCount = m_c.shell.lineCount;
-    input.columnCount = m_c.shell.columnCount;
+    input.lineCount = m_c.panel.displaySetup().lineCount;
+    input.columnCount = m_c.panel.displaySetup().columnCount;
     switch (input.kind) {
     case TextKind::Scroll:
-        input.amount = EditorLines::count(*f.scrollEditor);
-        input.parameter = f.lineTime->value();
+        input.amount = EditorLines::count(*f.scrollEditor());
+        input.parameter = f.lineTime()->value();
         break;
     case TextKind::Flow:
-        input.amount = static_cast<int>(EditorLines::memoText(f.flowEditor->toPlainText()).size());
-        input.parameter = f.flowStep->value();
+        input.amount =
+            static_cast<int>(EditorLines::memoText(f.flowEditor()->toPlainText()).size());
+        input.parameter = f.flowStep()->value();
         break;
     default:
-        input.amount = EditorLines::count(*f.blockEditor);
-        input.parameter = f.pageTime->value();
+        input.amount = EditorLines::count(*f.blockEditor());
+        input.parameter = f.pageTime()->value();
         break;
     }
     return ::minimumDuration(input);
 }
 
 void EntryCommit::applyReferenceFont() {
-    MainWindowForm& f = m_c.form;
-    for (QTextEdit* editor : {f.blockEditor, f.scrollEditor}) {
+    EntryEditorPanel& f = m_c.panel;
+    for (QTextEdit* editor : {f.blockEditor(), f.scrollEditor()}) {
         const int before = EditorLines::count(*editor);
-        editor->setFont(f.referenceLabel->font());
+        editor->setFont(f.referenceLabel()->font());
         editor->moveCursor(QTextCursor::Start);
         if (EditorLines::count(*editor) != before)
             m_c.prompter.showWarning(
@@ -115,7 +115,7 @@ bool EntryCommit::numberRefused(const QByteArray& number) {
     if (found != 0 && found != m_c.selection.selectedRow()) {
         const QString shown = Windows1252::toUnicode(number);
         m_c.prompter.showError(Language::choose(
-            m_c.shell.languageCode, QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
+            m_c.panel.languageCode(), QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
             QStringLiteral("Text No.: %1 already exists.").arg(shown)));
         refused = true;
     }
@@ -137,16 +137,16 @@ int EntryCommit::targetRow(const QByteArray& number) {
 }
 
 void EntryCommit::takeDuration(qint64 minimum) {
-    MainWindowForm& f = m_c.form;
-    const qint64 entered = qint64(f.durationMinutes->value()) * 60 + f.durationSeconds->value();
-    if (f.byDuration->isChecked() && entered >= minimum)
+    EntryEditorPanel& f = m_c.panel;
+    const qint64 entered = qint64(f.durationMinutes()->value()) * 60 + f.durationSeconds()->value();
+    if (f.byDuration()->isChecked() && entered >= minimum)
         return;
     // The minutes field keeps its range: a longer minimum is cut to its limit.
-    f.durationMinutes->setValue(static_cast<int>(qMin<qint64>(minimum / 60, MaximumMinutes)));
-    f.durationSeconds->setValue(static_cast<int>(minimum % 60));
-    if (!f.byDuration->isChecked())
+    f.durationMinutes()->setValue(static_cast<int>(qMin<qint64>(minimum / 60, MaximumMinutes)));
+    f.durationSeconds()->setValue(static_cast<int>(minimum % 60));
+    if (!f.byDuration()->isChecked())
         return;
-    f.byDuration->setChecked(false);
+    f.byDuration()->setChecked(false);
     m_c.prompter.showWarning(
         text("Achtung: Anzeigedauer ist für diesen Text zu klein gewählt. Die Anzeigedauer wird "
              "automatisch auf Minimalzeit erhöht. Wenn die Anzeigedauer zu groß ist müssen Sie die "
@@ -157,43 +157,43 @@ void EntryCommit::takeDuration(qint64 minimum) {
 }
 
 void EntryCommit::writeCommonCells(int row, const QByteArray& number) {
-    MainWindowForm& f = m_c.form;
+    EntryEditorPanel& f = m_c.panel;
     SequenceTable& table = m_c.table;
     table.setCell(SequenceTable::NumberColumn, row, number);
 
     // The note's lines are items of its list; a tab inside one would split the file's row.
-    QList<QByteArray> note = EditorLines::memoLines(f.noteField->toPlainText());
+    QList<QByteArray> note = EditorLines::memoLines(f.noteField()->toPlainText());
     for (QByteArray& line : note)
         line = separatorsToSpaces(line);
     table.setCell(SequenceTable::NoteColumn, row, CommaList::write(note));
 
     DurationCell duration;
-    duration.preset = f.byDuration->isChecked();
-    duration.seconds = f.durationMinutes->value() * 60 + f.durationSeconds->value();
+    duration.preset = f.byDuration()->isChecked();
+    duration.seconds = f.durationMinutes()->value() * 60 + f.durationSeconds()->value();
     table.setCell(SequenceTable::DurationColumn, row, duration.write());
 
-    const ActiveMarks marks = ActiveMarks::forLanguage(m_c.shell.languageCode);
+    const ActiveMarks marks = ActiveMarks::forLanguage(m_c.panel.languageCode());
     table.setCell(SequenceTable::ActiveColumn, row,
-                  f.activeCheckBox->isChecked() ? marks.active : marks.inactive);
+                  f.activeCheckBox()->isChecked() ? marks.active : marks.inactive);
     if (!table.anyActive())
         table.setCell(SequenceTable::ActiveColumn, row, marks.active);
 }
 
 void EntryCommit::writeKindCells(int row) {
-    MainWindowForm& f = m_c.form;
+    EntryEditorPanel& f = m_c.panel;
     SequenceTable& table = m_c.table;
     const TextKind kind = activeKind(f);
     table.setCell(SequenceTable::KindColumn, row, TextKindCode::write(kind));
     switch (kind) {
     case TextKind::Flow: {
         const QByteArray flowText =
-            checked(joinToSingleLine(EditorLines::memoText(f.flowEditor->toPlainText())));
-        f.flowEditor->setPlainText(Windows1252::toUnicode(flowText));
+            checked(joinToSingleLine(EditorLines::memoText(f.flowEditor()->toPlainText())));
+        f.flowEditor()->setPlainText(Windows1252::toUnicode(flowText));
         table.setCell(SequenceTable::TextColumn, row, FlowTextCell::write(flowText));
         FlowParameters parameters;
-        parameters.step = f.flowStep->value();
-        parameters.line = f.flowLine->value();
-        for (QLineEdit* field : f.flowLineFields) {
+        parameters.step = f.flowStep()->value();
+        parameters.line = f.flowLine()->value();
+        for (QLineEdit* field : f.flowLineFields()) {
             const QByteArray fixed =
                 separatorsToSpaces(checked(Windows1252::fromUnicode(field->text())));
             field->setText(Windows1252::toUnicode(fixed));
@@ -204,15 +204,17 @@ void EntryCommit::writeKindCells(int row) {
     }
     case TextKind::Scroll:
         table.setCell(SequenceTable::TextColumn, row,
-                      CommaList::write(checkedEditorLines(*f.scrollEditor)));
-        table.setCell(SequenceTable::ParameterColumn, row, QByteArray::number(f.lineTime->value()));
+                      CommaList::write(checkedEditorLines(*f.scrollEditor())));
+        table.setCell(SequenceTable::ParameterColumn, row,
+                      QByteArray::number(f.lineTime()->value()));
         break;
     default:
         table.setCell(SequenceTable::TextColumn, row,
-                      CommaList::write(checkedEditorLines(*f.blockEditor)));
+                      CommaList::write(checkedEditorLines(*f.blockEditor())));
         // The page change time the field holds, not the text it shows: a commit run by the
         // leave guard may find that text half typed or empty, which no reader could convert.
-        table.setCell(SequenceTable::ParameterColumn, row, QByteArray::number(f.pageTime->value()));
+        table.setCell(SequenceTable::ParameterColumn, row,
+                      QByteArray::number(f.pageTime()->value()));
         break;
     }
 }
@@ -229,7 +231,8 @@ QList<QByteArray> EntryCommit::checkedEditorLines(QTextEdit& editor) {
 }
 
 QByteArray EntryCommit::checked(const QByteArray& input) {
-    const CheckedText result = checkDisplayCharacters(input, m_c.shell.lowerCaseAllowed);
+    const CheckedText result =
+        checkDisplayCharacters(input, m_c.panel.displaySetup().lowerCaseAllowed);
     if (!result.replaced.isEmpty())
         m_c.prompter.showWarning(
             text("Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. "
@@ -241,5 +244,5 @@ QByteArray EntryCommit::checked(const QByteArray& input) {
 }
 
 QString EntryCommit::text(const char* german, const char* english) const {
-    return Language::choose(m_c.shell.languageCode, german, english);
+    return Language::choose(m_c.panel.languageCode(), german, english);
 }

@@ -9,6 +9,7 @@
 #include "display/statusline.h"
 #include "display/supervisionwindow.h"
 #include "editor/entryeditor.h"
+#include "editor/entryeditorpanel.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
@@ -45,7 +46,8 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_markList = std::make_unique<MarkList>();
     m_form.tableView->attach(*m_table, *m_selection, *m_markList);
 
-    m_editor = new EntryEditor(m_form, *m_table, *m_selection, m_shell, services.prompter, this);
+    m_editor =
+        new EntryEditor(*m_form.editorPanel, *m_table, *m_selection, services.prompter, this);
     connect(m_selection, &RowSelection::rowSelected, this, [this](int row) {
         if (m_editor->flags().followsSelection)
             runGuarded([this, row] { m_editor->loadEntry(row); });
@@ -107,6 +109,12 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     editor.setFollowsSelection = [this](bool follows) {
         m_editor->setEditorFollowsSelection(follows);
     };
+    editor.reset = [this] {
+        m_editor->clearEntry();
+    };
+    editor.setNumber = [this](const QByteArray& number) {
+        m_editor->showNumber(number);
+    };
     m_sequence = std::make_unique<SequenceControls>(sequence, editor);
     // The document state keeps the one modified flag; a commit sets it.
     m_editor->commit().setOnSequenceModified([this] { m_sequence->document().setModified(true); });
@@ -143,9 +151,6 @@ void MainWindow::runStartup() {
         StartupSequence::Context context{*this,          m_form,         m_shell,      m_services,
                                          *m_output,      *m_supervision, *m_copyboard, *m_about,
                                          *m_portCommand, *m_table,       *m_sequence};
-        context.lineFieldsBuilt = [this] {
-            m_editor->connectFlowLineEdits();
-        };
         StartupSequence(context).run();
         m_playbackPanel->applyLanguage(m_shell.languageCode);
     });

@@ -23,6 +23,7 @@
 
 #include "display/statusline.h"
 #include "display/uploadstrip.h"
+#include "editor/entryeditorpanel.h"
 #include "sequence/sequencetableview.h"
 
 namespace {
@@ -44,37 +45,9 @@ QAction* separator(QMenu* menu, const char* name) {
     return a;
 }
 
-QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
-    auto* box = named(new QSpinBox, name);
-    box->setRange(minimum, maximum);
-    box->setValue(value);
-    return box;
-}
-
-// A page of the kind tabs: the text editor with its change time beside it.
-QWidget* textPage(const char* name, QWidget* editor, const QString& timing, QSpinBox* time) {
-    auto* page = named(new QWidget, name);
-    auto* layout = new QHBoxLayout(page);
-    layout->addWidget(editor);
-    auto* form = new QFormLayout;
-    form->addRow(timing, time);
-    layout->addLayout(form);
-    return page;
-}
-
 void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
     for (QWidget* w : widgets)
         layout->addWidget(w);
-}
-
-// A display of many lines brings many line fields: they scroll instead of growing the window.
-QScrollArea* scrolling(QWidget* lines) {
-    auto* area = new QScrollArea;
-    area->setWidget(lines);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return area;
 }
 
 QToolButton* toolButton(const char* name, const QString& text, bool checkable = false) {
@@ -135,104 +108,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     helpAction->setObjectName(QStringLiteral("Hilfe1"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
 
-    // Entry editor panel
-    editorPanel = named(new QWidget, "Panel2");
-    editorPanel->setMinimumHeight(232);
-    auto* editor = new QVBoxLayout(editorPanel);
-    auto* header = new QHBoxLayout;
-    numberLabel = named(new QLabel(QStringLiteral("Text Nr.")), "TextNrLabel");
-    numberField = named(new QLineEdit(QStringLiteral("00010")), "TextNr");
-    numberField->setToolTip(QStringLiteral(
-        "Textnummer des aktuellen Textes. Es können auch Buchstaben eingetragen werden. Es wird "
-        "Alphabetisch einsortiert."));
-    changeNumberButton = named(new QPushButton(QStringLiteral("Nr. ändern")), "Button2");
-    changeNumberButton->setToolTip(QStringLiteral(
-        "Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern"));
-    activeCheckBox = named(new QCheckBox(QStringLiteral("Text aktiv")), "CheckBox1");
-    activeCheckBox->setChecked(true);
-    activeCheckBox->hide();
-    noteLabel = named(new QLabel(QStringLiteral("Hinweisfeld:")), "HinweisLabel");
-    noteField = named(new QPlainTextEdit, "Hinweis");
-    noteField->setMaximumHeight(40);
-    noteField->setToolTip(
-        QStringLiteral("Hier können Sie einen Hinweis zum aktuelle Text eintragen"));
-    addAll(header, {numberLabel, numberField, changeNumberButton, activeCheckBox, noteLabel});
-    header->addWidget(noteField, 1);
-    editor->addLayout(header);
-
-    kindTabs = named(new QTabWidget, "PageControl1");
-    referenceLabel = named(new QLabel(editorPanel), "TestLabel");
-    QFont reference(QStringLiteral("Courier"));
-    reference.setPixelSize(12);
-    reference.setBold(true);
-    reference.setStyleHint(QFont::Monospace);
-    referenceLabel->setFont(reference);
-    referenceLabel->hide();
-    flowMeasure = named(new QPlainTextEdit(editorPanel), "Memo1");
-    flowMeasure->hide();
-
-    blockEditor = named(new QTextEdit, "Textfeld");
-    pageTime = spin("Seitenwechselzeit", 1, 3600, 3);
-    blockPage = textPage("TabSheet1", blockEditor, QStringLiteral("Seitenwechselzeit"), pageTime);
-    kindTabs->addTab(blockPage, QStringLiteral("Blocktext"));
-
-    scrollEditor = named(new QTextEdit, "ScrollTextFeld");
-    lineTime = spin("Zeilenwechselzeit", 1, 3600, 3);
-    scrollPage = textPage("TabSheet2", scrollEditor, QStringLiteral("Zeilenwechselzeit"), lineTime);
-    kindTabs->addTab(scrollPage, QStringLiteral("Scrolltext"));
-
-    flowPage = named(new QWidget, "TabSheet3");
-    flowEditor = named(new QPlainTextEdit, "Fliesstextfeld");
-    // Tab moves on to the next field in the editor's text fields; a pasted tab stays text.
-    noteField->setTabChangesFocus(true);
-    blockEditor->setTabChangesFocus(true);
-    scrollEditor->setTabChangesFocus(true);
-    flowEditor->setTabChangesFocus(true);
-    flowStep = spin("Fliesstakt", 1, 10, 5);
-    flowStep->setWrapping(false);
-    flowStepLabel = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");
-    flowStepSeconds = named(new QLabel(QStringLiteral("0,5")), "Label8");
-    flowLine = spin("TextInZeile", 1, 1, 1);
-    flowLineLabel = named(new QLabel(QStringLiteral("Fliesstext in Zeile")), "Label12");
-    auto* flow = new QVBoxLayout(flowPage);
-    flow->addWidget(flowEditor);
-    flowLinePanel = named(new QWidget, "FlowLinePanel");
-    flow->addWidget(scrolling(flowLinePanel));
-    auto* flowTiming = new QHBoxLayout;
-    addAll(flowTiming, {flowStepLabel, flowStep, flowStepSeconds, flowLineLabel, flowLine});
-    flowTiming->addStretch();
-    flow->addLayout(flowTiming);
-    kindTabs->addTab(flowPage, QStringLiteral("Fließtext"));
-    previewPanel = named(new QWidget, "PreviewPanel");
-    auto* kinds = new QHBoxLayout;
-    kinds->addWidget(scrolling(previewPanel));
-    kinds->addWidget(kindTabs, 1);
-    editor->addLayout(kinds, 1);
-
-    auto* duration = new QHBoxLayout;
-    durationLabel = named(new QLabel(QStringLiteral("Mindestanzeigedauer:")), "Label4");
-    minutesLabel = named(new QLabel(QStringLiteral("Min.")), "Label5");
-    secondsLabel = named(new QLabel(QStringLiteral("Sek.")), "Label6");
-    presetLabel = named(new QLabel(QStringLiteral("Vor-\r\ngabe")), "Label16");
-    presetDurationFlag = named(new QCheckBox, "Vorgabezeit");
-    presetDurationFlag->hide(); // playback's flag for a preset duration, never shown
-    byDuration = named(new QCheckBox, "NachDauer");
-    durationMinutes = spin("DauerMinuten", 0, 1440, 0);
-    durationSeconds = spin("DauerSekunden", 0, 60, 0);
-    const QString durationHint = QStringLiteral(
-        "Anzeigedauer wird verwendet wenn \"Automatisch nach Anzeigedauer\" ausgewählt wird");
-    durationMinutes->setToolTip(durationHint);
-    durationSeconds->setToolTip(durationHint);
-    presetLabel->setToolTip(
-        QStringLiteral("Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden"));
-    commitButton = named(new QPushButton(QStringLiteral("OK")), "Button11");
-    commitButton->setToolTip(QStringLiteral("Änderungen am aktiven Text in Tabelle übernehmen"));
-    commitButton->setEnabled(false);
-    addAll(duration, {durationLabel, durationMinutes, minutesLabel, durationSeconds, secondsLabel,
-                      presetLabel, presetDurationFlag, byDuration});
-    duration->addStretch();
-    duration->addWidget(commitButton);
-    editor->addLayout(duration);
+    editorPanel = new EntryEditorPanel;
 
     // Playback strip
     auto* strip = new QWidget;
@@ -352,61 +228,17 @@ void MainWindowForm::buildTableCommands(QMenu* edit) {
         button("Button7", QStringLiteral("Texte tauschen"),
                QStringLiteral("Zwei mit der gelben Markierung ausgewählten Texte werden "
                               "getauscht"));
-    auto* row = new QHBoxLayout;
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
     addAll(row, {proposeNumberButton, newTextButton, renumberButton, deleteTextsButton,
                  exchangeTextsButton});
     row->addStretch();
-    static_cast<QBoxLayout*>(editorPanel->layout())->addLayout(row);
+    editorPanel->addCommandBar(bar);
 
     deleteTextsAction = action(edit, "Textelschen1", QStringLiteral("Texte &löschen"));
     deleteTextsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     exchangeTextsAction = action(edit, "Textetauschen1", QStringLiteral("Texte &tauschen"));
     markListAction = action(edit, "ListeMarkierung1", QStringLiteral("Liste &Markierung"));
     markListAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-}
-
-namespace {
-
-QLineEdit* lineField(QWidget* parent, const QString& name) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    return field;
-}
-
-} // namespace
-
-void MainWindowForm::buildLineFields(int lineCount, int columnCount) {
-    qDeleteAll(flowLineFields);
-    qDeleteAll(previewLines);
-    flowLineFields.clear();
-    previewLines.clear();
-    delete flowLinePanel->layout();
-    delete previewPanel->layout();
-
-    auto* flowLines = new QVBoxLayout(flowLinePanel);
-    flowLines->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i + 1 < lineCount; ++i) {
-        QLineEdit* field = lineField(flowLinePanel, QStringLiteral("FliesstextZeile%1").arg(i));
-        field->setMaxLength(columnCount);
-        flowLines->addWidget(field);
-        flowLineFields.append(field);
-    }
-
-    auto* preview = new QVBoxLayout(previewPanel);
-    preview->setContentsMargins(0, 0, 0, 0);
-    preview->setSpacing(0);
-    QFont monospaced(QStringLiteral("Courier"));
-    monospaced.setStyleHint(QFont::Monospace);
-    for (int i = 0; i < lineCount; ++i) {
-        QLineEdit* line = lineField(previewPanel, QStringLiteral("VorschauZeile%1").arg(i));
-        line->setReadOnly(true);
-        line->setFocusPolicy(Qt::NoFocus);
-        line->setFont(monospaced);
-        const int width =
-            QFontMetrics(monospaced).horizontalAdvance(QLatin1Char('X')) * (columnCount + 1) + 8;
-        line->setMinimumWidth(qMin(width, 320));
-        preview->addWidget(line);
-        previewLines.append(line);
-    }
-    preview->addStretch();
 }

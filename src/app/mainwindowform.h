@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class EntryEditorPanel;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -58,45 +59,7 @@ public:
 
     // Entry editor
     QSplitter* editorSplitter = nullptr;
-    QWidget* editorPanel = nullptr;
-    QLabel* numberLabel = nullptr;
-    QLineEdit* numberField = nullptr;
-    QPushButton* changeNumberButton = nullptr;
-    QLabel* noteLabel = nullptr;
-    QCheckBox* activeCheckBox = nullptr;
-    QPlainTextEdit* noteField = nullptr;
-    QTabWidget* kindTabs = nullptr;
-    QWidget* blockPage = nullptr;
-    QWidget* scrollPage = nullptr;
-    QWidget* flowPage = nullptr;
-    QTextEdit* blockEditor = nullptr;
-    QTextEdit* scrollEditor = nullptr;
-    QPlainTextEdit* flowEditor = nullptr;
-    QPlainTextEdit* flowMeasure = nullptr;
-    QLabel* referenceLabel = nullptr;
-    QSpinBox* pageTime = nullptr;
-    QSpinBox* lineTime = nullptr;
-    QSpinBox* flowStep = nullptr;
-    QLabel* flowStepLabel = nullptr;
-    QLabel* flowStepSeconds = nullptr;
-    QSpinBox* flowLine = nullptr;
-    QLabel* flowLineLabel = nullptr;
-    QLabel* durationLabel = nullptr;
-    QLabel* minutesLabel = nullptr;
-    QLabel* secondsLabel = nullptr;
-    QLabel* presetLabel = nullptr;
-    QCheckBox* presetDurationFlag = nullptr;
-    QCheckBox* byDuration = nullptr;
-    QSpinBox* durationMinutes = nullptr;
-    QSpinBox* durationSeconds = nullptr;
-    QPushButton* commitButton = nullptr;
-    // The lines built at start-up for the display's size: the flowing text's fixed lines
-    // (FliesstextZeile0 ..) below the flow text, and the preview (VorschauZeile0 ..).
-    QWidget* flowLinePanel = nullptr;
-    QWidget* previewPanel = nullptr;
-    QList<QLineEdit*> flowLineFields;
-    QList<QLineEdit*> previewLines;
-    void buildLineFields(int lineCount, int columnCount);
+    EntryEditorPanel* editorPanel = nullptr;
 
     // Playback strip
     QLabel* currentTextLabel = nullptr;

@@ -11,10 +11,11 @@
 
 #include "display/displaygeometry.h"
 #include "display/displayoutput.h"
+#include "display/displaysetup.h"
 #include "display/portcommand.h"
 #include "display/supervisionwindow.h"
 #include "display/uploadstrip.h"
-#include "editor/editorlines.h"
+#include "editor/entryeditorpanel.h"
 #include "platform/porterror.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
@@ -59,8 +60,6 @@ void StartupSequence::run() {
     giveInitialValues();
     readSettings();
     applyLanguageTexts();
-    limitFlowLine();
-    sizeEditorsToDisplay();
     m_c.output.image().clear();
     applyHintTimings();
     openSerialPort();
@@ -85,7 +84,7 @@ void StartupSequence::chooseVariant() {
 
 void StartupSequence::giveInitialValues() {
     // The entry editor starts with "OK" disabled; the splitter shows its hint.
-    m_c.form.commitButton->setEnabled(false);
+    m_c.form.editorPanel->commitButton()->setEnabled(false);
     m_c.form.editorSplitter->setToolTip(QStringLiteral("Größe Eingabebereich ändern"));
 }
 
@@ -140,29 +139,7 @@ void StartupSequence::applyLanguageTexts() {
                                                     QStringLiteral("Anzeige Kontrolle"),
                                                     QStringLiteral("Display supervision")));
     m_c.sequence.applyLanguage(m_c.shell.languageCode);
-}
-
-void StartupSequence::limitFlowLine() {
-    m_c.form.flowLine->setMaximum(m_c.shell.lineCount);
-    if (m_c.shell.lineCount < 2) {
-        m_c.form.flowLine->hide();
-        m_c.form.flowLineLabel->hide();
-    }
-}
-
-void StartupSequence::sizeEditorsToDisplay() {
-    MainWindowForm& f = m_c.form;
-    f.flowMeasure->setFont(f.referenceLabel->font());
-    for (QTextEdit* editor : {f.blockEditor, f.scrollEditor}) {
-        editor->setFont(f.referenceLabel->font());
-        EditorLines::wrapAtColumns(*editor, m_c.shell.columnCount);
-    }
-    f.referenceLabel->setText(QString(m_c.shell.columnCount + 1, QLatin1Char('X')));
-    f.referenceLabel->adjustSize();
-    const int width = f.referenceLabel->width();
-    f.blockEditor->setFixedWidth(width + 18);
-    f.scrollEditor->setFixedWidth(width + 18);
-    f.flowMeasure->setFixedWidth(width);
+    m_c.form.editorPanel->applyLanguage(m_c.shell.languageCode);
 }
 
 void StartupSequence::applyHintTimings() {
@@ -197,15 +174,8 @@ void StartupSequence::applyFrameTimeLimits() {
     const FrameTime::FrameLimits limits =
         FrameTime::frameLimitsFor(m_c.shell.lineCount, m_c.shell.columnCount);
     m_c.shell.frameTime = limits.frameTime;
-    MainWindowForm& f = m_c.form;
-    if (limits.flowStepMinimum > 0)
-        f.flowStep->setMinimum(limits.flowStepMinimum); // a lower value is raised with it
-    if (limits.changeTimeMinimum > 0) {
-        f.pageTime->setMinimum(limits.changeTimeMinimum);
-        f.lineTime->setMinimum(limits.changeTimeMinimum);
-    }
-    if (limits.hideFlowTab)
-        f.kindTabs->setTabVisible(f.kindTabs->indexOf(f.flowPage), false);
+    m_c.form.editorPanel->limitTimings(limits.changeTimeMinimum, limits.flowStepMinimum,
+                                       limits.hideFlowTab);
 }
 
 void StartupSequence::applyLineRateAndMode() {
@@ -220,12 +190,9 @@ void StartupSequence::applyLineRateAndMode() {
     shell.blankLine = QByteArray(shell.columnCount, ' ');
     MainWindowForm& f = m_c.form;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             f.navigationPanel, f.currentTextLabel,  f.currentNumberLabel, f.followCheckBox,
-             f.speedLabel,      f.speedSlider,       f.speed50Button,      f.speed100Button,
-             f.speed150Button,  f.supervisionButton, f.playButton,         f.stopButton,
-             f.pauseButton,     f.manualButton,      f.durationLabel,      f.minutesLabel,
-             f.secondsLabel,    f.presetLabel,       f.presetDurationFlag, f.byDuration,
-             f.durationMinutes, f.durationSeconds})
+             f.navigationPanel, f.currentTextLabel, f.currentNumberLabel, f.followCheckBox,
+             f.speedLabel, f.speedSlider, f.speed50Button, f.speed100Button, f.speed150Button,
+             f.supervisionButton, f.playButton, f.stopButton, f.pauseButton, f.manualButton})
         w->hide();
     for (QAction* a : {f.playAutomaticAction, f.stopAction, f.pauseAction, f.manualAction,
                        f.stepSeparator, f.firstAction, f.lastAction, f.previousAction, f.nextAction,
@@ -242,7 +209,10 @@ void StartupSequence::buildLineFields() {
 }
 
 void StartupSequence::buildPreviewLines() {
-    m_c.form.buildLineFields(m_c.shell.lineCount, m_c.shell.columnCount);
+    const ShellState& shell = m_c.shell;
+    m_c.form.editorPanel->setUpForDisplay(DisplaySetup{shell.lineCount, shell.columnCount,
+                                                       shell.lowerCaseAllowed, shell.offlineMode,
+                                                       shell.frameTime});
     if (m_c.lineFieldsBuilt)
         m_c.lineFieldsBuilt();
 }

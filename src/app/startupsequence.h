@@ -44,8 +44,6 @@ private:
     void giveInitialValues();
     void readSettings();
     void applyLanguageTexts();
-    void limitFlowLine();
-    void sizeEditorsToDisplay();
     void applyHintTimings();
     void openSerialPort();
     void applyFrameTimeLimits();

@@ -1,18 +1,16 @@
 #pragma once
 
-class MainWindowForm;
+class EntryEditorPanel;
 class Prompter;
 class RowSelection;
 class SequenceTable;
-struct ShellState;
 
-// What the entry editor works on: the main window's controls, the sequence with its
-// selected row, the shell values and the boxes.
+// What the entry editor works on: its panel's controls, the sequence with its selected row
+// and the boxes.
 struct EditorContext {
-    MainWindowForm& form;
+    EntryEditorPanel& panel;
     SequenceTable& table;
     RowSelection& selection;
-    const ShellState& shell;
     Prompter& prompter;
 };
 

@@ -1,24 +1,13 @@
 #include "entrycommit.h"
 
-#include "checkdisplaycharacters.h"
 #include "editorcontext.h"
 #include "editorlines.h"
-#include "jointosingleline.h"
-#include "minimumduration.h"
-#include "sequence/separatorstospaces.h"
+#include "entryeditorpanel.h"
 
-#include "app/mainwindowform.h"
-#include "app/shellstate.h"
 #include "platform/prompter.h"
 #include "platform/windows1252.h"
-#include "sequence/activemarks.h"
-#include "sequence/commalist.h"
-#include "sequence/durationcell.h"
-#include "sequence/flowparameters.h"
-#include "sequence/flowtextcell.h"
 #include "sequence/rowselection.h"
-#include "sequence/sequencetable.h"
-#include "sequence/textkind.h"
+#include "sequence/separatorstospaces.h"
 #include "windows/language.h"
 
 #include <QCheckBox>
@@ -33,74 +22,102 @@
 
 namespace {
 
-constexpr int MaximumMinutes = 1440;
-
-TextKind activeKind(const MainWindowForm& f) {
-    const QWidget* page = f.kindTabs->currentWidget();
-    if (page == f.scrollPage)
+TextKind activeKind(const EntryEditorPanel& p) {
+    const QWidget* page = p.kindTabs()->currentWidget();
+    if (page == p.scrollPage())
         return TextKind::Scroll;
-    if (page == f.flowPage)
+    if (page == p.flowPage())
         return TextKind::Flow;
     return TextKind::Block;
 }
 
 } // namespace
 
+EntryCommit::EntryCommit(EditorContext& context, EditorFlags& flags)
+    : m_c(context)
+    , m_flags(flags)
+    , m_takeover(context.table, context.selection) {
+}
+
 void EntryCommit::commitEntry() {
-    MainWindowForm& f = m_c.form;
-    // The number goes into a cell of a tab-separated file: no separator may stand in it.
-    const QByteArray number = separatorsToSpaces(Windows1252::fromUnicode(f.numberField->text()));
+    const QByteArray number = numberFromField();
     if (m_running && m_running(number)) {
         m_c.prompter.showError(text("Dieser Text läuft gerade!", "This text is just running!"));
         return;
     }
     applyReferenceFont();
-    const qint64 minimum = minimumDuration();
 
-    if (!numberRefused(number)) {
-        m_flags.followsSelection = false;
-        const int row = targetRow(number);
-        takeDuration(minimum);
-        writeCommonCells(row, number);
-        writeKindCells(row);
-        m_c.selection.select(m_c.table.sortByNumber(row));
-        m_flags.followsSelection = true;
+    EntryTakeover::Request request;
+    request.entry = entryFromFields();
+    request.durationMinutes = m_c.panel.durationMinutes()->value();
+    request.durationSeconds = m_c.panel.durationSeconds()->value();
+    request.selectedRow = m_c.selection.selectedRow();
+    request.renameOnCommit = m_flags.renameOnCommit;
+    request.display = m_c.panel.displaySetup();
+    request.marks = ActiveMarks::forLanguage(m_c.panel.languageCode());
+
+    // The rows the takeover appends and sorts load nothing into the editor.
+    m_flags.followsSelection = false;
+    const EntryTakeover::Outcome outcome = m_takeover.take(request);
+    m_flags.followsSelection = true;
+
+    showRefusals(outcome, number);
+    if (outcome.taken()) {
+        showDuration(outcome);
+        showTexts(outcome);
     }
-
     if (m_modified)
         m_modified();
-    f.commitButton->setEnabled(false);
+    m_c.panel.commitButton()->setEnabled(false);
     m_flags.renameOnCommit = false;
 }
 
-qint64 EntryCommit::minimumDuration() const {
-    const MainWindowForm& f = m_c.form;
-    MinimumDurationInput input;
-    input.kind = activeKind(f);
-    input.lineCount = m_c.shell.lineCount;
-    input.columnCount = m_c.shell.columnCount;
-    switch (input.kind) {
-    case TextKind::Scroll:
-        input.amount = EditorLines::count(*f.scrollEditor);
-        input.parameter = f.lineTime->value();
-        break;
+QByteArray EntryCommit::numberFromField() const {
+    // The number goes into a cell of a tab-separated file: no separator may stand in it.
+    return separatorsToSpaces(Windows1252::fromUnicode(m_c.panel.numberField()->text()));
+}
+
+SequenceEntry EntryCommit::entryFromFields() const {
+    const EntryEditorPanel& p = m_c.panel;
+    SequenceEntry entry;
+    entry.number = numberFromField();
+    entry.activity = p.activeCheckBox()->isChecked() ? SequenceEntry::Activity::Active
+                                                     : SequenceEntry::Activity::Inactive;
+    entry.kind = activeKind(p);
+    switch (entry.kind) {
     case TextKind::Flow:
-        input.amount = static_cast<int>(EditorLines::memoText(f.flowEditor->toPlainText()).size());
-        input.parameter = f.flowStep->value();
+        entry.lines = {EditorLines::memoText(p.flowEditor()->toPlainText())};
+        entry.flowStep = p.flowStep()->value();
+        entry.runningLine = p.flowLine()->value();
+        for (const QLineEdit* field : p.flowLineFields())
+            entry.fixedLines.append(Windows1252::fromUnicode(field->text()));
+        break;
+    case TextKind::Scroll:
+        entry.lines = EditorLines::read(*p.scrollEditor());
+        entry.changeTime = p.lineTime()->value();
         break;
     default:
-        input.amount = EditorLines::count(*f.blockEditor);
-        input.parameter = f.pageTime->value();
+        entry.lines = EditorLines::read(*p.blockEditor());
+        // The page change time the field holds, not the text it shows: a commit run by the
+        // leave guard may find that text half typed or empty, which no reader could convert.
+        entry.changeTime = p.pageTime()->value();
         break;
     }
-    return ::minimumDuration(input);
+    entry.durationMode = p.byDuration()->isChecked() ? SequenceEntry::DurationMode::Preset
+                                                     : SequenceEntry::DurationMode::Minimum;
+    entry.note = EditorLines::memoLines(p.noteField()->toPlainText());
+    return entry;
+}
+
+qint64 EntryCommit::minimumDuration() const {
+    return EntryTakeover::minimumDuration(entryFromFields(), m_c.panel.displaySetup());
 }
 
 void EntryCommit::applyReferenceFont() {
-    MainWindowForm& f = m_c.form;
-    for (QTextEdit* editor : {f.blockEditor, f.scrollEditor}) {
+    EntryEditorPanel& p = m_c.panel;
+    for (QTextEdit* editor : {p.blockEditor(), p.scrollEditor()}) {
         const int before = EditorLines::count(*editor);
-        editor->setFont(f.referenceLabel->font());
+        editor->setFont(p.referenceLabel()->font());
         editor->moveCursor(QTextCursor::Start);
         if (EditorLines::count(*editor) != before)
             m_c.prompter.showWarning(
@@ -109,44 +126,29 @@ void EntryCommit::applyReferenceFont() {
     }
 }
 
-bool EntryCommit::numberRefused(const QByteArray& number) {
-    bool refused = false;
-    const int found = m_c.table.findNumber(number);
-    if (found != 0 && found != m_c.selection.selectedRow()) {
-        const QString shown = Windows1252::toUnicode(number);
-        m_c.prompter.showError(Language::choose(
-            m_c.shell.languageCode, QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
-            QStringLiteral("Text No.: %1 already exists.").arg(shown)));
-        refused = true;
+void EntryCommit::showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number) {
+    for (const EntryTakeover::Refusal refusal : outcome.refusals) {
+        if (refusal == EntryTakeover::Refusal::DuplicateNumber) {
+            const QString shown = Windows1252::toUnicode(number);
+            m_c.prompter.showError(
+                Language::choose(m_c.panel.languageCode(),
+                                 QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
+                                 QStringLiteral("Text No.: %1 already exists.").arg(shown)));
+        } else {
+            m_c.prompter.showError(text("Keine Textnummer eingetragen.", "No textnumber!"));
+        }
     }
-    if (number.isEmpty()) {
-        m_c.prompter.showError(text("Keine Textnummer eingetragen.", "No textnumber!"));
-        refused = true;
-    }
-    return refused;
 }
 
-int EntryCommit::targetRow(const QByteArray& number) {
-    const int selected = m_c.selection.selectedRow();
-    const QByteArray selectedNumber = m_c.table.cell(SequenceTable::NumberColumn, selected);
-    if (selectedNumber.isEmpty() || selectedNumber == number || m_flags.renameOnCommit)
-        return selected;
-    const int row = m_c.table.appendRow();
-    m_c.selection.select(row);
-    return row;
-}
-
-void EntryCommit::takeDuration(qint64 minimum) {
-    MainWindowForm& f = m_c.form;
-    const qint64 entered = qint64(f.durationMinutes->value()) * 60 + f.durationSeconds->value();
-    if (f.byDuration->isChecked() && entered >= minimum)
+void EntryCommit::showDuration(const EntryTakeover::Outcome& outcome) {
+    EntryEditorPanel& p = m_c.panel;
+    if (outcome.durationFieldsSet) {
+        p.durationMinutes()->setValue(outcome.durationMinutes);
+        p.durationSeconds()->setValue(outcome.durationSeconds);
+    }
+    if (!outcome.durationRaised)
         return;
-    // The minutes field keeps its range: a longer minimum is cut to its limit.
-    f.durationMinutes->setValue(static_cast<int>(qMin<qint64>(minimum / 60, MaximumMinutes)));
-    f.durationSeconds->setValue(static_cast<int>(minimum % 60));
-    if (!f.byDuration->isChecked())
-        return;
-    f.byDuration->setChecked(false);
+    p.byDuration()->setChecked(false);
     m_c.prompter.showWarning(
         text("Achtung: Anzeigedauer ist für diesen Text zu klein gewählt. Die Anzeigedauer wird "
              "automatisch auf Minimalzeit erhöht. Wenn die Anzeigedauer zu groß ist müssen Sie die "
@@ -156,90 +158,31 @@ void EntryCommit::takeDuration(qint64 minimum) {
              "choose smaller changing times in the text."));
 }
 
-void EntryCommit::writeCommonCells(int row, const QByteArray& number) {
-    MainWindowForm& f = m_c.form;
-    SequenceTable& table = m_c.table;
-    table.setCell(SequenceTable::NumberColumn, row, number);
-
-    // The note's lines are items of its list; a tab inside one would split the file's row.
-    QList<QByteArray> note = EditorLines::memoLines(f.noteField->toPlainText());
-    for (QByteArray& line : note)
-        line = separatorsToSpaces(line);
-    table.setCell(SequenceTable::NoteColumn, row, CommaList::write(note));
-
-    DurationCell duration;
-    duration.preset = f.byDuration->isChecked();
-    duration.seconds = f.durationMinutes->value() * 60 + f.durationSeconds->value();
-    table.setCell(SequenceTable::DurationColumn, row, duration.write());
-
-    const ActiveMarks marks = ActiveMarks::forLanguage(m_c.shell.languageCode);
-    table.setCell(SequenceTable::ActiveColumn, row,
-                  f.activeCheckBox->isChecked() ? marks.active : marks.inactive);
-    if (!table.anyActive())
-        table.setCell(SequenceTable::ActiveColumn, row, marks.active);
-}
-
-void EntryCommit::writeKindCells(int row) {
-    MainWindowForm& f = m_c.form;
-    SequenceTable& table = m_c.table;
-    const TextKind kind = activeKind(f);
-    table.setCell(SequenceTable::KindColumn, row, TextKindCode::write(kind));
-    switch (kind) {
-    case TextKind::Flow: {
-        const QByteArray flowText =
-            checked(joinToSingleLine(EditorLines::memoText(f.flowEditor->toPlainText())));
-        f.flowEditor->setPlainText(Windows1252::toUnicode(flowText));
-        table.setCell(SequenceTable::TextColumn, row, FlowTextCell::write(flowText));
-        FlowParameters parameters;
-        parameters.step = f.flowStep->value();
-        parameters.line = f.flowLine->value();
-        for (QLineEdit* field : f.flowLineFields) {
-            const QByteArray fixed =
-                separatorsToSpaces(checked(Windows1252::fromUnicode(field->text())));
-            field->setText(Windows1252::toUnicode(fixed));
-            parameters.fixedLines.append(fixed);
-        }
-        table.setCell(SequenceTable::ParameterColumn, row, parameters.write());
+void EntryCommit::showTexts(const EntryTakeover::Outcome& outcome) {
+    EntryEditorPanel& p = m_c.panel;
+    const SequenceEntry& written = outcome.written;
+    switch (written.kind) {
+    case TextKind::Flow:
+        p.flowEditor()->setPlainText(Windows1252::toUnicode(written.flowText()));
+        for (int i = 0; i < p.flowLineFields().size() && i < written.fixedLines.size(); ++i)
+            p.flowLineFields().at(i)->setText(Windows1252::toUnicode(written.fixedLines.at(i)));
         break;
-    }
     case TextKind::Scroll:
-        table.setCell(SequenceTable::TextColumn, row,
-                      CommaList::write(checkedEditorLines(*f.scrollEditor)));
-        table.setCell(SequenceTable::ParameterColumn, row, QByteArray::number(f.lineTime->value()));
+        EditorLines::write(*p.scrollEditor(), written.lines);
         break;
     default:
-        table.setCell(SequenceTable::TextColumn, row,
-                      CommaList::write(checkedEditorLines(*f.blockEditor)));
-        // The page change time the field holds, not the text it shows: a commit run by the
-        // leave guard may find that text half typed or empty, which no reader could convert.
-        table.setCell(SequenceTable::ParameterColumn, row, QByteArray::number(f.pageTime->value()));
+        EditorLines::write(*p.blockEditor(), written.lines);
         break;
     }
-}
-
-QList<QByteArray> EntryCommit::checkedEditorLines(QTextEdit& editor) {
-    // The lines are checked as the list they are stored as, and every editor line, also
-    // one that was only wrapped, becomes a line of its own. A carriage return passes the
-    // check but would end the file's row: it becomes a space.
-    QList<QByteArray> lines = CommaList::read(checked(CommaList::write(EditorLines::read(editor))));
-    for (QByteArray& line : lines)
-        line = separatorsToSpaces(line);
-    EditorLines::write(editor, lines);
-    return lines;
-}
-
-QByteArray EntryCommit::checked(const QByteArray& input) {
-    const CheckedText result = checkDisplayCharacters(input, m_c.shell.lowerCaseAllowed);
-    if (!result.replaced.isEmpty())
+    for (const QByteArray& replaced : outcome.replacedCharacters)
         m_c.prompter.showWarning(
             text("Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. "
                  "Folgende Zeichen wurden durch # ersetzt:",
                  "Attention: Some characters could not be displayed. The following characters "
                  "are set to # :") +
-            Windows1252::toUnicode(result.replaced));
-    return result.text;
+            Windows1252::toUnicode(replaced));
 }
 
 QString EntryCommit::text(const char* german, const char* english) const {
-    return Language::choose(m_c.shell.languageCode, german, english);
+    return Language::choose(m_c.panel.languageCode(), german, english);
 }

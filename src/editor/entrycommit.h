@@ -1,26 +1,24 @@
 #pragma once
 
+#include "entrytakeover.h"
+
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include <functional>
 
-class QTextEdit;
 struct EditorContext;
 struct EditorFlags;
 
-// Takes the entry in the editor into the table ("OK"): refuses the entry on the display,
-// sets the duration from the minimum the text needs, makes the text displayable, checks
-// the number, writes the row and sorts the table by number.
+// "OK" on the panel: refuses the entry on the display, reads the fields into an entry, lets
+// the takeover rules put it into the table, shows their boxes and writes back into the
+// fields what the rules changed (the duration, the displayable texts).
 class EntryCommit final {
 public:
     // Whether this number is on the display while playback runs.
     using RunningCheck = std::function<bool(const QByteArray& number)>;
 
-    EntryCommit(EditorContext& context, EditorFlags& flags)
-        : m_c(context)
-        , m_flags(flags) {}
+    EntryCommit(EditorContext& context, EditorFlags& flags);
 
     void setRunningCheck(RunningCheck check) { m_running = std::move(check); }
     // Called when the commit got past the running check: the sequence differs from its file.
@@ -35,17 +33,17 @@ public:
     void applyReferenceFont();
 
 private:
-    bool numberRefused(const QByteArray& number);
-    int targetRow(const QByteArray& number);
-    void takeDuration(qint64 minimum);
-    void writeCommonCells(int row, const QByteArray& number);
-    void writeKindCells(int row);
-    QList<QByteArray> checkedEditorLines(QTextEdit& editor);
-    QByteArray checked(const QByteArray& text);
+    // The fields as an entry; the number as numberFromField gives it.
+    SequenceEntry entryFromFields() const;
+    QByteArray numberFromField() const;
+    void showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number);
+    void showDuration(const EntryTakeover::Outcome& outcome);
+    void showTexts(const EntryTakeover::Outcome& outcome);
     QString text(const char* german, const char* english) const;
 
     EditorContext& m_c;
     EditorFlags& m_flags;
+    EntryTakeover m_takeover;
     RunningCheck m_running;
     std::function<void()> m_modified;
 };

@@ -1,8 +1,9 @@
 #include "entryeditor.h"
 
-#include "app/mainwindowform.h"
-#include "app/shellstate.h"
+#include "entryeditorpanel.h"
+
 #include "platform/prompter.h"
+#include "platform/windows1252.h"
 #include "sequence/rowselection.h"
 #include "windows/language.h"
 
@@ -18,21 +19,22 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-EntryEditor::EntryEditor(MainWindowForm& form, SequenceTable& table, RowSelection& selection,
-                         const ShellState& shell, Prompter& prompter, QObject* parent)
+EntryEditor::EntryEditor(EntryEditorPanel& panel, SequenceTable& table, RowSelection& selection,
+                         Prompter& prompter, QObject* parent)
     : QObject(parent)
-    , m_c{form, table, selection, shell, prompter} {
+    , m_c{panel, table, selection, prompter} {
     connectChangeNotifications();
-    connect(form.flowStep, &QSpinBox::valueChanged, this, &EntryEditor::showFlowStep);
-    showFlowStep(form.flowStep->value());
-    connect(form.commitButton, &QPushButton::clicked, this, &EntryEditor::commitEntry);
-    connect(form.changeNumberButton, &QPushButton::clicked, this, &EntryEditor::changeNumber);
+    connect(&panel, &EntryEditorPanel::lineFieldsBuilt, this, &EntryEditor::connectFlowLineEdits);
+    connect(panel.flowStep(), &QSpinBox::valueChanged, this, &EntryEditor::showFlowStep);
+    showFlowStep(panel.flowStep()->value());
+    connect(panel.commitButton(), &QPushButton::clicked, this, &EntryEditor::commitEntry);
+    connect(panel.changeNumberButton(), &QPushButton::clicked, this, &EntryEditor::changeNumber);
     connect(qApp, &QApplication::focusChanged, this, &EntryEditor::focusChanged);
-    form.flowEditor->installEventFilter(this);
+    panel.flowEditor()->installEventFilter(this);
 }
 
 bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_c.form.flowEditor && event->type() == QEvent::KeyPress) {
+    if (watched == m_c.panel.flowEditor() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
@@ -41,23 +43,23 @@ bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void EntryEditor::connectChangeNotifications() {
-    MainWindowForm& f = m_c.form;
+    const EntryEditorPanel& p = m_c.panel;
     const auto modified = &EntryEditor::markModified;
-    connect(f.noteField, &QPlainTextEdit::textChanged, this, modified);
-    connect(f.byDuration, &QCheckBox::clicked, this, modified);
-    connect(f.blockEditor, &QTextEdit::textChanged, this, modified);
-    connect(f.scrollEditor, &QTextEdit::textChanged, this, modified);
-    connect(f.flowEditor, &QPlainTextEdit::textChanged, this, modified);
-    for (QSpinBox* spin :
-         {f.pageTime, f.lineTime, f.flowStep, f.flowLine, f.durationMinutes, f.durationSeconds})
+    connect(p.noteField(), &QPlainTextEdit::textChanged, this, modified);
+    connect(p.byDuration(), &QCheckBox::clicked, this, modified);
+    connect(p.blockEditor(), &QTextEdit::textChanged, this, modified);
+    connect(p.scrollEditor(), &QTextEdit::textChanged, this, modified);
+    connect(p.flowEditor(), &QPlainTextEdit::textChanged, this, modified);
+    for (QSpinBox* spin : {p.pageTime(), p.lineTime(), p.flowStep(), p.flowLine(),
+                           p.durationMinutes(), p.durationSeconds()})
         connect(spin, &QSpinBox::valueChanged, this, modified);
     // Changing the kind converts nothing yet; the entry counts as changed.
-    connect(f.kindTabs, &QTabWidget::currentChanged, this, modified);
+    connect(p.kindTabs(), &QTabWidget::currentChanged, this, modified);
     connectFlowLineEdits();
 }
 
 void EntryEditor::connectFlowLineEdits() {
-    for (QLineEdit* field : m_c.form.flowLineFields) {
+    for (QLineEdit* field : m_c.panel.flowLineFields()) {
         disconnect(field, &QLineEdit::textChanged, this, nullptr); // once per field
         connect(field, &QLineEdit::textChanged, this, &EntryEditor::markModified);
     }
@@ -68,11 +70,11 @@ void EntryEditor::setRunningCheck(EntryCommit::RunningCheck check) {
 }
 
 bool EntryEditor::isEntryModified() const {
-    return m_c.form.commitButton->isEnabled();
+    return m_c.panel.commitButton()->isEnabled();
 }
 
 void EntryEditor::setEntryModified(bool modified) {
-    m_c.form.commitButton->setEnabled(modified);
+    m_c.panel.commitButton()->setEnabled(modified);
 }
 
 void EntryEditor::loadEntry(int row) {
@@ -93,23 +95,44 @@ void EntryEditor::offerPendingCommit() {
     if (!isEntryModified())
         return;
     const Prompter::Answer answer = m_c.prompter.askYesNo(Language::choose(
-        m_c.shell.languageCode, QStringLiteral("Änderungen in Tabelle übernehmen?"),
+        m_c.panel.languageCode(), QStringLiteral("Änderungen in Tabelle übernehmen?"),
         QStringLiteral("Save changes to the grid?")));
     if (answer == Prompter::Answer::Yes)
         commitEntry();
     setEntryModified(false);
 }
 
+void EntryEditor::clearEntry() {
+    EntryEditorPanel& p = m_c.panel;
+    p.noteField()->clear();
+    p.blockEditor()->clear();
+    p.scrollEditor()->clear();
+    p.flowEditor()->clear();
+    p.durationMinutes()->setValue(0);
+    p.durationSeconds()->setValue(3);
+    p.pageTime()->setValue(3);
+    p.lineTime()->setValue(3);
+    p.flowStep()->setValue(5);
+    for (QLineEdit* field : p.flowLineFields())
+        field->clear();
+    // Last: every change above enables "OK".
+    setEntryModified(false);
+}
+
+void EntryEditor::showNumber(const QByteArray& number) {
+    m_c.panel.numberField()->setText(Windows1252::toUnicode(number));
+}
+
 void EntryEditor::showFlowStep(int tenths) {
     // The step in seconds with the locale's decimal separator: 5 shows as "0,5".
-    m_c.form.flowStepSeconds->setText(
+    m_c.panel.flowStepSeconds()->setText(
         QLocale().toString(tenths / 10.0, 'g', QLocale::FloatingPointShortest));
 }
 
 void EntryEditor::focusChanged(QWidget* old, QWidget* now) {
     // Leaving the editor for another control of the main window; a box or another window
     // taking the focus is no leaving.
-    QWidget* panel = m_c.form.editorPanel;
+    QWidget* panel = &m_c.panel;
     if (!old || !now || now->window() != panel->window())
         return;
     if (panel->isAncestorOf(old) && !panel->isAncestorOf(now))

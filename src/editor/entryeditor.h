@@ -4,8 +4,10 @@
 #include "entrycommit.h"
 #include "entryloader.h"
 
+#include <QByteArray>
 #include <QObject>
 
+class EntryEditorPanel;
 class QWidget;
 
 // The entry editor above the table: one text entry composed field by field and taken into
@@ -16,11 +18,9 @@ class EntryEditor final : public QObject {
     Q_OBJECT
 
 public:
-    EntryEditor(MainWindowForm& form, SequenceTable& table, RowSelection& selection,
-                const ShellState& shell, Prompter& prompter, QObject* parent = nullptr);
+    EntryEditor(EntryEditorPanel& panel, SequenceTable& table, RowSelection& selection,
+                Prompter& prompter, QObject* parent = nullptr);
 
-    // The fixed-line fields of the flowing text report their changes like the editor's own.
-    void connectFlowLineEdits();
     // Whether the number is on the display while playback runs; by default never.
     void setRunningCheck(EntryCommit::RunningCheck check);
 
@@ -37,6 +37,11 @@ public:
     void commitEntry();
     void changeNumber();
     void offerPendingCommit();
+    // Empties the entry's fields for a new entry and disables "OK"; the number, the active
+    // flag, the duration mode and the kind page stay.
+    void clearEntry();
+    // Writes the number field.
+    void showNumber(const QByteArray& number);
 
     EntryCommit& commit() { return m_commit; }
 
@@ -47,6 +52,8 @@ protected:
 private:
     void markModified() { setEntryModified(true); }
     void connectChangeNotifications();
+    // The fixed-line fields of the flowing text report their changes like the editor's own.
+    void connectFlowLineEdits();
     void showFlowStep(int tenths);
     void focusChanged(QWidget* old, QWidget* now);
 

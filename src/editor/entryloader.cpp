@@ -2,18 +2,11 @@
 
 #include "editorcontext.h"
 #include "editorlines.h"
+#include "entryeditorpanel.h"
 
-#include "app/mainwindowform.h"
-#include "app/shellstate.h"
 #include "platform/windows1252.h"
-#include "sequence/activemarks.h"
-#include "sequence/cellnumber.h"
-#include "sequence/commalist.h"
-#include "sequence/durationcell.h"
-#include "sequence/flowparameters.h"
-#include "sequence/flowtextcell.h"
+#include "sequence/sequenceentry.h"
 #include "sequence/sequencetable.h"
-#include "sequence/textkind.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -25,76 +18,77 @@
 #include <QTextEdit>
 
 void EntryLoader::load(int row) {
-    const SequenceTable& table = m_c.table;
-    MainWindowForm& f = m_c.form;
-    const QByteArray number = table.cell(SequenceTable::NumberColumn, row);
-    if (number.isEmpty())
+    EntryEditorPanel& p = m_c.panel;
+    const SequenceTable::Cells cells = m_c.table.rowCells(row);
+    if (cells[SequenceTable::NumberColumn].isEmpty())
         return;
-    f.numberField->setText(Windows1252::toUnicode(number));
-    f.activeCheckBox->setChecked(
-        ActiveMarks::isActive(table.cell(SequenceTable::ActiveColumn, row)));
+    // The fields follow the cells in the decoder's order, as far as the cells convert.
+    const EntryDecoding decoding = SequenceEntry::decode(cells, p.displaySetup().lineCount);
+    const SequenceEntry& entry = decoding.entry;
+    p.numberField()->setText(Windows1252::toUnicode(entry.number));
+    p.activeCheckBox()->setChecked(entry.isActive());
 
-    const DurationCell duration =
-        DurationCell::read(table.cell(SequenceTable::DurationColumn, row));
-    f.byDuration->setChecked(duration.preset);
-    f.durationMinutes->setValue(duration.seconds / 60);
-    f.durationSeconds->setValue(duration.seconds % 60);
+    if (!decoding.decodedCell(SequenceTable::DurationColumn))
+        throw *decoding.error;
+    p.byDuration()->setChecked(entry.hasPresetDuration());
+    p.durationMinutes()->setValue(entry.durationSeconds / 60);
+    p.durationSeconds()->setValue(entry.durationSeconds % 60);
+    p.noteField()->setPlainText(EditorLines::memoFromLines(entry.note));
 
-    f.noteField->setPlainText(
-        EditorLines::memoFromLines(CommaList::read(table.cell(SequenceTable::NoteColumn, row))));
+    // A kind cell that names no kind leaves the kind page and the text fields as they were.
+    if (entry.kind != TextKind::None) {
+        showKindText(entry);
+        if (!decoding.decodedCell(SequenceTable::ParameterColumn))
+            throw *decoding.error;
+        showKindTimings(entry);
+    }
+    p.commitButton()->setEnabled(false);
+}
 
-    switch (TextKindCode::read(table.cell(SequenceTable::KindColumn, row))) {
-    case TextKind::Block:
-        loadBlock(row);
+void EntryLoader::showKindText(const SequenceEntry& entry) {
+    EntryEditorPanel& p = m_c.panel;
+    clearPreview();
+    switch (entry.kind) {
+    case TextKind::Block: {
+        p.kindTabs()->setCurrentWidget(p.blockPage());
+        const QSignalBlocker quiet(p.blockEditor());
+        EditorLines::write(*p.blockEditor(), entry.lines);
         break;
+    }
     case TextKind::Scroll:
-        loadScroll(row);
+        p.kindTabs()->setCurrentWidget(p.scrollPage());
+        EditorLines::write(*p.scrollEditor(), entry.lines);
         break;
     case TextKind::Flow:
-        loadFlow(row);
+        p.kindTabs()->setCurrentWidget(p.flowPage());
+        p.flowEditor()->setPlainText(Windows1252::toUnicode(entry.flowText()));
         break;
     case TextKind::None:
-        break; // the kind page and the text fields stay as they were
+        break;
     }
-    f.commitButton->setEnabled(false);
 }
 
-void EntryLoader::loadBlock(int row) {
-    MainWindowForm& f = m_c.form;
-    clearPreview();
-    f.kindTabs->setCurrentWidget(f.blockPage);
-    {
-        const QSignalBlocker quiet(f.blockEditor);
-        EditorLines::write(*f.blockEditor,
-                           CommaList::read(m_c.table.cell(SequenceTable::TextColumn, row)));
+void EntryLoader::showKindTimings(const SequenceEntry& entry) {
+    EntryEditorPanel& p = m_c.panel;
+    switch (entry.kind) {
+    case TextKind::Block:
+        p.pageTime()->setValue(entry.changeTime);
+        break;
+    case TextKind::Scroll:
+        p.lineTime()->setValue(entry.changeTime);
+        break;
+    case TextKind::Flow:
+        p.flowStep()->setValue(entry.flowStep);
+        p.flowLine()->setValue(entry.runningLine);
+        for (int i = 0; i < p.flowLineFields().size() && i < entry.fixedLines.size(); ++i)
+            p.flowLineFields().at(i)->setText(Windows1252::toUnicode(entry.fixedLines.at(i)));
+        break;
+    case TextKind::None:
+        break;
     }
-    f.pageTime->setValue(CellNumber::parse(m_c.table.cell(SequenceTable::ParameterColumn, row)));
-}
-
-void EntryLoader::loadScroll(int row) {
-    MainWindowForm& f = m_c.form;
-    clearPreview();
-    f.kindTabs->setCurrentWidget(f.scrollPage);
-    EditorLines::write(*f.scrollEditor,
-                       CommaList::read(m_c.table.cell(SequenceTable::TextColumn, row)));
-    f.lineTime->setValue(CellNumber::parse(m_c.table.cell(SequenceTable::ParameterColumn, row)));
-}
-
-void EntryLoader::loadFlow(int row) {
-    MainWindowForm& f = m_c.form;
-    clearPreview();
-    f.kindTabs->setCurrentWidget(f.flowPage);
-    f.flowEditor->setPlainText(
-        Windows1252::toUnicode(FlowTextCell::read(m_c.table.cell(SequenceTable::TextColumn, row))));
-    const FlowParameters parameters = FlowParameters::read(
-        m_c.table.cell(SequenceTable::ParameterColumn, row), m_c.shell.lineCount);
-    f.flowStep->setValue(parameters.step);
-    f.flowLine->setValue(parameters.line);
-    for (int i = 0; i < f.flowLineFields.size() && i < parameters.fixedLines.size(); ++i)
-        f.flowLineFields.at(i)->setText(Windows1252::toUnicode(parameters.fixedLines.at(i)));
 }
 
 void EntryLoader::clearPreview() {
-    for (QLineEdit* line : m_c.form.previewLines)
+    for (QLineEdit* line : m_c.panel.previewLines())
         line->clear();
 }

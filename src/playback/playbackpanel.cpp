@@ -3,6 +3,7 @@
 #include "playbackcontroller.h"
 
 #include "app/mainwindowform.h"
+#include "editor/entryeditorpanel.h"
 #include "platform/windows1252.h"
 #include "sequence/sequencetableview.h"
 #include "windows/language.h"
@@ -230,7 +231,7 @@ void PlaybackPanel::showPaused(bool paused) {
     // type into them.
     m_form.goOnAction->setShortcut(paused ? QKeySequence(Qt::Key_Space)
                                           : QKeySequence(Qt::CTRL | Qt::Key_Space));
-    m_form.kindTabs->setEnabled(!paused);
+    m_form.editorPanel->kindTabs()->setEnabled(!paused);
 }
 
 void PlaybackPanel::applyGroups(const CommandGroups& groups) {

@@ -8,6 +8,7 @@
 #include "tablecommands.h"
 
 #include "app/mainwindowform.h"
+#include "editor/entryeditorpanel.h"
 #include "platform/windows1252.h"
 #include "windows/language.h"
 
@@ -23,24 +24,24 @@
 namespace {
 
 // Empties the entry's fields over the form: the editor hook's default.
-void resetEditorFields(MainWindowForm& f) {
-    f.noteField->clear();
-    f.blockEditor->clear();
-    f.scrollEditor->clear();
-    f.flowEditor->clear();
-    f.durationMinutes->setValue(0);
-    f.durationSeconds->setValue(3);
-    f.pageTime->setValue(3);
-    f.lineTime->setValue(3);
-    f.flowStep->setValue(5);
-    for (QLineEdit* field : f.flowLineFields)
+void resetEditorFields(EntryEditorPanel& f) {
+    f.noteField()->clear();
+    f.blockEditor()->clear();
+    f.scrollEditor()->clear();
+    f.flowEditor()->clear();
+    f.durationMinutes()->setValue(0);
+    f.durationSeconds()->setValue(3);
+    f.pageTime()->setValue(3);
+    f.lineTime()->setValue(3);
+    f.flowStep()->setValue(5);
+    for (QLineEdit* field : f.flowLineFields())
         field->clear();
     // Last: every change above enables "OK".
-    f.commitButton->setEnabled(false);
+    f.commitButton()->setEnabled(false);
 }
 
-void setNumberField(MainWindowForm& f, const QByteArray& number) {
-    f.numberField->setText(Windows1252::toUnicode(number));
+void setNumberField(EntryEditorPanel& f, const QByteArray& number) {
+    f.numberField()->setText(Windows1252::toUnicode(number));
 }
 
 } // namespace
@@ -52,11 +53,11 @@ SequenceControls::SequenceControls(Context context, EditorHooks editor)
     MainWindowForm& form = m_c.form;
     if (!editor.reset)
         editor.reset = [&form] {
-            resetEditorFields(form);
+            resetEditorFields(*form.editorPanel);
         };
     if (!editor.setNumber)
         editor.setNumber = [&form](const QByteArray& number) {
-            setNumberField(form, number);
+            setNumberField(*form.editorPanel, number);
         };
     const CommandContext commands{m_c.table,    m_c.selection, m_c.marks,       *m_document,
                                   m_c.prompter, editor,        m_c.languageCode};

@@ -10,6 +10,7 @@
 #include "display/supervisionwindow.h"
 #include "display/uploadstrip.h"
 #include "editor/entryeditor.h"
+#include "editor/entryeditorpanel.h"
 #include "platform/timer.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklistwindow.h"
@@ -170,8 +171,8 @@ void StartupTest::storedPortOpensWithoutQuestions() {
     QCOMPARE(rig.port.openedPort(), 5);
     QCOMPARE(rig.port.outputBufferSize(), bufferSize);
     QCOMPARE(rig.main().shell().frameTime, frameTime);
-    QCOMPARE(rig.main().form().flowStep->minimum(), flowStepMinimum);
-    QCOMPARE(rig.main().form().flowStep->value(), 5);
+    QCOMPARE(rig.main().form().editorPanel->flowStep()->minimum(), flowStepMinimum);
+    QCOMPARE(rig.main().form().editorPanel->flowStep()->value(), 5);
 }
 
 void StartupTest::displayTooLargeForTheBuffer_data() {
@@ -234,22 +235,23 @@ void StartupTest::displayLimits() {
         rig.prompter.expect(Kind::Information, QStringLiteral("Anzeige hat zu viele Zeichen."));
     rig.start();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    MainWindowForm& form = rig.main().form();
+    EntryEditorPanel& panel = *rig.main().form().editorPanel;
     QCOMPARE(rig.main().shell().lineCount, lineCount);
     QCOMPARE(rig.main().shell().columnCount, columnCount);
-    QCOMPARE(form.kindTabs->isTabVisible(form.kindTabs->indexOf(form.flowPage)), flowTabVisible);
-    QCOMPARE(!form.flowLine->isHidden(), flowLineVisible);
-    QCOMPARE(!form.flowLineLabel->isHidden(), flowLineVisible);
-    QCOMPARE(form.flowLine->maximum(), lineCount);
-    QCOMPARE(form.pageTime->minimum(), changeTimeMinimum);
-    QCOMPARE(form.lineTime->minimum(), changeTimeMinimum);
-    QCOMPARE(form.pageTime->value(), qMax(3, changeTimeMinimum));
+    QCOMPARE(panel.kindTabs()->isTabVisible(panel.kindTabs()->indexOf(panel.flowPage())),
+             flowTabVisible);
+    QCOMPARE(!panel.flowLine()->isHidden(), flowLineVisible);
+    QCOMPARE(!panel.flowLineLabel()->isHidden(), flowLineVisible);
+    QCOMPARE(panel.flowLine()->maximum(), lineCount);
+    QCOMPARE(panel.pageTime()->minimum(), changeTimeMinimum);
+    QCOMPARE(panel.lineTime()->minimum(), changeTimeMinimum);
+    QCOMPARE(panel.pageTime()->value(), qMax(3, changeTimeMinimum));
     // The editors' lines and the line fields follow the display's size.
-    QCOMPARE(form.blockEditor->lineWrapColumnOrWidth(), columnCount);
-    QCOMPARE(form.scrollEditor->lineWrapColumnOrWidth(), columnCount);
-    QCOMPARE(form.previewLines.size(), lineCount);
-    QCOMPARE(form.flowLineFields.size(), lineCount - 1);
-    for (QLineEdit* field : form.flowLineFields)
+    QCOMPARE(panel.blockEditor()->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(panel.scrollEditor()->lineWrapColumnOrWidth(), columnCount);
+    QCOMPARE(panel.previewLines().size(), lineCount);
+    QCOMPARE(panel.flowLineFields().size(), lineCount - 1);
+    for (QLineEdit* field : panel.flowLineFields())
         QCOMPARE(field->maxLength(), columnCount);
 }
 
@@ -278,7 +280,7 @@ void StartupTest::offlineMode() {
     QCOMPARE(form.playButton->isHidden(), offline);
     QCOMPARE(form.navigationPanel->isHidden(), offline);
     QCOMPARE(form.supervisionButton->isHidden(), offline);
-    QCOMPARE(form.durationLabel->isHidden(), offline);
+    QCOMPARE(form.editorPanel->durationLabel()->isHidden(), offline);
     QCOMPARE(form.playAutomaticAction->isVisible(), !offline);
     QCOMPARE(form.helpAction->shortcut().isEmpty(), offline);
     QCOMPARE(form.choosePortAction->isVisible(), true);
@@ -597,7 +599,7 @@ void StartupTest::editorFollowsTheSelection() {
 
     rig.main().selection().select(row);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.main().form().numberField->text(), QStringLiteral("00020"));
+    QCOMPARE(rig.main().form().editorPanel->numberField()->text(), QStringLiteral("00020"));
     QCOMPARE(rig.main().editor().isEntryModified(), pending);
 }
 

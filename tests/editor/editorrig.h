@@ -4,10 +4,9 @@
 
 #include "scriptedprompter.h"
 
-#include "app/mainwindowform.h"
-#include "app/shellstate.h"
-#include "editor/editorlines.h"
+#include "display/displaysetup.h"
 #include "editor/entryeditor.h"
+#include "editor/entryeditorpanel.h"
 #include "sequence/documentstate.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetable.h"
@@ -19,35 +18,29 @@
 
 #include <memory>
 
-// The entry editor on the real form, a real table and scripted boxes. Rows are written and
+// The entry editor on its real panel, a real table and scripted boxes. Rows are written and
 // compared as their seven text cells joined by "|":
 // number|Aktiv|B/S/F|Text|Parameter|Dauer|Hinweis.
 struct EditorRig {
     QMainWindow window;
-    MainWindowForm form;
+    EntryEditorPanel* panel = new EntryEditorPanel;
     SequenceTable table;
     RowSelection selection{table};
-    ShellState shell;
     ScriptedPrompter prompter;
     DocumentState document;
     std::unique_ptr<EntryEditor> editor;
 
     explicit EditorRig(int lineCount = 3, int columnCount = 24,
                        const QString& languageCode = QStringLiteral("D")) {
-        shell.lineCount = lineCount;
-        shell.columnCount = columnCount;
-        shell.languageCode = languageCode;
         table.setLanguageCode(languageCode);
-        form.setupUi(&window);
-        form.flowLine->setMaximum(lineCount);
-        for (QTextEdit* e : {form.blockEditor, form.scrollEditor}) {
-            e->setFont(form.referenceLabel->font());
-            EditorLines::wrapAtColumns(*e, columnCount);
-        }
-        form.buildLineFields(lineCount, columnCount);
-        editor = std::make_unique<EntryEditor>(form, table, selection, shell, prompter);
+        window.setCentralWidget(panel);
+        editor = std::make_unique<EntryEditor>(*panel, table, selection, prompter);
         editor->commit().setOnSequenceModified([this] { document.setModified(true); });
-        editor->connectFlowLineEdits();
+        DisplaySetup setup;
+        setup.lineCount = lineCount;
+        setup.columnCount = columnCount;
+        panel->setUpForDisplay(setup);
+        panel->applyLanguage(languageCode);
     }
 
     void setRows(const QStringList& rows) {

@@ -196,33 +196,33 @@ void EntryCommitTest::commit() {
     QFETCH(QString, editorAfter);
 
     EditorRig rig(lineCount, columnCount);
-    MainWindowForm& f = rig.form;
+    EntryEditorPanel& f = *rig.panel;
     rig.setRows(rows);
     rig.selection.select(selected);
-    f.numberField->setText(number);
+    f.numberField()->setText(number);
     if (kind == QLatin1String("B")) {
-        f.kindTabs->setCurrentWidget(f.blockPage);
-        f.blockEditor->setPlainText(text);
-        f.pageTime->setValue(parameter);
+        f.kindTabs()->setCurrentWidget(f.blockPage());
+        f.blockEditor()->setPlainText(text);
+        f.pageTime()->setValue(parameter);
     } else if (kind == QLatin1String("S")) {
-        f.kindTabs->setCurrentWidget(f.scrollPage);
-        f.scrollEditor->setPlainText(text);
-        f.lineTime->setValue(parameter);
+        f.kindTabs()->setCurrentWidget(f.scrollPage());
+        f.scrollEditor()->setPlainText(text);
+        f.lineTime()->setValue(parameter);
     } else {
-        f.kindTabs->setCurrentWidget(f.flowPage);
-        f.flowEditor->setPlainText(text);
-        f.flowStep->setValue(parameter);
+        f.kindTabs()->setCurrentWidget(f.flowPage());
+        f.flowEditor()->setPlainText(text);
+        f.flowStep()->setValue(parameter);
     }
-    QCOMPARE(f.flowLineFields.size(), lineCount - 1);
-    for (int i = 0; i < flowLines.size() && i < f.flowLineFields.size(); ++i)
-        f.flowLineFields.at(i)->setText(flowLines.at(i));
-    f.byDuration->setChecked(preset);
-    f.durationMinutes->setValue(minutes);
-    f.durationSeconds->setValue(seconds);
+    QCOMPARE(f.flowLineFields().size(), lineCount - 1);
+    for (int i = 0; i < flowLines.size() && i < f.flowLineFields().size(); ++i)
+        f.flowLineFields().at(i)->setText(flowLines.at(i));
+    f.byDuration()->setChecked(preset);
+    f.durationMinutes()->setValue(minutes);
+    f.durationSeconds()->setValue(seconds);
     rig.expectBoxes(boxes);
 
     QVERIFY(rig.editor->isEntryModified());
-    f.commitButton->click();
+    f.commitButton()->click();
 
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows(), expected);
@@ -231,8 +231,8 @@ void EntryCommitTest::commit() {
     QVERIFY(rig.document.isModified());
     QVERIFY(rig.editor->flags().followsSelection);
     if (!editorAfter.isNull()) {
-        const QString shown =
-            kind == QLatin1String("F") ? f.flowEditor->toPlainText() : f.blockEditor->toPlainText();
+        const QString shown = kind == QLatin1String("F") ? f.flowEditor()->toPlainText()
+                                                         : f.blockEditor()->toPlainText();
         QCOMPARE(shown, editorAfter);
     }
 }
@@ -261,8 +261,8 @@ void EntryCommitTest::separatorsBecomeSpaces() {
     QFETCH(QString, note);
     QFETCH(QString, expected);
     EditorRig rig;
-    rig.form.numberField->setText(number);
-    rig.form.noteField->setPlainText(note);
+    rig.panel->numberField()->setText(number);
+    rig.panel->noteField()->setPlainText(note);
     rig.editor->commitEntry();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     const QStringList cells = rig.rows().value(0).split(QLatin1Char('|'));
@@ -295,9 +295,9 @@ void EntryCommitTest::activeWord() {
     rig.setRows(rows);
     rig.selection.select(1);
     rig.editor->loadEntry(1);
-    QVERIFY(rig.form.activeCheckBox->isChecked());
+    QVERIFY(rig.panel->activeCheckBox()->isChecked());
     // The hidden box raises no change: the commit runs all the same.
-    rig.form.activeCheckBox->setChecked(active);
+    rig.panel->activeCheckBox()->setChecked(active);
     rig.editor->commitEntry();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(QString::fromLatin1(rig.table.cell(SequenceTable::ActiveColumn, 1)), expected);
@@ -312,11 +312,11 @@ void EntryCommitTest::entryOnTheDisplayIsRefused() {
         asked << number;
         return number == "00010";
     });
-    rig.form.numberField->setText(QStringLiteral("00010"));
-    rig.form.blockEditor->setPlainText(QStringLiteral("NEU"));
+    rig.panel->numberField()->setText(QStringLiteral("00010"));
+    rig.panel->blockEditor()->setPlainText(QStringLiteral("NEU"));
     rig.prompter.expect(ScriptedPrompter::Kind::Error,
                         QStringLiteral("This text is just running!"));
-    rig.form.changeNumberButton->click();
+    rig.panel->changeNumberButton()->click();
 
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(asked, QByteArrayList{"00010"});
@@ -327,8 +327,8 @@ void EntryCommitTest::entryOnTheDisplayIsRefused() {
     QVERIFY(!rig.editor->flags().renameOnCommit);
 
     // Another number commits while the entry runs.
-    rig.form.numberField->setText(QStringLiteral("00020"));
-    rig.form.commitButton->click();
+    rig.panel->numberField()->setText(QStringLiteral("00020"));
+    rig.panel->commitButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows().size(), 2);
 }
@@ -348,21 +348,21 @@ void EntryCommitTest::pageChangeTimeBeingTyped() {
     QFETCH(QByteArray, parameter);
 
     EditorRig rig;
-    MainWindowForm& f = rig.form;
+    EntryEditorPanel& f = *rig.panel;
     rig.setRows({QStringLiteral("00010|JA|BLOCK|A|3|M3|")});
     rig.selection.select(1);
-    f.numberField->setText(QStringLiteral("00010"));
-    f.kindTabs->setCurrentWidget(f.blockPage);
-    f.blockEditor->setPlainText(QStringLiteral("B"));
-    f.pageTime->setValue(7);
-    f.pageTime->findChild<QLineEdit*>()->setText(shown);
-    QCOMPARE(f.pageTime->text(), shown);
+    f.numberField()->setText(QStringLiteral("00010"));
+    f.kindTabs()->setCurrentWidget(f.blockPage());
+    f.blockEditor()->setPlainText(QStringLiteral("B"));
+    f.pageTime()->setValue(7);
+    f.pageTime()->findChild<QLineEdit*>()->setText(shown);
+    QCOMPARE(f.pageTime()->text(), shown);
 
     rig.editor->commitEntry();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.table.cell(SequenceTable::ParameterColumn, 1), parameter);
     rig.editor->loadEntry(1);
-    QCOMPARE(f.pageTime->value(), 7);
+    QCOMPARE(f.pageTime()->value(), 7);
 }
 
 QTEST_MAIN(EntryCommitTest)

@@ -25,7 +25,7 @@ private slots:
     void editingKeys();
 };
 
-using Change = std::function<void(MainWindowForm&)>;
+using Change = std::function<void(EntryEditorPanel&)>;
 Q_DECLARE_METATYPE(Change)
 
 void EntryEditorTest::changesMakeTheEntryPending_data() {
@@ -36,36 +36,36 @@ void EntryEditorTest::changesMakeTheEntryPending_data() {
         QTest::newRow(name) << change << pending;
     };
     row(
-        "note", [](MainWindowForm& f) { f.noteField->setPlainText("x"); }, true);
+        "note", [](EntryEditorPanel& f) { f.noteField()->setPlainText("x"); }, true);
     row(
-        "preset clicked", [](MainWindowForm& f) { f.byDuration->click(); }, true);
+        "preset clicked", [](EntryEditorPanel& f) { f.byDuration()->click(); }, true);
     row(
-        "block text", [](MainWindowForm& f) { f.blockEditor->setPlainText("x"); }, true);
+        "block text", [](EntryEditorPanel& f) { f.blockEditor()->setPlainText("x"); }, true);
     row(
-        "scroll text", [](MainWindowForm& f) { f.scrollEditor->setPlainText("x"); }, true);
+        "scroll text", [](EntryEditorPanel& f) { f.scrollEditor()->setPlainText("x"); }, true);
     row(
-        "flow text", [](MainWindowForm& f) { f.flowEditor->setPlainText("x"); }, true);
+        "flow text", [](EntryEditorPanel& f) { f.flowEditor()->setPlainText("x"); }, true);
     row(
-        "fixed line", [](MainWindowForm& f) { f.flowLineFields.at(1)->setText("x"); }, true);
+        "fixed line", [](EntryEditorPanel& f) { f.flowLineFields().at(1)->setText("x"); }, true);
     row(
-        "page change time", [](MainWindowForm& f) { f.pageTime->setValue(9); }, true);
+        "page change time", [](EntryEditorPanel& f) { f.pageTime()->setValue(9); }, true);
     row(
-        "line change time", [](MainWindowForm& f) { f.lineTime->setValue(9); }, true);
+        "line change time", [](EntryEditorPanel& f) { f.lineTime()->setValue(9); }, true);
     row(
-        "flow step", [](MainWindowForm& f) { f.flowStep->setValue(9); }, true);
+        "flow step", [](EntryEditorPanel& f) { f.flowStep()->setValue(9); }, true);
     row(
-        "flow line", [](MainWindowForm& f) { f.flowLine->setValue(2); }, true);
+        "flow line", [](EntryEditorPanel& f) { f.flowLine()->setValue(2); }, true);
     row(
-        "minutes", [](MainWindowForm& f) { f.durationMinutes->setValue(9); }, true);
+        "minutes", [](EntryEditorPanel& f) { f.durationMinutes()->setValue(9); }, true);
     row(
-        "seconds", [](MainWindowForm& f) { f.durationSeconds->setValue(9); }, true);
+        "seconds", [](EntryEditorPanel& f) { f.durationSeconds()->setValue(9); }, true);
     row(
-        "kind tab", [](MainWindowForm& f) { f.kindTabs->setCurrentIndex(1); }, true);
+        "kind tab", [](EntryEditorPanel& f) { f.kindTabs()->setCurrentIndex(1); }, true);
     // The number alone is no change of the entry: "Nr. ändern" takes it over.
     row(
-        "number", [](MainWindowForm& f) { f.numberField->setText("00020"); }, false);
+        "number", [](EntryEditorPanel& f) { f.numberField()->setText("00020"); }, false);
     row(
-        "same value", [](MainWindowForm& f) { f.pageTime->setValue(3); }, false);
+        "same value", [](EntryEditorPanel& f) { f.pageTime()->setValue(3); }, false);
 }
 
 void EntryEditorTest::changesMakeTheEntryPending() {
@@ -73,9 +73,9 @@ void EntryEditorTest::changesMakeTheEntryPending() {
     QFETCH(bool, pending);
     EditorRig rig;
     QVERIFY(!rig.editor->isEntryModified());
-    change(rig.form);
+    change(*rig.panel);
     QCOMPARE(rig.editor->isEntryModified(), pending);
-    QCOMPARE(rig.form.commitButton->isEnabled(), pending);
+    QCOMPARE(rig.panel->commitButton()->isEnabled(), pending);
 }
 
 void EntryEditorTest::flowStepShownInSeconds_data() {
@@ -94,8 +94,8 @@ void EntryEditorTest::flowStepShownInSeconds() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     {
         EditorRig rig;
-        rig.form.flowStep->setValue(tenths);
-        QCOMPARE(rig.form.flowStepSeconds->text(), german);
+        rig.panel->flowStep()->setValue(tenths);
+        QCOMPARE(rig.panel->flowStepSeconds()->text(), german);
     }
     QLocale::setDefault(before);
 }
@@ -122,7 +122,7 @@ void EntryEditorTest::leaveGuard() {
     EditorRig rig(3, 24, languageCode);
     rig.setRows({QStringLiteral("00010|JA|BLOCK|A|3|M3|")});
     rig.selection.select(1);
-    rig.form.numberField->setText(QStringLiteral("00020"));
+    rig.panel->numberField()->setText(QStringLiteral("00020"));
     rig.editor->setEntryModified(pending);
     rig.expectBoxes(boxes);
     rig.editor->offerPendingCommit();
@@ -137,14 +137,14 @@ void EntryEditorTest::leavingIsMovingTheFocusWithinTheWindow() {
     QWidget outside(&rig.window);
     QWidget otherWindow;
     // Within the editor, or to another window (a box): no question.
-    emit qApp->focusChanged(rig.form.numberField, rig.form.noteField);
-    emit qApp->focusChanged(rig.form.noteField, &otherWindow);
-    emit qApp->focusChanged(rig.form.noteField, nullptr);
+    emit qApp->focusChanged(rig.panel->numberField(), rig.panel->noteField());
+    emit qApp->focusChanged(rig.panel->noteField(), &otherWindow);
+    emit qApp->focusChanged(rig.panel->noteField(), nullptr);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     // From the editor to another control of the main window: the question.
     rig.prompter.expect(ScriptedPrompter::Kind::YesNo, QStringLiteral("Änderungen"),
                         Prompter::Answer::No);
-    emit qApp->focusChanged(rig.form.noteField, &outside);
+    emit qApp->focusChanged(rig.panel->noteField(), &outside);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QVERIFY(!rig.editor->isEntryModified());
 }
@@ -155,8 +155,8 @@ void EntryEditorTest::renameTakesTheSelectedEntry() {
         {QStringLiteral("00010|JA|BLOCK|A|3|M3|"), QStringLiteral("00020|JA|BLOCK|B|3|M3|")});
     rig.selection.select(1);
     rig.editor->loadEntry(1);
-    rig.form.numberField->setText(QStringLiteral("00030"));
-    rig.form.changeNumberButton->click();
+    rig.panel->numberField()->setText(QStringLiteral("00030"));
+    rig.panel->changeNumberButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows(), (QStringList{"00020|JA|BLOCK|B|3|M3|", "00030|JA|BLOCK|A|3|M3|"}));
     QCOMPARE(rig.selection.selectedRow(), 2);
@@ -165,18 +165,18 @@ void EntryEditorTest::renameTakesTheSelectedEntry() {
 
 void EntryEditorTest::editingKeys() {
     EditorRig rig;
-    QTest::keyClicks(rig.form.flowEditor, QStringLiteral("AB"));
-    QTest::keyClick(rig.form.flowEditor, Qt::Key_Return);
-    QTest::keyClick(rig.form.flowEditor, Qt::Key_Enter);
-    QTest::keyClicks(rig.form.flowEditor, QStringLiteral("C"));
-    QCOMPARE(rig.form.flowEditor->toPlainText(), QStringLiteral("ABC"));
+    QTest::keyClicks(rig.panel->flowEditor(), QStringLiteral("AB"));
+    QTest::keyClick(rig.panel->flowEditor(), Qt::Key_Return);
+    QTest::keyClick(rig.panel->flowEditor(), Qt::Key_Enter);
+    QTest::keyClicks(rig.panel->flowEditor(), QStringLiteral("C"));
+    QCOMPARE(rig.panel->flowEditor()->toPlainText(), QStringLiteral("ABC"));
     // The note and the block text keep their line breaks.
-    QTest::keyClicks(rig.form.noteField, QStringLiteral("A"));
-    QTest::keyClick(rig.form.noteField, Qt::Key_Return);
-    QCOMPARE(rig.form.noteField->toPlainText(), QStringLiteral("A\n"));
+    QTest::keyClicks(rig.panel->noteField(), QStringLiteral("A"));
+    QTest::keyClick(rig.panel->noteField(), Qt::Key_Return);
+    QCOMPARE(rig.panel->noteField()->toPlainText(), QStringLiteral("A\n"));
     // Tab moves on; it does not type a tab into the text.
-    QTest::keyClick(rig.form.blockEditor, Qt::Key_Tab);
-    QCOMPARE(rig.form.blockEditor->toPlainText(), QString());
+    QTest::keyClick(rig.panel->blockEditor(), Qt::Key_Tab);
+    QCOMPARE(rig.panel->blockEditor()->toPlainText(), QString());
 }
 
 QTEST_MAIN(EntryEditorTest)

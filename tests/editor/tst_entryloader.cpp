@@ -82,12 +82,12 @@ void EntryLoaderTest::load() {
     QFETCH(QString, error);
 
     EditorRig rig;
-    MainWindowForm& f = rig.form;
+    EntryEditorPanel& f = *rig.panel;
     rig.setRows({row});
-    f.kindTabs->setCurrentIndex(0);
-    f.pageTime->setValue(3);
-    f.byDuration->setChecked(true);
-    f.durationSeconds->setValue(0);
+    f.kindTabs()->setCurrentIndex(0);
+    f.pageTime()->setValue(3);
+    f.byDuration()->setChecked(true);
+    f.durationSeconds()->setValue(0);
     rig.editor->setEntryModified(true);
     QString thrown;
     try {
@@ -103,42 +103,42 @@ void EntryLoaderTest::load() {
         QVERIFY2(thrown.contains(error), qPrintable(thrown));
     // Only a complete load takes the pending state away.
     QCOMPARE(rig.editor->isEntryModified(), !error.isEmpty());
-    QCOMPARE(f.numberField->text(), QStringLiteral("00010"));
-    QCOMPARE(f.kindTabs->currentIndex(), page == -1 ? 0 : page);
+    QCOMPARE(f.numberField()->text(), QStringLiteral("00010"));
+    QCOMPARE(f.kindTabs()->currentIndex(), page == -1 ? 0 : page);
     if (page == -1)
         return;
     if (error.isEmpty() || page != 2) {
-        QCOMPARE(f.byDuration->isChecked(), preset);
-        QCOMPARE(f.durationMinutes->value(), minutes);
-        QCOMPARE(f.durationSeconds->value(), seconds);
-        QCOMPARE(f.noteField->toPlainText(), note);
+        QCOMPARE(f.byDuration()->isChecked(), preset);
+        QCOMPARE(f.durationMinutes()->value(), minutes);
+        QCOMPARE(f.durationSeconds()->value(), seconds);
+        QCOMPARE(f.noteField()->toPlainText(), note);
     }
-    const QString shown = page == 0   ? f.blockEditor->toPlainText()
-                          : page == 1 ? f.scrollEditor->toPlainText()
-                                      : f.flowEditor->toPlainText();
+    const QString shown = page == 0   ? f.blockEditor()->toPlainText()
+                          : page == 1 ? f.scrollEditor()->toPlainText()
+                                      : f.flowEditor()->toPlainText();
     QCOMPARE(shown, text);
     if (!error.isEmpty())
         return;
-    const int value = page == 0   ? f.pageTime->value()
-                      : page == 1 ? f.lineTime->value()
-                                  : f.flowStep->value();
+    const int value = page == 0   ? f.pageTime()->value()
+                      : page == 1 ? f.lineTime()->value()
+                                  : f.flowStep()->value();
     QCOMPARE(value, parameter);
 }
 
 void EntryLoaderTest::flowParameters() {
     EditorRig rig(3, 24);
-    MainWindowForm& f = rig.form;
-    for (QLineEdit* preview : f.previewLines)
+    EntryEditorPanel& f = *rig.panel;
+    for (QLineEdit* preview : f.previewLines())
         preview->setText(QStringLiteral("ALT"));
     rig.setRows({QStringLiteral("00010|NEIN|FLIESS|\"X\"|3,2,OBEN,\"UNTEN LINKS\"|M9|")});
     rig.editor->loadEntry(1);
-    QCOMPARE(f.flowStep->value(), 3);
-    QCOMPARE(f.flowStepSeconds->text(), QLocale().toString(0.3));
-    QCOMPARE(f.flowLine->value(), 2);
-    QCOMPARE(f.flowLineFields.at(0)->text(), QStringLiteral("OBEN"));
-    QCOMPARE(f.flowLineFields.at(1)->text(), QStringLiteral("UNTEN LINKS"));
-    QVERIFY(!f.activeCheckBox->isChecked());
-    for (QLineEdit* preview : f.previewLines)
+    QCOMPARE(f.flowStep()->value(), 3);
+    QCOMPARE(f.flowStepSeconds()->text(), QLocale().toString(0.3));
+    QCOMPARE(f.flowLine()->value(), 2);
+    QCOMPARE(f.flowLineFields().at(0)->text(), QStringLiteral("OBEN"));
+    QCOMPARE(f.flowLineFields().at(1)->text(), QStringLiteral("UNTEN LINKS"));
+    QVERIFY(!f.activeCheckBox()->isChecked());
+    for (QLineEdit* preview : f.previewLines())
         QCOMPARE(preview->text(), QString());
 }
 
@@ -147,8 +147,8 @@ void EntryLoaderTest::rowWithoutNumberLoadsNothing() {
     rig.setRows({QStringLiteral("|JA|SCROLL|A|3|V5|")});
     rig.editor->setEntryModified(true);
     rig.editor->loadEntry(1);
-    QCOMPARE(rig.form.numberField->text(), QStringLiteral("00010"));
-    QCOMPARE(rig.form.kindTabs->currentIndex(), 0);
+    QCOMPARE(rig.panel->numberField()->text(), QStringLiteral("00010"));
+    QCOMPARE(rig.panel->kindTabs()->currentIndex(), 0);
     QVERIFY(rig.editor->isEntryModified());
 }
 

@@ -1,6 +1,7 @@
 #include "playbackrig.h"
 
 #include "app/mainwindowform.h"
+#include "editor/entryeditorpanel.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
 #include "sequence/rowselection.h"
@@ -189,7 +190,8 @@ void PlaybackPanelTest::groupsEnabledByName() {
     deleteMarked->setObjectName("Button5");
     rig.panel->addCommandWindow(&markList);
 
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.numberField->isEnabled());
+    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() &&
+            rig.form.editorPanel->numberField()->isEnabled());
     QVERIFY(!rig.form.firstButton->isEnabled() && !rig.form.firstAction->isEnabled());
     QVERIFY(!rig.form.pauseButton->isEnabled() && !rig.form.goOnButton->isEnabled());
 
@@ -215,13 +217,13 @@ void PlaybackPanelTest::pauseShowsCheckMarkKeyAndLocksTabs() {
     QVERIFY(rig.form.pauseAction->isChecked());
     QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::Key_Space));
     QVERIFY(rig.form.goOnButton->isEnabled());
-    QVERIFY(!rig.form.kindTabs->isEnabled());
+    QVERIFY(!rig.form.editorPanel->kindTabs()->isEnabled());
 
     rig.form.pauseAction->trigger(); // the menu item releases it
     QVERIFY(!rig.controller.isPaused());
     QVERIFY(!rig.form.pauseButton->isChecked());
     QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Space));
-    QVERIFY(rig.form.kindTabs->isEnabled());
+    QVERIFY(rig.form.editorPanel->kindTabs()->isEnabled());
     QVERIFY(!rig.form.goOnAction->isEnabled());
 }
 

@@ -7,6 +7,7 @@
 #include "app/programservices.h"
 #include "app/programwindows.h"
 #include "display/supervisionwindow.h"
+#include "editor/entryeditorpanel.h"
 #include "platform/comportresolver.h"
 #include "platform/qteventpump.h"
 #include "platform/qtserialport.h"
@@ -184,11 +185,11 @@ void PlaybackWireTest::commitOfTheEntryOnTheDisplay() {
         program.prompter.expect(ScriptedPrompter::Kind::Error,
                                 QString::fromUtf8("Dieser Text läuft gerade!"));
     MainWindowForm& form = program.main().form();
-    QCOMPARE(form.numberField->text(), "1");
-    form.commitButton->setEnabled(true);
-    QTest::mouseClick(form.commitButton, Qt::LeftButton);
+    QCOMPARE(form.editorPanel->numberField()->text(), "1");
+    form.editorPanel->commitButton()->setEnabled(true);
+    QTest::mouseClick(form.editorPanel->commitButton(), Qt::LeftButton);
     QVERIFY2(program.prompter.finished(), program.prompter.report());
-    QCOMPARE(form.commitButton->isEnabled(), refused);
+    QCOMPARE(form.editorPanel->commitButton()->isEnabled(), refused);
 }
 
 QTEST_MAIN(PlaybackWireTest)

@@ -2,6 +2,7 @@
 #include "sequencerows.h"
 
 #include "app/mainwindowform.h"
+#include "editor/entryeditorpanel.h"
 #include "sequence/conversionerror.h"
 #include "sequence/finddialog.h"
 #include "sequence/marklist.h"
@@ -44,7 +45,7 @@ struct Rig {
 
     Rig() {
         form.setupUi(&window);
-        form.buildLineFields(3, 24);
+        form.editorPanel->setUpForDisplay(DisplaySetup{});
         form.tableView->attach(table, selection, marks);
         SequenceRows::fill(table, {"00010", "00020", "00030"});
         SequenceControls::Context context{window,
@@ -96,37 +97,37 @@ private slots:
 
 void SequenceControlsTest::newTextEmptiesTheEditor() {
     Rig rig;
-    MainWindowForm& f = rig.form;
-    f.noteField->setPlainText(QStringLiteral("Licht"));
-    f.blockEditor->setPlainText(QStringLiteral("HALLO"));
-    f.scrollEditor->setPlainText(QStringLiteral("WELT"));
-    f.flowEditor->setPlainText(QStringLiteral("LAUF"));
-    f.flowLineFields.first()->setText(QStringLiteral("OBEN"));
-    f.durationMinutes->setValue(2);
-    f.durationSeconds->setValue(30);
-    f.pageTime->setValue(7);
-    f.lineTime->setValue(8);
-    f.flowStep->setValue(9);
-    f.byDuration->setChecked(true);
-    f.kindTabs->setCurrentIndex(1);
-    f.commitButton->setEnabled(true);
+    EntryEditorPanel& f = *rig.form.editorPanel;
+    f.noteField()->setPlainText(QStringLiteral("Licht"));
+    f.blockEditor()->setPlainText(QStringLiteral("HALLO"));
+    f.scrollEditor()->setPlainText(QStringLiteral("WELT"));
+    f.flowEditor()->setPlainText(QStringLiteral("LAUF"));
+    f.flowLineFields().first()->setText(QStringLiteral("OBEN"));
+    f.durationMinutes()->setValue(2);
+    f.durationSeconds()->setValue(30);
+    f.pageTime()->setValue(7);
+    f.lineTime()->setValue(8);
+    f.flowStep()->setValue(9);
+    f.byDuration()->setChecked(true);
+    f.kindTabs()->setCurrentIndex(1);
+    f.commitButton()->setEnabled(true);
 
-    f.newTextButton->click();
+    rig.form.newTextButton->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(f.numberField->text(), QStringLiteral("00040"));
-    for (const QString& text :
-         {f.noteField->toPlainText(), f.blockEditor->toPlainText(), f.scrollEditor->toPlainText(),
-          f.flowEditor->toPlainText(), f.flowLineFields.first()->text()})
+    QCOMPARE(f.numberField()->text(), QStringLiteral("00040"));
+    for (const QString& text : {f.noteField()->toPlainText(), f.blockEditor()->toPlainText(),
+                                f.scrollEditor()->toPlainText(), f.flowEditor()->toPlainText(),
+                                f.flowLineFields().first()->text()})
         QVERIFY2(text.isEmpty(), qPrintable(text));
-    QCOMPARE(f.durationMinutes->value(), 0);
-    QCOMPARE(f.durationSeconds->value(), 3);
-    QCOMPARE(f.pageTime->value(), 3);
-    QCOMPARE(f.lineTime->value(), 3);
-    QCOMPARE(f.flowStep->value(), 5);
-    QVERIFY(!f.commitButton->isEnabled());
+    QCOMPARE(f.durationMinutes()->value(), 0);
+    QCOMPARE(f.durationSeconds()->value(), 3);
+    QCOMPARE(f.pageTime()->value(), 3);
+    QCOMPARE(f.lineTime()->value(), 3);
+    QCOMPARE(f.flowStep()->value(), 5);
+    QVERIFY(!f.commitButton()->isEnabled());
     // Kept: the duration mode, the kind page and the selected row.
-    QVERIFY(f.byDuration->isChecked());
-    QCOMPARE(f.kindTabs->currentIndex(), 1);
+    QVERIFY(f.byDuration()->isChecked());
+    QCOMPARE(f.kindTabs()->currentIndex(), 1);
     QCOMPARE(rig.selection.selectedRow(), 1);
     QCOMPARE(rig.table.gridRowCount(), 4);
 }
@@ -134,11 +135,11 @@ void SequenceControlsTest::newTextEmptiesTheEditor() {
 void SequenceControlsTest::aNumberThatDoesNotConvertShowsTheErrorBox() {
     Rig rig;
     rig.table.setCell(SequenceTable::NumberColumn, 3, "0003X");
-    rig.form.numberField->setText(QStringLiteral("00077"));
+    rig.form.editorPanel->numberField()->setText(QStringLiteral("00077"));
     rig.prompter.expect(Kind::Error, QStringLiteral("'0003X' ist kein gültiger Integerwert"));
     rig.form.proposeNumberButton->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.form.numberField->text(), QStringLiteral("00077"));
+    QCOMPARE(rig.form.editorPanel->numberField()->text(), QStringLiteral("00077"));
 }
 
 void SequenceControlsTest::headerSearch() {

@@ -1,0 +1,262 @@
+#include "entryeditorpanel.h"
+
+#include "editorlines.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
+    auto* box = named(new QSpinBox, name);
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    return box;
+}
+
+// A page of the kind tabs: the text editor with its change time beside it.
+QWidget* textPage(const char* name, QWidget* editor, const QString& timing, QSpinBox* time) {
+    auto* page = named(new QWidget, name);
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(editor);
+    auto* form = new QFormLayout;
+    form->addRow(timing, time);
+    layout->addLayout(form);
+    return page;
+}
+
+void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+}
+
+// A display of many lines brings many line fields: they scroll instead of growing the window.
+QScrollArea* scrolling(QWidget* lines) {
+    auto* area = new QScrollArea;
+    area->setWidget(lines);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return area;
+}
+
+QLineEdit* lineField(QWidget* parent, const QString& name) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    return field;
+}
+
+} // namespace
+
+EntryEditorPanel::EntryEditorPanel(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("Panel2"));
+    setMinimumHeight(232);
+    new QVBoxLayout(this);
+    buildHeader();
+    buildKindTabs();
+    buildDurationRow();
+}
+
+void EntryEditorPanel::buildHeader() {
+    auto* header = new QHBoxLayout;
+    m_numberLabel = named(new QLabel(QStringLiteral("Text Nr.")), "TextNrLabel");
+    m_numberField = named(new QLineEdit(QStringLiteral("00010")), "TextNr");
+    m_numberField->setToolTip(QStringLiteral(
+        "Textnummer des aktuellen Textes. Es können auch Buchstaben eingetragen werden. Es wird "
+        "Alphabetisch einsortiert."));
+    m_changeNumberButton = named(new QPushButton(QStringLiteral("Nr. ändern")), "Button2");
+    m_changeNumberButton->setToolTip(QStringLiteral(
+        "Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern"));
+    m_activeCheckBox = named(new QCheckBox(QStringLiteral("Text aktiv")), "CheckBox1");
+    m_activeCheckBox->setChecked(true);
+    m_activeCheckBox->hide();
+    m_noteLabel = named(new QLabel(QStringLiteral("Hinweisfeld:")), "HinweisLabel");
+    m_noteField = named(new QPlainTextEdit, "Hinweis");
+    m_noteField->setMaximumHeight(40);
+    m_noteField->setToolTip(
+        QStringLiteral("Hier können Sie einen Hinweis zum aktuelle Text eintragen"));
+    addAll(header,
+           {m_numberLabel, m_numberField, m_changeNumberButton, m_activeCheckBox, m_noteLabel});
+    header->addWidget(m_noteField, 1);
+    static_cast<QBoxLayout*>(layout())->addLayout(header);
+}
+
+void EntryEditorPanel::buildKindTabs() {
+    m_kindTabs = named(new QTabWidget, "PageControl1");
+    m_referenceLabel = named(new QLabel(this), "TestLabel");
+    QFont reference(QStringLiteral("Courier"));
+    reference.setPixelSize(12);
+    reference.setBold(true);
+    reference.setStyleHint(QFont::Monospace);
+    m_referenceLabel->setFont(reference);
+    m_referenceLabel->hide();
+    m_flowMeasure = named(new QPlainTextEdit(this), "Memo1");
+    m_flowMeasure->hide();
+
+    m_blockEditor = named(new QTextEdit, "Textfeld");
+    m_pageTime = spin("Seitenwechselzeit", 1, 3600, 3);
+    m_blockPage =
+        textPage("TabSheet1", m_blockEditor, QStringLiteral("Seitenwechselzeit"), m_pageTime);
+    m_kindTabs->addTab(m_blockPage, QStringLiteral("Blocktext"));
+
+    m_scrollEditor = named(new QTextEdit, "ScrollTextFeld");
+    m_lineTime = spin("Zeilenwechselzeit", 1, 3600, 3);
+    m_scrollPage =
+        textPage("TabSheet2", m_scrollEditor, QStringLiteral("Zeilenwechselzeit"), m_lineTime);
+    m_kindTabs->addTab(m_scrollPage, QStringLiteral("Scrolltext"));
+
+    m_flowPage = named(new QWidget, "TabSheet3");
+    m_flowEditor = named(new QPlainTextEdit, "Fliesstextfeld");
+    // Tab moves on to the next field in the editor's text fields; a pasted tab stays text.
+    m_noteField->setTabChangesFocus(true);
+    m_blockEditor->setTabChangesFocus(true);
+    m_scrollEditor->setTabChangesFocus(true);
+    m_flowEditor->setTabChangesFocus(true);
+    m_flowStep = spin("Fliesstakt", 1, 10, 5);
+    m_flowStep->setWrapping(false);
+    m_flowStepLabel = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");
+    m_flowStepSeconds = named(new QLabel(QStringLiteral("0,5")), "Label8");
+    m_flowLine = spin("TextInZeile", 1, 1, 1);
+    m_flowLineLabel = named(new QLabel(QStringLiteral("Fliesstext in Zeile")), "Label12");
+    auto* flow = new QVBoxLayout(m_flowPage);
+    flow->addWidget(m_flowEditor);
+    m_flowLinePanel = named(new QWidget, "FlowLinePanel");
+    flow->addWidget(scrolling(m_flowLinePanel));
+    auto* flowTiming = new QHBoxLayout;
+    addAll(flowTiming,
+           {m_flowStepLabel, m_flowStep, m_flowStepSeconds, m_flowLineLabel, m_flowLine});
+    flowTiming->addStretch();
+    flow->addLayout(flowTiming);
+    m_kindTabs->addTab(m_flowPage, QStringLiteral("Fließtext"));
+    m_previewPanel = named(new QWidget, "PreviewPanel");
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(scrolling(m_previewPanel));
+    kinds->addWidget(m_kindTabs, 1);
+    static_cast<QBoxLayout*>(layout())->addLayout(kinds, 1);
+}
+
+void EntryEditorPanel::buildDurationRow() {
+    auto* duration = new QHBoxLayout;
+    m_durationLabel = named(new QLabel(QStringLiteral("Mindestanzeigedauer:")), "Label4");
+    m_minutesLabel = named(new QLabel(QStringLiteral("Min.")), "Label5");
+    m_secondsLabel = named(new QLabel(QStringLiteral("Sek.")), "Label6");
+    m_presetLabel = named(new QLabel(QStringLiteral("Vor-\r\ngabe")), "Label16");
+    m_presetDurationFlag = named(new QCheckBox, "Vorgabezeit");
+    m_presetDurationFlag->hide(); // playback's flag for a preset duration, never shown
+    m_byDuration = named(new QCheckBox, "NachDauer");
+    m_durationMinutes = spin("DauerMinuten", 0, 1440, 0);
+    m_durationSeconds = spin("DauerSekunden", 0, 60, 0);
+    const QString durationHint = QStringLiteral(
+        "Anzeigedauer wird verwendet wenn \"Automatisch nach Anzeigedauer\" ausgewählt wird");
+    m_durationMinutes->setToolTip(durationHint);
+    m_durationSeconds->setToolTip(durationHint);
+    m_presetLabel->setToolTip(
+        QStringLiteral("Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden"));
+    m_commitButton = named(new QPushButton(QStringLiteral("OK")), "Button11");
+    m_commitButton->setToolTip(QStringLiteral("Änderungen am aktiven Text in Tabelle übernehmen"));
+    m_commitButton->setEnabled(false);
+    addAll(duration, {m_durationLabel, m_durationMinutes, m_minutesLabel, m_durationSeconds,
+                      m_secondsLabel, m_presetLabel, m_presetDurationFlag, m_byDuration});
+    duration->addStretch();
+    duration->addWidget(m_commitButton);
+    static_cast<QBoxLayout*>(layout())->addLayout(duration);
+}
+
+void EntryEditorPanel::addCommandBar(QWidget* bar) {
+    layout()->addWidget(bar);
+}
+
+void EntryEditorPanel::setUpForDisplay(const DisplaySetup& setup) {
+    m_setup = setup;
+    m_flowLine->setMaximum(setup.lineCount);
+    if (setup.lineCount < 2) {
+        m_flowLine->hide();
+        m_flowLineLabel->hide();
+    }
+    sizeEditorsToColumns(setup.columnCount);
+    if (setup.offlineMode)
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 m_durationLabel, m_minutesLabel, m_secondsLabel, m_presetLabel,
+                 m_presetDurationFlag, m_byDuration, m_durationMinutes, m_durationSeconds})
+            w->hide();
+    buildLineFields(setup.lineCount, setup.columnCount);
+}
+
+void EntryEditorPanel::limitTimings(int changeTimeMinimum, int flowStepMinimum, bool hideFlowPage) {
+    if (flowStepMinimum > 0)
+        m_flowStep->setMinimum(flowStepMinimum); // a lower value is raised with it
+    if (changeTimeMinimum > 0) {
+        m_pageTime->setMinimum(changeTimeMinimum);
+        m_lineTime->setMinimum(changeTimeMinimum);
+    }
+    if (hideFlowPage)
+        m_kindTabs->setTabVisible(m_kindTabs->indexOf(m_flowPage), false);
+}
+
+void EntryEditorPanel::sizeEditorsToColumns(int columnCount) {
+    m_flowMeasure->setFont(m_referenceLabel->font());
+    for (QTextEdit* editor : {m_blockEditor, m_scrollEditor}) {
+        editor->setFont(m_referenceLabel->font());
+        EditorLines::wrapAtColumns(*editor, columnCount);
+    }
+    m_referenceLabel->setText(QString(columnCount + 1, QLatin1Char('X')));
+    m_referenceLabel->adjustSize();
+    const int width = m_referenceLabel->width();
+    m_blockEditor->setFixedWidth(width + 18);
+    m_scrollEditor->setFixedWidth(width + 18);
+    m_flowMeasure->setFixedWidth(width);
+}
+
+void EntryEditorPanel::buildLineFields(int lineCount, int columnCount) {
+    qDeleteAll(m_flowLineFields);
+    qDeleteAll(m_previewLines);
+    m_flowLineFields.clear();
+    m_previewLines.clear();
+    delete m_flowLinePanel->layout();
+    delete m_previewPanel->layout();
+
+    auto* flowLines = new QVBoxLayout(m_flowLinePanel);
+    flowLines->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i + 1 < lineCount; ++i) {
+        QLineEdit* field = lineField(m_flowLinePanel, QStringLiteral("FliesstextZeile%1").arg(i));
+        field->setMaxLength(columnCount);
+        flowLines->addWidget(field);
+        m_flowLineFields.append(field);
+    }
+
+    auto* preview = new QVBoxLayout(m_previewPanel);
+    preview->setContentsMargins(0, 0, 0, 0);
+    preview->setSpacing(0);
+    QFont monospaced(QStringLiteral("Courier"));
+    monospaced.setStyleHint(QFont::Monospace);
+    for (int i = 0; i < lineCount; ++i) {
+        QLineEdit* line = lineField(m_previewPanel, QStringLiteral("VorschauZeile%1").arg(i));
+        line->setReadOnly(true);
+        line->setFocusPolicy(Qt::NoFocus);
+        line->setFont(monospaced);
+        const int width =
+            QFontMetrics(monospaced).horizontalAdvance(QLatin1Char('X')) * (columnCount + 1) + 8;
+        line->setMinimumWidth(qMin(width, 320));
+        preview->addWidget(line);
+        m_previewLines.append(line);
+    }
+    preview->addStretch();
+    emit lineFieldsBuilt();
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "display/displaysetup.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTextEdit;
+
+// The entry editor's area above the table: the number, the note, the kind tabs with their
+// texts and timings, the duration row and "OK". It builds and owns these controls; the entry
+// editor works on them. Sized once to the display by the start-up.
+class EntryEditorPanel final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EntryEditorPanel(QWidget* parent = nullptr);
+
+    // Once, from the start-up: the running line's range, the editors' width and wrap at the
+    // display's columns, the flowing text's fixed-line fields and the preview lines, and in
+    // offline mode no duration row (the board keeps its own times).
+    void setUpForDisplay(const DisplaySetup& setup);
+    const DisplaySetup& displaySetup() const { return m_setup; }
+    // The shortest change time and flow step one frame allows (0: no limit); a display too
+    // slow for a flowing text has no flowing text page.
+    void limitTimings(int changeTimeMinimum, int flowStepMinimum, bool hideFlowPage);
+
+    void applyLanguage(const QString& languageCode) { m_languageCode = languageCode; }
+    const QString& languageCode() const { return m_languageCode; }
+
+    // A row of commands below the editor (the table commands).
+    void addCommandBar(QWidget* bar);
+
+    QLineEdit* numberField() const { return m_numberField; }
+    QPushButton* changeNumberButton() const { return m_changeNumberButton; }
+    QCheckBox* activeCheckBox() const { return m_activeCheckBox; }
+    QPlainTextEdit* noteField() const { return m_noteField; }
+    QTabWidget* kindTabs() const { return m_kindTabs; }
+    QWidget* blockPage() const { return m_blockPage; }
+    QWidget* scrollPage() const { return m_scrollPage; }
+    QWidget* flowPage() const { return m_flowPage; }
+    QTextEdit* blockEditor() const { return m_blockEditor; }
+    QTextEdit* scrollEditor() const { return m_scrollEditor; }
+    QPlainTextEdit* flowEditor() const { return m_flowEditor; }
+    QPlainTextEdit* flowMeasure() const { return m_flowMeasure; }
+    QLabel* referenceLabel() const { return m_referenceLabel; }
+    QSpinBox* pageTime() const { return m_pageTime; }
+    QSpinBox* lineTime() const { return m_lineTime; }
+    QSpinBox* flowStep() const { return m_flowStep; }
+    QLabel* flowStepSeconds() const { return m_flowStepSeconds; }
+    QSpinBox* flowLine() const { return m_flowLine; }
+    QLabel* flowLineLabel() const { return m_flowLineLabel; }
+    QLabel* durationLabel() const { return m_durationLabel; }
+    QCheckBox* presetDurationFlag() const { return m_presetDurationFlag; }
+    QCheckBox* byDuration() const { return m_byDuration; }
+    QSpinBox* durationMinutes() const { return m_durationMinutes; }
+    QSpinBox* durationSeconds() const { return m_durationSeconds; }
+    QPushButton* commitButton() const { return m_commitButton; }
+    // Built by setUpForDisplay: lineCount - 1 fixed-line fields, lineCount preview lines.
+    const QList<QLineEdit*>& flowLineFields() const { return m_flowLineFields; }
+    const QList<QLineEdit*>& previewLines() const { return m_previewLines; }
+
+signals:
+    // The fixed-line fields and the preview lines were built anew.
+    void lineFieldsBuilt();
+
+private:
+    void buildHeader();
+    void buildKindTabs();
+    void buildDurationRow();
+    void sizeEditorsToColumns(int columnCount);
+    void buildLineFields(int lineCount, int columnCount);
+
+    DisplaySetup m_setup;
+    QString m_languageCode = QStringLiteral("D");
+
+    QLabel* m_numberLabel = nullptr;
+    QLineEdit* m_numberField = nullptr;
+    QPushButton* m_changeNumberButton = nullptr;
+    QCheckBox* m_activeCheckBox = nullptr;
+    QLabel* m_noteLabel = nullptr;
+    QPlainTextEdit* m_noteField = nullptr;
+    QTabWidget* m_kindTabs = nullptr;
+    QWidget* m_blockPage = nullptr;
+    QWidget* m_scrollPage = nullptr;
+    QWidget* m_flowPage = nullptr;
+    QTextEdit* m_blockEditor = nullptr;
+    QTextEdit* m_scrollEditor = nullptr;
+    QPlainTextEdit* m_flowEditor = nullptr;
+    QPlainTextEdit* m_flowMeasure = nullptr;
+    QLabel* m_referenceLabel = nullptr;
+    QSpinBox* m_pageTime = nullptr;
+    QSpinBox* m_lineTime = nullptr;
+    QSpinBox* m_flowStep = nullptr;
+    QLabel* m_flowStepLabel = nullptr;
+    QLabel* m_flowStepSeconds = nullptr;
+    QSpinBox* m_flowLine = nullptr;
+    QLabel* m_flowLineLabel = nullptr;
+    QWidget* m_flowLinePanel = nullptr;
+    QWidget* m_previewPanel = nullptr;
+    QList<QLineEdit*> m_flowLineFields;
+    QList<QLineEdit*> m_previewLines;
+    QLabel* m_durationLabel = nullptr;
+    QLabel* m_minutesLabel = nullptr;
+    QLabel* m_secondsLabel = nullptr;
+    QLabel* m_presetLabel = nullptr;
+    QCheckBox* m_presetDurationFlag = nullptr;
+    QCheckBox* m_byDuration = nullptr;
+    QSpinBox* m_durationMinutes = nullptr;
+    QSpinBox* m_durationSeconds = nullptr;
+    QPushButton* m_commitButton = nullptr;
+};

@@ -13,6 +13,7 @@
 #include "platform/serialport.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
+#include "playback/playbackstrip.h"
 #include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklist.h"
@@ -27,10 +28,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <exception>
 
@@ -65,7 +69,14 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
 
     m_playback = std::make_unique<PlaybackController>(*m_table, *m_selection, *m_output,
                                                       services.clock, this);
-    m_playbackPanel = new PlaybackPanel(*this, m_form, *m_playback);
+    m_playbackStrip = new PlaybackStrip;
+    m_form.tableLayout->insertWidget(0, m_playbackStrip);
+    m_form.playMenu->insertActions(m_form.choosePortAction, m_playbackStrip->menuActions());
+    for (QWidget* w : {m_form.supervisionButton, m_form.uploadButton, m_form.cancelUploadButton})
+        m_playbackStrip->addDisplayControls(w);
+    m_playbackPanel = new PlaybackPanel(*this, *m_playbackStrip, *m_form.tableView, *m_playback);
+    connect(m_playbackPanel, &PlaybackPanel::pausedChanged, m_form.kindTabs,
+            [this](bool paused) { m_form.kindTabs->setEnabled(!paused); });
     m_editor->setRunningCheck(
         [this](const QByteArray& number) { return m_playback->isRunning(number); });
 
@@ -146,9 +157,9 @@ void MainWindow::runStartup() {
     if (m_close->shuttingDown())
         return;
     runGuarded([this] {
-        StartupSequence::Context context{*this,          m_form,         m_shell,      m_services,
-                                         *m_output,      *m_supervision, *m_copyboard, *m_about,
-                                         *m_portCommand, *m_table,       *m_sequence};
+        StartupSequence::Context context{
+            *this,        m_form,   m_shell,        m_services, *m_output,   *m_supervision,
+            *m_copyboard, *m_about, *m_portCommand, *m_table,   *m_sequence, *m_playbackStrip};
         context.lineFieldsBuilt = [this] {
             m_editor->connectFlowLineEdits();
         };
@@ -223,7 +234,7 @@ void MainWindow::writeSettings() {
     if (!m_startupDone)
         return;
     Settings s;
-    s.follow = m_form.followCheckBox->isChecked();
+    s.follow = m_playbackStrip->follows();
     s.lastFile = m_sequence->document().currentFile();
     s.languageCode = m_shell.languageCode;
     s.windowLeft = pos().x();

@@ -1,46 +1,78 @@
 #include "playbackrig.h"
 
-#include "app/mainwindowform.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
+#include "playback/playbackstrip.h"
 #include "sequence/rowselection.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
-// The main window's form with the panel on it, over the recording port.
+// A main window with the strip, its menu, the editor's kind tabs and number field and a
+// table, over the recording port.
 struct PanelRig : DisplayRig {
     QMainWindow window;
-    MainWindowForm form;
     RowSelection selection{table};
     PlaybackController controller{table, selection, output, clock, nullptr};
+    PlaybackStrip* strip = nullptr;
+    QTabWidget* kindTabs = nullptr;
     std::unique_ptr<PlaybackPanel> panel;
 
     PanelRig()
         : DisplayRig(1, 4) {
-        form.setupUi(&window);
-        panel = std::make_unique<PlaybackPanel>(window, form, controller);
+        auto* central = new QWidget;
+        auto* layout = new QVBoxLayout(central);
+        kindTabs = new QTabWidget;
+        kindTabs->setObjectName("PageControl1");
+        auto* numberField = new QLineEdit;
+        numberField->setObjectName("TextNr");
+        strip = new PlaybackStrip;
+        auto* tableView = new QTableView;
+        for (QWidget* w : {static_cast<QWidget*>(numberField), static_cast<QWidget*>(kindTabs),
+                           static_cast<QWidget*>(strip), static_cast<QWidget*>(tableView)})
+            layout->addWidget(w);
+        window.setCentralWidget(central);
+        QMenu* file = window.menuBar()->addMenu("&Datei");
+        file->addAction("&Neu")->setObjectName("Neu1");
+        file->addAction("Ablauf &öffnen")->setObjectName("Oeffnen1");
+        QMenu* play = window.menuBar()->addMenu("&Abspielen");
+        play->setObjectName("Abspielen1");
+        play->addActions(strip->menuActions());
+        panel = std::make_unique<PlaybackPanel>(window, *strip, *tableView, controller);
+        QObject::connect(panel.get(), &PlaybackPanel::pausedChanged, kindTabs,
+                         [this](bool paused) { kindTabs->setEnabled(!paused); });
         setRows({{"7", "JA", "B", "A", "1", "M1"}, {"8", "JA", "B", "Z", "1", "M1"}});
     }
     template <typename T> T* find(const char* name) const {
-        return window.findChild<T*>(QLatin1String(name));
+        T* found = window.findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no %s", name);
+        return found;
     }
+    QToolButton* button(const char* name) const { return find<QToolButton>(name); }
+    QPushButton* pushButton(const char* name) const { return find<QPushButton>(name); }
+    QAction* action(const char* name) const { return find<QAction>(name); }
     QStringList buttonsDown() const {
         QStringList down;
-        for (QToolButton* b : {form.stopButton, form.playButton, form.manualButton}) {
-            if (b->isChecked())
-                down << b->objectName();
+        for (const char* name : {"Stop", "Play", "Manuell"}) {
+            if (button(name)->isChecked())
+                down << QLatin1String(name);
         }
         return down;
     }
@@ -62,6 +94,8 @@ private slots:
     void pauseShowsCheckMarkKeyAndLocksTabs();
     void speedButtonsSetBar();
     void currentNumberAndReport();
+    void stripFitsTheDefaultWidth_data();
+    void stripFitsTheDefaultWidth();
 };
 
 void PlaybackPanelTest::menuKeys_data() {
@@ -174,7 +208,7 @@ void PlaybackPanelTest::exactlyOneModeButtonDown() {
     else
         rig.window.findChild<QAction*>(control)->trigger();
     QCOMPARE(rig.buttonsDown(), QStringList{down});
-    rig.form.stopAction->trigger();
+    rig.action("Stop1")->trigger();
     QCOMPARE(rig.buttonsDown(), QStringList{"Stop"});
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Stopped);
 }
@@ -189,67 +223,110 @@ void PlaybackPanelTest::groupsEnabledByName() {
     deleteMarked->setObjectName("Button5");
     rig.panel->addCommandWindow(&markList);
 
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.numberField->isEnabled());
-    QVERIFY(!rig.form.firstButton->isEnabled() && !rig.form.firstAction->isEnabled());
-    QVERIFY(!rig.form.pauseButton->isEnabled() && !rig.form.goOnButton->isEnabled());
+    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() &&
+            rig.find<QLineEdit>("TextNr")->isEnabled());
+    QVERIFY(!rig.button("First")->isEnabled() && !rig.action("Erster1")->isEnabled());
+    QVERIFY(!rig.button("Pause")->isEnabled() && !rig.pushButton("Weiter")->isEnabled());
 
-    QTest::mouseClick(rig.form.manualButton, Qt::LeftButton);
+    QTest::mouseClick(rig.button("Manuell"), Qt::LeftButton);
     QVERIFY(!newText->isEnabled() && !deleteMarked->isEnabled() &&
-            !rig.form.newAction->isEnabled());
-    QVERIFY(rig.form.firstButton->isEnabled() && rig.form.goToAction->isEnabled());
-    QVERIFY(rig.form.pauseButton->isEnabled() && rig.form.pauseAction->isEnabled());
+            !rig.action("Neu1")->isEnabled());
+    QVERIFY(rig.button("First")->isEnabled() && rig.action("gehezu1")->isEnabled());
+    QVERIFY(rig.button("Pause")->isEnabled() && rig.action("Pause1")->isEnabled());
 
-    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
-    QVERIFY(!rig.form.nextButton->isEnabled() && !rig.form.nextAction->isEnabled());
+    QTest::mouseClick(rig.button("Play"), Qt::LeftButton);
+    QVERIFY(!rig.button("Next")->isEnabled() && !rig.action("Vor1")->isEnabled());
 
-    rig.form.stopAction->trigger();
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.openAction->isEnabled());
-    QVERIFY(!rig.form.pauseButton->isEnabled());
+    rig.action("Stop1")->trigger();
+    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() &&
+            rig.action("Oeffnen1")->isEnabled());
+    QVERIFY(!rig.button("Pause")->isEnabled());
 }
 
 void PlaybackPanelTest::pauseShowsCheckMarkKeyAndLocksTabs() {
     PanelRig rig;
-    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
-    QTest::mouseClick(rig.form.pauseButton, Qt::LeftButton);
+    QTest::mouseClick(rig.button("Play"), Qt::LeftButton);
+    QTest::mouseClick(rig.button("Pause"), Qt::LeftButton);
     QVERIFY(rig.controller.isPaused());
-    QVERIFY(rig.form.pauseAction->isChecked());
-    QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::Key_Space));
-    QVERIFY(rig.form.goOnButton->isEnabled());
-    QVERIFY(!rig.form.kindTabs->isEnabled());
+    QVERIFY(rig.action("Pause1")->isChecked());
+    QCOMPARE(rig.action("Weiter1")->shortcut(), QKeySequence(Qt::Key_Space));
+    QVERIFY(rig.pushButton("Weiter")->isEnabled());
+    QVERIFY(!rig.kindTabs->isEnabled());
 
-    rig.form.pauseAction->trigger(); // the menu item releases it
+    rig.action("Pause1")->trigger(); // the menu item releases it
     QVERIFY(!rig.controller.isPaused());
-    QVERIFY(!rig.form.pauseButton->isChecked());
-    QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Space));
-    QVERIFY(rig.form.kindTabs->isEnabled());
-    QVERIFY(!rig.form.goOnAction->isEnabled());
+    QVERIFY(!rig.button("Pause")->isChecked());
+    QCOMPARE(rig.action("Weiter1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Space));
+    QVERIFY(rig.kindTabs->isEnabled());
+    QVERIFY(!rig.action("Weiter1")->isEnabled());
 }
 
 void PlaybackPanelTest::speedButtonsSetBar() {
     PanelRig rig;
     rig.window.show();
-    QTest::mouseClick(rig.form.speed50Button, Qt::LeftButton);
-    QCOMPARE(rig.form.speed50Button->text(), "50%");
+    QTest::mouseClick(rig.pushButton("Button8"), Qt::LeftButton);
+    QCOMPARE(rig.pushButton("Button8")->text(), "50%");
     QCOMPARE(rig.controller.speedFactor(), 1500);
-    QTest::mouseClick(rig.form.speed150Button, Qt::LeftButton);
+    QTest::mouseClick(rig.pushButton("Button10"), Qt::LeftButton);
     QCOMPARE(rig.controller.speedFactor(), 500);
-    QTest::mouseClick(rig.form.speed100Button, Qt::LeftButton);
-    QCOMPARE(rig.form.speedSlider->value(), 1000);
+    QTest::mouseClick(rig.pushButton("Button9"), Qt::LeftButton);
+    QCOMPARE(rig.find<QSlider>("Relativ")->value(), 1000);
     // The fast end of the bar and its button are on the left.
-    QVERIFY(rig.form.speed150Button->x() < rig.form.speed100Button->x());
-    QVERIFY(rig.form.speed100Button->x() < rig.form.speed50Button->x());
+    QVERIFY(rig.pushButton("Button10")->x() < rig.pushButton("Button9")->x());
+    QVERIFY(rig.pushButton("Button9")->x() < rig.pushButton("Button8")->x());
 }
 
 void PlaybackPanelTest::currentNumberAndReport() {
     PanelRig rig;
     rig.setRows({{"7ä", "JA", "B", "A", "1", "V?"}});
-    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
-    QCOMPARE(rig.form.currentNumberLabel->text(), QString::fromUtf8("7ä"));
+    QTest::mouseClick(rig.button("Play"), Qt::LeftButton);
+    QCOMPARE(rig.find<QLabel>("Label13")->text(), QString::fromUtf8("7ä"));
     QLabel* report = rig.panel->reportLabel();
     QCOMPARE(report->text(), "'?' ist kein gültiger Integerwert");
     QVERIFY(!report->isHidden());
-    QTest::mouseClick(rig.form.stopButton, Qt::LeftButton);
+    QTest::mouseClick(rig.button("Stop"), Qt::LeftButton);
     QVERIFY(report->isHidden());
+}
+
+void PlaybackPanelTest::stripFitsTheDefaultWidth_data() {
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Liberation Sans, German") << "Liberation Sans"
+                                             << "";
+    QTest::newRow("Liberation Sans, English") << "Liberation Sans"
+                                              << "GB";
+}
+
+// The main window is 775 pixels wide by default: every control of the strip, with the
+// display's button beside the mode buttons, is inside it and shows its whole caption.
+void PlaybackPanelTest::stripFitsTheDefaultWidth() {
+    QFETCH(QString, font);
+    QFETCH(QString, language);
+    const QFont previous = QApplication::font();
+    QApplication::setFont(QFont(font, previous.pointSize()));
+    {
+        PlaybackStrip strip;
+        strip.addDisplayControls(new QPushButton("Anzeige"));
+        strip.applyLanguage(language);
+        strip.showCurrentNumber("00010");
+        strip.resize(775, strip.height());
+        strip.show();
+        strip.layout()->activate();
+        const QRect inside(0, 0, 775, strip.height());
+        for (QWidget* w : strip.findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&strip))
+                continue;
+            const QRect at(w->mapTo(&strip, QPoint(0, 0)), w->size());
+            QVERIFY2(inside.contains(at), qPrintable(w->objectName()));
+            if (auto* button = qobject_cast<QPushButton*>(w)) {
+                const int caption = button->fontMetrics().horizontalAdvance(button->text());
+                QVERIFY2(w->width() >= caption + 8, qPrintable(w->objectName()));
+            } else if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w)) {
+                QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(w->objectName()));
+            }
+        }
+    }
+    QApplication::setFont(previous);
 }
 
 QTEST_MAIN(PlaybackPanelTest)

@@ -1,6 +1,7 @@
 #include "playbackpanel.h"
 
 #include "playbackcontroller.h"
+#include "playbackkeys.h"
 #include "playbackstrip.h"
 
 #include "windows/language.h"
@@ -24,6 +25,7 @@ PlaybackPanel::PlaybackPanel(QMainWindow& window, PlaybackStrip& strip, QAbstrac
     m_report->hide();
     m_window.statusBar()->addPermanentWidget(m_report);
 
+    m_keys = new PlaybackKeys(m_strip.keyActions(), m_window, this);
     connectCommands();
     applyLanguage(QString());
 
@@ -85,6 +87,7 @@ void PlaybackPanel::addCommandWindow(QWidget* window) {
 
 void PlaybackPanel::shareKeysWith(QWidget* window) {
     window->addActions(m_strip.keyActions());
+    m_keys->addWindow(window);
 }
 
 void PlaybackPanel::applyGroups(const CommandGroups& groups) {

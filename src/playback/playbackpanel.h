@@ -9,6 +9,7 @@
 #include <vector>
 
 class PlaybackController;
+class PlaybackKeys;
 class PlaybackStrip;
 class QAbstractItemView;
 class QLabel;
@@ -52,6 +53,7 @@ private:
     PlaybackStrip& m_strip;
     QAbstractItemView& m_table;
     PlaybackController& m_controller;
+    PlaybackKeys* m_keys = nullptr;
     QLabel* m_report = nullptr;
     std::vector<QPointer<QWidget>> m_commandWindows;
 };

@@ -3,7 +3,9 @@
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
 #include "playback/playbackstrip.h"
+#include "sequence/marklist.h"
 #include "sequence/rowselection.h"
+#include "sequence/sequencetableview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,11 +15,11 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,8 +32,13 @@ struct PanelRig : DisplayRig {
     QMainWindow window;
     RowSelection selection{table};
     PlaybackController controller{table, selection, output, clock, nullptr};
+    MarkList marks;
     PlaybackStrip* strip = nullptr;
     QTabWidget* kindTabs = nullptr;
+    QLineEdit* numberField = nullptr;
+    QLineEdit* lineField = nullptr;
+    QPlainTextEdit* noteField = nullptr;
+    SequenceTableView* tableView = nullptr;
     std::unique_ptr<PlaybackPanel> panel;
 
     PanelRig()
@@ -40,11 +47,17 @@ struct PanelRig : DisplayRig {
         auto* layout = new QVBoxLayout(central);
         kindTabs = new QTabWidget;
         kindTabs->setObjectName("PageControl1");
-        auto* numberField = new QLineEdit;
+        numberField = new QLineEdit;
         numberField->setObjectName("TextNr");
+        lineField = new QLineEdit;
+        lineField->setObjectName("FliesstextZeile0");
+        noteField = new QPlainTextEdit;
+        noteField->setObjectName("Hinweis");
         strip = new PlaybackStrip;
-        auto* tableView = new QTableView;
-        for (QWidget* w : {static_cast<QWidget*>(numberField), static_cast<QWidget*>(kindTabs),
+        tableView = new SequenceTableView;
+        tableView->attach(table, selection, marks);
+        for (QWidget* w : {static_cast<QWidget*>(numberField), static_cast<QWidget*>(lineField),
+                           static_cast<QWidget*>(noteField), static_cast<QWidget*>(kindTabs),
                            static_cast<QWidget*>(strip), static_cast<QWidget*>(tableView)})
             layout->addWidget(w);
         window.setCentralWidget(central);
@@ -68,6 +81,15 @@ struct PanelRig : DisplayRig {
     QToolButton* button(const char* name) const { return find<QToolButton>(name); }
     QPushButton* pushButton(const char* name) const { return find<QPushButton>(name); }
     QAction* action(const char* name) const { return find<QAction>(name); }
+    // The mode, the pause, the number shown, the frames sent and the note's text.
+    QString state() const {
+        QString s = buttonsDown().join(',');
+        if (controller.isPaused())
+            s += " paused";
+        s += " number '" + find<QLabel>("Label13")->text() + "'";
+        s += " frames " + QString::number(frames().size());
+        return s + " note '" + noteField->toPlainText() + "'";
+    }
     QStringList buttonsDown() const {
         QStringList down;
         for (const char* name : {"Stop", "Play", "Manuell"}) {
@@ -96,6 +118,8 @@ private slots:
     void currentNumberAndReport();
     void stripFitsTheDefaultWidth_data();
     void stripFitsTheDefaultWidth();
+    void keysWinOverTheFocusedControl_data();
+    void keysWinOverTheFocusedControl();
 };
 
 void PlaybackPanelTest::menuKeys_data() {
@@ -327,6 +351,90 @@ void PlaybackPanelTest::stripFitsTheDefaultWidth() {
         }
     }
     QApplication::setFont(previous);
+}
+
+// The playback keys reach their commands whichever control has the focus; a text field
+// keeps Space only while going on is not open.
+void PlaybackPanelTest::keysWinOverTheFocusedControl_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("state");
+
+    const QStringList paused{"play", "pause"};
+    const QStringList manual{"manual"};
+    const int ctrl = Qt::ControlModifier;
+    const int alt = Qt::AltModifier;
+    const int none = Qt::NoModifier;
+    QTest::newRow("Ctrl+Enter, table") << "table" << QStringList() << int(Qt::Key_Return) << ctrl
+                                       << "Play number '7' frames 0 note ''";
+    QTest::newRow("keypad Enter, note")
+        << "note" << QStringList() << int(Qt::Key_Enter) << int(ctrl | Qt::KeypadModifier)
+        << "Play number '7' frames 0 note ''";
+    QTest::newRow("Esc, line field") << "line" << QStringList{"play"} << int(Qt::Key_Escape) << none
+                                     << "Stop number '7' frames 1 note ''";
+    QTest::newRow("Ctrl+P, note") << "note" << QStringList{"play"} << int(Qt::Key_P) << ctrl
+                                  << "Play paused number '7' frames 0 note ''";
+    QTest::newRow("Alt+Space, table") << "table" << QStringList() << int(Qt::Key_Space) << alt
+                                      << "Play paused number '7' frames 0 note ''";
+    QTest::newRow("Alt+M, note") << "note" << QStringList() << int(Qt::Key_M) << alt
+                                 << "Manuell number '' frames 0 note ''";
+    QTest::newRow("F5, table") << "table" << manual << int(Qt::Key_F5) << none
+                               << "Manuell number '7' frames 0 note ''";
+    QTest::newRow("F6, note") << "note" << manual << int(Qt::Key_F6) << none
+                              << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("F7, line field")
+        << "line" << manual << int(Qt::Key_F7) << none << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("F8, table") << "table" << manual << int(Qt::Key_F8) << none
+                               << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("F9, note") << "note" << QStringList{"manual", "select 2"} << int(Qt::Key_F9)
+                              << none << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("Space while paused, table") << "table" << paused << int(Qt::Key_Space) << none
+                                               << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Space while paused, note") << "note" << paused << int(Qt::Key_Space) << none
+                                              << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Space while paused, line field")
+        << "line" << paused << int(Qt::Key_Space) << none
+        << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Ctrl+Space while paused, table")
+        << "table" << paused << int(Qt::Key_Space) << ctrl
+        << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Space while playing stays in the note")
+        << "note" << QStringList{"play"} << int(Qt::Key_Space) << none
+        << "Play number '7' frames 0 note ' '";
+    QTest::newRow("F8 while playing is no command")
+        << "table" << QStringList{"play"} << int(Qt::Key_F8) << none
+        << "Play number '7' frames 0 note ''";
+}
+
+void PlaybackPanelTest::keysWinOverTheFocusedControl() {
+    QFETCH(QString, focus);
+    QFETCH(QStringList, before);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, state);
+
+    PanelRig rig;
+    rig.window.show();
+    QApplication::setActiveWindow(&rig.window);
+    for (const QString& command : before) {
+        if (command == "play")
+            rig.controller.play();
+        else if (command == "pause")
+            rig.controller.setPaused(true);
+        else if (command == "manual")
+            rig.controller.manual();
+        else if (command == "select 2")
+            rig.selection.select(2);
+    }
+    QWidget* target = focus == "table"  ? static_cast<QWidget*>(rig.tableView)
+                      : focus == "note" ? static_cast<QWidget*>(rig.noteField)
+                                        : static_cast<QWidget*>(rig.lineField);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(rig.state(), state);
 }
 
 QTEST_MAIN(PlaybackPanelTest)

@@ -8,6 +8,7 @@
 #include "display/portcommand.h"
 #include "display/statusline.h"
 #include "display/supervisionwindow.h"
+#include "display/uploadstrip.h"
 #include "editor/entryeditor.h"
 #include "editor/entryeditorpanel.h"
 #include "platform/clock.h"
@@ -15,6 +16,7 @@
 #include "platform/serialport.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
+#include "playback/playbackstrip.h"
 #include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklist.h"
@@ -29,9 +31,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <exception>
 
@@ -62,7 +67,15 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
 
     m_playback = std::make_unique<PlaybackController>(*m_table, *m_selection, *m_output,
                                                       services.clock, this);
-    m_playbackPanel = new PlaybackPanel(*this, m_form, *m_playback);
+    m_playbackStrip = new PlaybackStrip;
+    m_form.tableLayout->insertWidget(0, m_playbackStrip);
+    m_form.playMenu->insertActions(m_form.choosePortAction, m_playbackStrip->menuActions());
+    for (QWidget* w : {static_cast<QWidget*>(m_form.supervisionButton),
+                       static_cast<QWidget*>(m_form.uploadStrip)})
+        m_playbackStrip->addDisplayControls(w);
+    m_playbackPanel = new PlaybackPanel(*this, *m_playbackStrip, *m_form.tableView, *m_playback);
+    connect(m_playbackPanel, &PlaybackPanel::pausedChanged, m_form.editorPanel,
+            [this](bool paused) { m_form.editorPanel->kindTabs()->setEnabled(!paused); });
     m_editor->setRunningCheck(
         [this](const QByteArray& number) { return m_playback->isRunning(number); });
 
@@ -148,9 +161,9 @@ void MainWindow::runStartup() {
     if (m_close->shuttingDown())
         return;
     runGuarded([this] {
-        StartupSequence::Context context{*this,          m_form,         m_shell,      m_services,
-                                         *m_output,      *m_supervision, *m_copyboard, *m_about,
-                                         *m_portCommand, *m_table,       *m_sequence};
+        StartupSequence::Context context{
+            *this,        m_form,   m_shell,        m_services, *m_output,   *m_supervision,
+            *m_copyboard, *m_about, *m_portCommand, *m_table,   *m_sequence, *m_playbackStrip};
         StartupSequence(context).run();
         m_playbackPanel->applyLanguage(m_shell.languageCode);
     });
@@ -222,7 +235,7 @@ void MainWindow::writeSettings() {
     if (!m_startupDone)
         return;
     Settings s;
-    s.follow = m_form.followCheckBox->isChecked();
+    s.follow = m_playbackStrip->follows();
     s.lastFile = m_sequence->document().currentFile();
     s.languageCode = m_shell.languageCode;
     s.windowLeft = pos().x();

@@ -17,6 +17,7 @@ class MarkList;
 class MarkListWindow;
 class PlaybackController;
 class PlaybackPanel;
+class PlaybackStrip;
 class PortCommand;
 class RowSelection;
 class SequenceControls;
@@ -57,6 +58,7 @@ public:
     SequenceControls& sequence() { return *m_sequence; }
     PlaybackController& playback() { return *m_playback; }
     PlaybackPanel& playbackPanel() { return *m_playbackPanel; }
+    PlaybackStrip& playbackStrip() { return *m_playbackStrip; }
     EntryEditor& editor() { return *m_editor; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
@@ -92,6 +94,7 @@ private:
     EntryEditor* m_editor = nullptr;
     std::unique_ptr<DisplayOutput> m_output;
     std::unique_ptr<PlaybackController> m_playback;
+    PlaybackStrip* m_playbackStrip = nullptr;
     PlaybackPanel* m_playbackPanel = nullptr;
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;

@@ -1,24 +1,11 @@
 #include "mainwindowform.h"
 
 #include <QActionGroup>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QSlider>
-#include <QSpinBox>
 #include <QSplitter>
-#include <QTabWidget>
-#include <QTextEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "display/statusline.h"
@@ -39,23 +26,9 @@ QAction* action(QMenu* menu, const char* name, const QString& caption) {
     return a;
 }
 
-QAction* separator(QMenu* menu, const char* name) {
-    QAction* a = menu->addSeparator();
-    a->setObjectName(QLatin1String(name));
-    return a;
-}
-
 void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
     for (QWidget* w : widgets)
         layout->addWidget(w);
-}
-
-QToolButton* toolButton(const char* name, const QString& text, bool checkable = false) {
-    auto* b = named(new QToolButton, name);
-    b->setText(text);
-    b->setCheckable(checkable);
-    b->setFixedSize(33, 33);
-    return b;
 }
 
 } // namespace
@@ -76,23 +49,8 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     QMenu* edit = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
 
-    QMenu* play = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
-    playAutomaticAction =
-        action(play, "automatischabspielen1", QStringLiteral("&Automatisch abspielen"));
-    stopAction = action(play, "Stop1", QStringLiteral("&Stop"));
-    pauseAction = action(play, "Pause1", QStringLiteral("&Pause"));
-    pauseAction->setCheckable(true);
-    startPausedAction = action(play, "StartPause", QStringLiteral("Start+Pause"));
-    manualAction = action(play, "Manuell1", QStringLiteral("&Manuell"));
-    stepSeparator = separator(play, "N2");
-    firstAction = action(play, "Erster1", QStringLiteral("&Erster"));
-    lastAction = action(play, "Letzter1", QStringLiteral("&Letzter"));
-    previousAction = action(play, "Zurck1", QStringLiteral("&Zurück"));
-    nextAction = action(play, "Vor1", QStringLiteral("&Vor"));
-    goToAction = action(play, "gehezu1", QStringLiteral("&Gehe zu"));
-    goOnAction = action(play, "Weiter1", QStringLiteral("&Weiter"));
-    portSeparator = separator(play, "N3");
-    choosePortAction = action(play, "COMPort1", QStringLiteral("&COM-Port"));
+    playMenu = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
+    choosePortAction = action(playMenu, "COMPort1", QStringLiteral("&COM-Port"));
 
     QMenu* language = named(bar->addMenu(QStringLiteral("&Sprache")), "Sprache1");
     germanAction = action(language, "Deutsch1", QStringLiteral("&Deutsch"));
@@ -110,91 +68,15 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     editorPanel = new EntryEditorPanel;
 
-    // Playback strip
-    auto* strip = new QWidget;
-    strip->setFixedHeight(65);
-    strip->setObjectName(QStringLiteral("PlaybackStrip"));
-    strip->setAttribute(Qt::WA_StyledBackground);
-    strip->setStyleSheet(QStringLiteral("#PlaybackStrip { background: teal; }"
-                                        " #Panel6 { background: green; }"));
-    auto* stripLayout = new QHBoxLayout(strip);
-    stripLayout->setContentsMargins(4, 2, 4, 2);
-    auto* current = new QVBoxLayout;
-    auto* currentRow = new QHBoxLayout;
-    currentTextLabel = named(new QLabel(QStringLiteral("Aktueller Text:")), "Label14");
-    currentNumberLabel = named(new QLabel, "Label13");
-    currentNumberLabel->setStyleSheet(QStringLiteral(
-        "color: yellow; background: blue; font: bold 16px \"Courier New\"; padding: 0 4px;"));
-    followCheckBox = named(new QCheckBox(QStringLiteral("Verfolgen")), "Verfolgen");
-    currentRow->addWidget(currentTextLabel);
-    currentRow->addWidget(currentNumberLabel);
-    current->addLayout(currentRow);
-    current->addWidget(followCheckBox);
-    stripLayout->addLayout(current);
-
-    auto* speed = new QVBoxLayout;
-    speedLabel = named(new QLabel(QStringLiteral("Gesamtgeschwindigkeit")), "Label17");
-    speedSlider = named(new QSlider(Qt::Horizontal), "Relativ");
-    speedSlider->setRange(500, 1500);
-    speedSlider->setValue(1000);
-    speedSlider->setTickInterval(100);
-    speedSlider->setTickPosition(QSlider::TicksBelow);
-    speedSlider->setFixedWidth(145);
-    auto* speedButtons = new QHBoxLayout;
-    // The fast end of the bar and its button are on the left.
-    speed50Button = named(new QPushButton(QStringLiteral("50%")), "Button8");
-    speed100Button = named(new QPushButton(QStringLiteral("100%")), "Button9");
-    speed150Button = named(new QPushButton(QStringLiteral("150%")), "Button10");
-    for (QPushButton* b : {speed150Button, speed100Button, speed50Button})
-        speedButtons->addWidget(b);
-    speed->addWidget(speedLabel);
-    speed->addWidget(speedSlider);
-    speed->addLayout(speedButtons);
-    stripLayout->addLayout(speed);
-
-    playButton = toolButton("Play", QStringLiteral("▶"), true);
-    stopButton = toolButton("Stop", QStringLiteral("■"), true);
-    pauseButton = toolButton("Pause", QStringLiteral("❚❚"), true);
-    manualButton = toolButton("Manuell", QStringLiteral("M"), true);
-    playbackModeGroup = new QButtonGroup(window);
-    playbackModeGroup->setObjectName(QStringLiteral("PlaybackModeGroup"));
-    for (QToolButton* b : {playButton, stopButton, manualButton})
-        playbackModeGroup->addButton(b);
-    stopButton->setChecked(true);
-    for (QToolButton* b : {playButton, stopButton, pauseButton, manualButton})
-        stripLayout->addWidget(b);
-
     supervisionButton = named(new QPushButton(QStringLiteral("Anzeige")), "Button3");
     uploadStrip = new UploadStrip;
-    stripLayout->addWidget(supervisionButton);
-    stripLayout->addWidget(uploadStrip);
-    stripLayout->addStretch();
-
-    navigationPanel = named(new QWidget, "Panel6");
-    navigationPanel->setFixedWidth(269);
-    navigationPanel->setAttribute(Qt::WA_StyledBackground);
-    auto* navigation = new QVBoxLayout(navigationPanel);
-    navigation->setContentsMargins(2, 0, 2, 0);
-    auto* navigationRow = new QHBoxLayout;
-    firstButton = toolButton("First", QStringLiteral("|◀"));
-    lastButton = toolButton("Last", QStringLiteral("▶|"));
-    previousButton = toolButton("Bevore", QStringLiteral("◀"));
-    nextButton = toolButton("Next", QStringLiteral("▶"));
-    goToButton = named(new QPushButton(QStringLiteral("Gehe zu Text")), "zu");
-    addAll(navigationRow, {firstButton, lastButton, previousButton, nextButton, goToButton});
-    goOnButton =
-        named(new QPushButton(QStringLiteral("Weiter bei Pause (Strg+Leertaste)")), "Weiter");
-    navigation->addLayout(navigationRow);
-    navigation->addWidget(goOnButton);
-    stripLayout->addWidget(navigationPanel);
 
     tableView = new SequenceTableView;
 
     auto* lower = new QWidget;
-    auto* lowerLayout = new QVBoxLayout(lower);
-    lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->addWidget(strip);
-    lowerLayout->addWidget(tableView, 1);
+    tableLayout = new QVBoxLayout(lower);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(tableView, 1);
 
     editorSplitter = named(new QSplitter(Qt::Vertical), "Splitter1");
     editorSplitter->addWidget(editorPanel);

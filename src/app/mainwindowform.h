@@ -6,7 +6,6 @@
 
 class EntryEditorPanel;
 class QAction;
-class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -14,12 +13,11 @@ class QMainWindow;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QSlider;
 class QSpinBox;
 class QSplitter;
 class QTabWidget;
 class QTextEdit;
-class QToolButton;
+class QVBoxLayout;
 class QWidget;
 class SequenceTableView;
 class UploadStrip;
@@ -36,20 +34,8 @@ public:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* quitAction = nullptr;
-    // Menu "&Abspielen"
-    QAction* playAutomaticAction = nullptr;
-    QAction* stopAction = nullptr;
-    QAction* pauseAction = nullptr;
-    QAction* startPausedAction = nullptr;
-    QAction* manualAction = nullptr;
-    QAction* stepSeparator = nullptr;
-    QAction* firstAction = nullptr;
-    QAction* lastAction = nullptr;
-    QAction* previousAction = nullptr;
-    QAction* nextAction = nullptr;
-    QAction* goToAction = nullptr;
-    QAction* goOnAction = nullptr;
-    QAction* portSeparator = nullptr;
+    // Menu "&Abspielen": the playback items go before the port command.
+    QMenu* playMenu = nullptr;
     QAction* choosePortAction = nullptr;
     // Menu "&Sprache"
     QAction* germanAction = nullptr;
@@ -61,30 +47,12 @@ public:
     QSplitter* editorSplitter = nullptr;
     EntryEditorPanel* editorPanel = nullptr;
 
-    // Playback strip
-    QLabel* currentTextLabel = nullptr;
-    QLabel* currentNumberLabel = nullptr;
-    QCheckBox* followCheckBox = nullptr;
-    QLabel* speedLabel = nullptr;
-    QSlider* speedSlider = nullptr;
-    QPushButton* speed50Button = nullptr;
-    QPushButton* speed100Button = nullptr;
-    QPushButton* speed150Button = nullptr;
-    QToolButton* playButton = nullptr;
-    QToolButton* stopButton = nullptr;
-    QToolButton* pauseButton = nullptr;
-    QToolButton* manualButton = nullptr;
-    QButtonGroup* playbackModeGroup = nullptr;
-    QWidget* navigationPanel = nullptr;
-    QToolButton* firstButton = nullptr;
-    QToolButton* lastButton = nullptr;
-    QToolButton* previousButton = nullptr;
-    QToolButton* nextButton = nullptr;
-    QPushButton* goToButton = nullptr;
-    QPushButton* goOnButton = nullptr;
+    // The display's buttons, shown in the playback strip.
     QPushButton* supervisionButton = nullptr;
     UploadStrip* uploadStrip = nullptr;
 
+    // Holds the playback strip above the table.
+    QVBoxLayout* tableLayout = nullptr;
     SequenceTableView* tableView = nullptr;
     StatusLine* statusLine = nullptr;
 

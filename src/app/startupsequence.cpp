@@ -20,6 +20,7 @@
 #include "platform/prompter.h"
 #include "platform/serialport.h"
 #include "platform/timer.h"
+#include "playback/playbackstrip.h"
 #include "sequence/documentstate.h"
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
@@ -94,7 +95,7 @@ void StartupSequence::readSettings() {
     ShellState& shell = m_c.shell;
 
     m_c.services.port.setPortNumber(s.portNumber);
-    m_c.form.followCheckBox->setChecked(s.follow);
+    m_c.playbackStrip.setFollows(s.follow);
     m_c.sequence.document().setCurrentFile(s.lastFile);
     shell.languageCode = s.languageCode;
     m_c.form.englishAction->setChecked(Language::isEnglish(s.languageCode));
@@ -189,15 +190,9 @@ void StartupSequence::applyLineRateAndMode() {
     port.setBaudRate(slow ? 9600 : 57600);
     shell.blankLine = QByteArray(shell.columnCount, ' ');
     MainWindowForm& f = m_c.form;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             f.navigationPanel, f.currentTextLabel, f.currentNumberLabel, f.followCheckBox,
-             f.speedLabel, f.speedSlider, f.speed50Button, f.speed100Button, f.speed150Button,
-             f.supervisionButton, f.playButton, f.stopButton, f.pauseButton, f.manualButton})
-        w->hide();
-    for (QAction* a : {f.playAutomaticAction, f.stopAction, f.pauseAction, f.manualAction,
-                       f.stepSeparator, f.firstAction, f.lastAction, f.previousAction, f.nextAction,
-                       f.goToAction, f.goOnAction, f.portSeparator, f.helpAction})
-        a->setVisible(false);
+    f.supervisionButton->hide();
+    m_c.playbackStrip.hideLiveControls();
+    f.helpAction->setVisible(false);
     f.helpAction->setShortcut(QKeySequence());
     f.uploadStrip->setOfflineMode(true);
     m_c.supervision.setOfflineMode(true);

@@ -6,6 +6,7 @@ class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
 class MainWindowForm;
+class PlaybackStrip;
 class PortCommand;
 class SequenceControls;
 class SequenceTable;
@@ -32,6 +33,7 @@ public:
         PortCommand& portCommand;
         SequenceTable& table;
         SequenceControls& sequence;
+        PlaybackStrip& playbackStrip;
         // Called once the flowing text's fixed-line fields and the preview lines exist.
         std::function<void()> lineFieldsBuilt = {};
     };

@@ -203,7 +203,9 @@ void PlaybackController::previousEntry() {
 }
 
 void PlaybackController::stopTimers() {
-    m_animation->timer().setEnabled(false);
+    // The animation ends rather than only its timer: the next entry that starts animates
+    // afresh instead of finding it still marked as running.
+    m_animation->halt();
     m_textTimer->setEnabled(false);
 }
 
@@ -254,6 +256,10 @@ void PlaybackController::armDuration(int row) {
         }
     }
     m_hasPresetDuration = preset;
+    // An entry started while paused holds its own duration until the pause ends, not that
+    // of the entry that was current when the pause began.
+    if (m_paused)
+        m_durationTimerHeld = preset && m_mode == PlaybackMode::Automatic;
     if (!preset) {
         m_textTimer->setEnabled(false);
         return;
@@ -307,7 +313,7 @@ void PlaybackController::beginPause() {
 }
 
 void PlaybackController::releasePause(bool resumeDuration) {
-    if (resumeDuration)
+    if (resumeDuration && m_hasPresetDuration)
         m_textTimer->setEnabled(true);
     m_animation->timer().setEnabled(true);
     CommandGroups groups = m_groups;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "commandgroups.h"
-#include "playbackmode.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,20 +8,24 @@
 
 #include <vector>
 
-class MainWindowForm;
 class PlaybackController;
+class PlaybackKeys;
+class PlaybackStrip;
+class QAbstractItemView;
 class QLabel;
 class QMainWindow;
 class QWidget;
 
-// The playback strip and the "&Abspielen" menu of the main window: connects their clicks,
-// keys and hints to the controller and shows its state. Command groups are enabled by the
-// object names of their controls, in the main window and in any window added here.
+// Connects the playback strip and its menu items to the controller and shows the
+// controller's state on them. Command groups are enabled by the object names of their
+// controls, in the main window and in any window added here.
 class PlaybackPanel final : public QObject {
     Q_OBJECT
 
 public:
-    PlaybackPanel(QMainWindow& window, MainWindowForm& form, PlaybackController& controller);
+    // The table is scrolled to follow the current entry.
+    PlaybackPanel(QMainWindow& window, PlaybackStrip& strip, QAbstractItemView& table,
+                  PlaybackController& controller);
 
     // Captions and hints in the language of the code ("GB" English, else German).
     void applyLanguage(const QString& languageCode);
@@ -34,19 +37,23 @@ public:
     // Where reports about the played sequence appear, in the status bar.
     QLabel* reportLabel() const { return m_report; }
 
+signals:
+    // A pause began or ended; the editor's kind tabs are locked meanwhile so that Space
+    // cannot type into them.
+    void pausedChanged(bool paused);
+
 private:
     void connectCommands();
-    void setUpKeys();
-    void showMode(PlaybackMode mode);
-    void showPaused(bool paused);
     void applyGroups(const CommandGroups& groups);
     void setEnabledByName(const QStringList& names, bool enabled);
     void scrollToRow(int row);
     void showReport(const QString& text);
 
     QMainWindow& m_window;
-    MainWindowForm& m_form;
+    PlaybackStrip& m_strip;
+    QAbstractItemView& m_table;
     PlaybackController& m_controller;
+    PlaybackKeys* m_keys = nullptr;
     QLabel* m_report = nullptr;
     std::vector<QPointer<QWidget>> m_commandWindows;
 };

@@ -277,14 +277,15 @@ void StartupTest::offlineMode() {
     QCOMPARE(rig.port.baudRate(), baud);
     QCOMPARE(rig.port.deviceBaudRate(), baud);
     MainWindowForm& form = rig.main().form();
-    QCOMPARE(form.playButton->isHidden(), offline);
-    QCOMPARE(form.navigationPanel->isHidden(), offline);
+    MainWindow& window = rig.main();
+    QCOMPARE(window.findChild<QToolButton*>("Play")->isHidden(), offline);
+    QCOMPARE(window.findChild<QWidget*>("Panel6")->isHidden(), offline);
     QCOMPARE(form.supervisionButton->isHidden(), offline);
     QCOMPARE(form.editorPanel->durationLabel()->isHidden(), offline);
-    QCOMPARE(form.playAutomaticAction->isVisible(), !offline);
+    QCOMPARE(window.findChild<QAction*>("automatischabspielen1")->isVisible(), !offline);
     QCOMPARE(form.helpAction->shortcut().isEmpty(), offline);
     QCOMPARE(form.choosePortAction->isVisible(), true);
-    QCOMPARE(form.startPausedAction->isVisible(), true);
+    QCOMPARE(window.findChild<QAction*>("StartPause")->isVisible(), true);
     QCOMPARE(form.uploadStrip->isHidden(), !offline);
     QCOMPARE(rig.main().shell().blankLine, offline ? QByteArray(24, ' ') : QByteArray());
     rig.clock.advance(100);
@@ -561,12 +562,12 @@ void StartupTest::editingCommandsRestWhilePlaying() {
     };
     for (QObject* o : editing + available)
         QVERIFY2(enabled(o), qPrintable(o->objectName()));
-    f.playButton->click();
+    rig.main().findChild<QToolButton*>("Play")->click();
     for (QObject* o : editing)
         QVERIFY2(!enabled(o), qPrintable(o->objectName()));
     for (QObject* o : available)
         QVERIFY2(enabled(o), qPrintable(o->objectName()));
-    f.stopButton->click();
+    rig.main().findChild<QToolButton*>("Stop")->click();
     for (QObject* o : editing)
         QVERIFY2(enabled(o), qPrintable(o->objectName()));
 }

@@ -94,6 +94,8 @@ private slots:
     void presetDurationFollowsSpeed();
     void releasedPauseRestartsWholeDuration();
     void releasedPauseAfterRunOutShowsTextAgain();
+    void releasedPauseTimesTheEntryStartedWhilePaused_data();
+    void releasedPauseTimesTheEntryStartedWhilePaused();
     void stopLeavesDisplayBlank_data();
     void stopLeavesDisplayBlank();
     void markedRowTurnsYellowAgain();
@@ -108,6 +110,8 @@ private slots:
     void malformedDurationPlaysAsMinimum();
     void goOnLeavesPausedFlowingText();
     void runningCheckAndPortFreeze();
+    void commandAfterPortFreezeAnimatesAgain_data();
+    void commandAfterPortFreezeAnimatesAgain();
     void followSelectsStartedRow();
 };
 
@@ -264,6 +268,56 @@ void PlaybackControllerTest::releasedPauseAfterRunOutShowsTextAgain() {
     rig.clock.advance(4000);
     QCOMPARE(rig.frameTimes, (QList<qint64>{100, 6000}));
     QCOMPARE(rig.frames().last(), rig.screen({"A"}));
+}
+
+// The duration timer held by a pause belongs to the entry that was current then. When the
+// pause starts another entry (by going on, or by Play), the release times that entry by its
+// own duration, or not at all.
+void PlaybackControllerTest::releasedPauseTimesTheEntryStartedWhilePaused_data() {
+    QTest::addColumn<QString>("firstDuration");
+    QTest::addColumn<QString>("secondDuration");
+    QTest::addColumn<QString>("via");
+    QTest::addColumn<int>("rowAfterRelease");
+
+    QTest::newRow("preset, then minimum, going on") << "V10"
+                                                    << "M1"
+                                                    << "goon" << 2;
+    QTest::newRow("preset, then minimum, Play") << "V10"
+                                                << "M1"
+                                                << "play" << 2;
+    QTest::newRow("minimum, then preset, going on") << "M1"
+                                                    << "V10"
+                                                    << "goon" << 3;
+    QTest::newRow("minimum, then preset, Play") << "M1"
+                                                << "V10"
+                                                << "play" << 3;
+}
+
+void PlaybackControllerTest::releasedPauseTimesTheEntryStartedWhilePaused() {
+    QFETCH(QString, firstDuration);
+    QFETCH(QString, secondDuration);
+    QFETCH(QString, via);
+    QFETCH(int, rowAfterRelease);
+
+    ControllerRig rig;
+    // The second entry runs for 30 s: six pages of 5 s.
+    rig.setRows({{"1", "JA", "B", "A", "1", firstDuration},
+                 {"2", "JA", "B", "P,Q,R,S,T,U", "5", secondDuration},
+                 {"3", "JA", "B", "Z", "1", "M1"}});
+    rig.controller.play();
+    rig.clock.advance(50);
+    rig.controller.setPaused(true);
+    if (via == "goon") {
+        rig.controller.goOn(); // the page
+        rig.controller.goOn(); // the run-out starts the next entry
+    } else {
+        rig.selection.select(2);
+        rig.controller.play();
+    }
+    QCOMPARE(rig.controller.currentEntryRow(), 2);
+    rig.controller.setPaused(false);
+    rig.clock.advance(10500);
+    QCOMPARE(rig.controller.currentEntryRow(), rowAfterRelease);
 }
 
 void PlaybackControllerTest::stopLeavesDisplayBlank_data() {
@@ -528,6 +582,42 @@ void PlaybackControllerTest::runningCheckAndPortFreeze() {
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Automatic);
     rig.clock.advance(60000);
     QVERIFY(rig.frames().isEmpty());
+}
+
+// The port command froze the board; the next playback command shows its entry again.
+void PlaybackControllerTest::commandAfterPortFreezeAnimatesAgain_data() {
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("play") << QStringList{"play"} << "T2";
+    QTest::newRow("next") << QStringList{"manual", "next"} << "T2";
+    QTest::newRow("go to") << QStringList{"manual", "goto"} << "T2";
+    QTest::newRow("first") << QStringList{"manual", "first"} << "T1";
+}
+
+void PlaybackControllerTest::commandAfterPortFreezeAnimatesAgain() {
+    QFETCH(QStringList, commands);
+    QFETCH(QString, shown);
+
+    ControllerRig rig;
+    rig.setActiveWords({"JA", "JA", "JA"});
+    rig.controller.play();
+    rig.clock.advance(500);
+    QCOMPARE(rig.frames().size(), 1);
+    rig.controller.stopTimers();
+    rig.clock.advance(5000);
+    QCOMPARE(rig.frames().size(), 1);
+
+    rig.selection.select(2);
+    for (const QString& command : commands) {
+        if (command == "goto")
+            rig.controller.goToSelected();
+        else
+            rig.run(command);
+    }
+    rig.clock.advance(EntryAnimation::StartDelayMs);
+    QCOMPARE(rig.frames().size(), 2);
+    QCOMPARE(rig.frames().last(), rig.screen({shown}));
 }
 
 void PlaybackControllerTest::followSelectsStartedRow() {

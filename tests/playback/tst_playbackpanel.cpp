@@ -1,47 +1,100 @@
 #include "playbackrig.h"
 
-#include "app/mainwindowform.h"
-#include "editor/entryeditorpanel.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
+#include "playback/playbackstrip.h"
+#include "sequence/marklist.h"
 #include "sequence/rowselection.h"
+#include "sequence/sequencetableview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
-// The main window's form with the panel on it, over the recording port.
+// A main window with the strip, its menu, the editor's kind tabs and number field and a
+// table, over the recording port.
 struct PanelRig : DisplayRig {
     QMainWindow window;
-    MainWindowForm form;
     RowSelection selection{table};
     PlaybackController controller{table, selection, output, clock, nullptr};
+    MarkList marks;
+    PlaybackStrip* strip = nullptr;
+    QTabWidget* kindTabs = nullptr;
+    QLineEdit* numberField = nullptr;
+    QLineEdit* lineField = nullptr;
+    QPlainTextEdit* noteField = nullptr;
+    SequenceTableView* tableView = nullptr;
     std::unique_ptr<PlaybackPanel> panel;
 
     PanelRig()
         : DisplayRig(1, 4) {
-        form.setupUi(&window);
-        panel = std::make_unique<PlaybackPanel>(window, form, controller);
+        auto* central = new QWidget;
+        auto* layout = new QVBoxLayout(central);
+        kindTabs = new QTabWidget;
+        kindTabs->setObjectName("PageControl1");
+        numberField = new QLineEdit;
+        numberField->setObjectName("TextNr");
+        lineField = new QLineEdit;
+        lineField->setObjectName("FliesstextZeile0");
+        noteField = new QPlainTextEdit;
+        noteField->setObjectName("Hinweis");
+        strip = new PlaybackStrip;
+        tableView = new SequenceTableView;
+        tableView->attach(table, selection, marks);
+        for (QWidget* w : {static_cast<QWidget*>(numberField), static_cast<QWidget*>(lineField),
+                           static_cast<QWidget*>(noteField), static_cast<QWidget*>(kindTabs),
+                           static_cast<QWidget*>(strip), static_cast<QWidget*>(tableView)})
+            layout->addWidget(w);
+        window.setCentralWidget(central);
+        QMenu* file = window.menuBar()->addMenu("&Datei");
+        file->addAction("&Neu")->setObjectName("Neu1");
+        file->addAction("Ablauf &öffnen")->setObjectName("Oeffnen1");
+        QMenu* play = window.menuBar()->addMenu("&Abspielen");
+        play->setObjectName("Abspielen1");
+        play->addActions(strip->menuActions());
+        panel = std::make_unique<PlaybackPanel>(window, *strip, *tableView, controller);
+        QObject::connect(panel.get(), &PlaybackPanel::pausedChanged, kindTabs,
+                         [this](bool paused) { kindTabs->setEnabled(!paused); });
         setRows({{"7", "JA", "B", "A", "1", "M1"}, {"8", "JA", "B", "Z", "1", "M1"}});
     }
     template <typename T> T* find(const char* name) const {
-        return window.findChild<T*>(QLatin1String(name));
+        T* found = window.findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+    QToolButton* button(const char* name) const { return find<QToolButton>(name); }
+    QPushButton* pushButton(const char* name) const { return find<QPushButton>(name); }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+    // The mode, the pause, the number shown, the frames sent and the note's text.
+    QString state() const {
+        QString s = buttonsDown().join(',');
+        if (controller.isPaused())
+            s += " paused";
+        s += " number '" + find<QLabel>("Label13")->text() + "'";
+        s += " frames " + QString::number(frames().size());
+        return s + " note '" + noteField->toPlainText() + "'";
     }
     QStringList buttonsDown() const {
         QStringList down;
-        for (QToolButton* b : {form.stopButton, form.playButton, form.manualButton}) {
-            if (b->isChecked())
-                down << b->objectName();
+        for (const char* name : {"Stop", "Play", "Manuell"}) {
+            if (button(name)->isChecked())
+                down << QLatin1String(name);
         }
         return down;
     }
@@ -63,6 +116,10 @@ private slots:
     void pauseShowsCheckMarkKeyAndLocksTabs();
     void speedButtonsSetBar();
     void currentNumberAndReport();
+    void stripFitsTheDefaultWidth_data();
+    void stripFitsTheDefaultWidth();
+    void keysWinOverTheFocusedControl_data();
+    void keysWinOverTheFocusedControl();
 };
 
 void PlaybackPanelTest::menuKeys_data() {
@@ -175,7 +232,7 @@ void PlaybackPanelTest::exactlyOneModeButtonDown() {
     else
         rig.window.findChild<QAction*>(control)->trigger();
     QCOMPARE(rig.buttonsDown(), QStringList{down});
-    rig.form.stopAction->trigger();
+    rig.action("Stop1")->trigger();
     QCOMPARE(rig.buttonsDown(), QStringList{"Stop"});
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Stopped);
 }
@@ -191,67 +248,193 @@ void PlaybackPanelTest::groupsEnabledByName() {
     rig.panel->addCommandWindow(&markList);
 
     QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() &&
-            rig.form.editorPanel->numberField()->isEnabled());
-    QVERIFY(!rig.form.firstButton->isEnabled() && !rig.form.firstAction->isEnabled());
-    QVERIFY(!rig.form.pauseButton->isEnabled() && !rig.form.goOnButton->isEnabled());
+            rig.find<QLineEdit>("TextNr")->isEnabled());
+    QVERIFY(!rig.button("First")->isEnabled() && !rig.action("Erster1")->isEnabled());
+    QVERIFY(!rig.button("Pause")->isEnabled() && !rig.pushButton("Weiter")->isEnabled());
 
-    QTest::mouseClick(rig.form.manualButton, Qt::LeftButton);
+    QTest::mouseClick(rig.button("Manuell"), Qt::LeftButton);
     QVERIFY(!newText->isEnabled() && !deleteMarked->isEnabled() &&
-            !rig.form.newAction->isEnabled());
-    QVERIFY(rig.form.firstButton->isEnabled() && rig.form.goToAction->isEnabled());
-    QVERIFY(rig.form.pauseButton->isEnabled() && rig.form.pauseAction->isEnabled());
+            !rig.action("Neu1")->isEnabled());
+    QVERIFY(rig.button("First")->isEnabled() && rig.action("gehezu1")->isEnabled());
+    QVERIFY(rig.button("Pause")->isEnabled() && rig.action("Pause1")->isEnabled());
 
-    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
-    QVERIFY(!rig.form.nextButton->isEnabled() && !rig.form.nextAction->isEnabled());
+    QTest::mouseClick(rig.button("Play"), Qt::LeftButton);
+    QVERIFY(!rig.button("Next")->isEnabled() && !rig.action("Vor1")->isEnabled());
 
-    rig.form.stopAction->trigger();
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() && rig.form.openAction->isEnabled());
-    QVERIFY(!rig.form.pauseButton->isEnabled());
+    rig.action("Stop1")->trigger();
+    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() &&
+            rig.action("Oeffnen1")->isEnabled());
+    QVERIFY(!rig.button("Pause")->isEnabled());
 }
 
 void PlaybackPanelTest::pauseShowsCheckMarkKeyAndLocksTabs() {
     PanelRig rig;
-    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
-    QTest::mouseClick(rig.form.pauseButton, Qt::LeftButton);
+    QTest::mouseClick(rig.button("Play"), Qt::LeftButton);
+    QTest::mouseClick(rig.button("Pause"), Qt::LeftButton);
     QVERIFY(rig.controller.isPaused());
-    QVERIFY(rig.form.pauseAction->isChecked());
-    QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::Key_Space));
-    QVERIFY(rig.form.goOnButton->isEnabled());
-    QVERIFY(!rig.form.editorPanel->kindTabs()->isEnabled());
+    QVERIFY(rig.action("Pause1")->isChecked());
+    QCOMPARE(rig.action("Weiter1")->shortcut(), QKeySequence(Qt::Key_Space));
+    QVERIFY(rig.pushButton("Weiter")->isEnabled());
+    QVERIFY(!rig.kindTabs->isEnabled());
 
-    rig.form.pauseAction->trigger(); // the menu item releases it
+    rig.action("Pause1")->trigger(); // the menu item releases it
     QVERIFY(!rig.controller.isPaused());
-    QVERIFY(!rig.form.pauseButton->isChecked());
-    QCOMPARE(rig.form.goOnAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Space));
-    QVERIFY(rig.form.editorPanel->kindTabs()->isEnabled());
-    QVERIFY(!rig.form.goOnAction->isEnabled());
+    QVERIFY(!rig.button("Pause")->isChecked());
+    QCOMPARE(rig.action("Weiter1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Space));
+    QVERIFY(rig.kindTabs->isEnabled());
+    QVERIFY(!rig.action("Weiter1")->isEnabled());
 }
 
 void PlaybackPanelTest::speedButtonsSetBar() {
     PanelRig rig;
     rig.window.show();
-    QTest::mouseClick(rig.form.speed50Button, Qt::LeftButton);
-    QCOMPARE(rig.form.speed50Button->text(), "50%");
+    QTest::mouseClick(rig.pushButton("Button8"), Qt::LeftButton);
+    QCOMPARE(rig.pushButton("Button8")->text(), "50%");
     QCOMPARE(rig.controller.speedFactor(), 1500);
-    QTest::mouseClick(rig.form.speed150Button, Qt::LeftButton);
+    QTest::mouseClick(rig.pushButton("Button10"), Qt::LeftButton);
     QCOMPARE(rig.controller.speedFactor(), 500);
-    QTest::mouseClick(rig.form.speed100Button, Qt::LeftButton);
-    QCOMPARE(rig.form.speedSlider->value(), 1000);
+    QTest::mouseClick(rig.pushButton("Button9"), Qt::LeftButton);
+    QCOMPARE(rig.find<QSlider>("Relativ")->value(), 1000);
     // The fast end of the bar and its button are on the left.
-    QVERIFY(rig.form.speed150Button->x() < rig.form.speed100Button->x());
-    QVERIFY(rig.form.speed100Button->x() < rig.form.speed50Button->x());
+    QVERIFY(rig.pushButton("Button10")->x() < rig.pushButton("Button9")->x());
+    QVERIFY(rig.pushButton("Button9")->x() < rig.pushButton("Button8")->x());
 }
 
 void PlaybackPanelTest::currentNumberAndReport() {
     PanelRig rig;
     rig.setRows({{"7ä", "JA", "B", "A", "1", "V?"}});
-    QTest::mouseClick(rig.form.playButton, Qt::LeftButton);
-    QCOMPARE(rig.form.currentNumberLabel->text(), QString::fromUtf8("7ä"));
+    QTest::mouseClick(rig.button("Play"), Qt::LeftButton);
+    QCOMPARE(rig.find<QLabel>("Label13")->text(), QString::fromUtf8("7ä"));
     QLabel* report = rig.panel->reportLabel();
     QCOMPARE(report->text(), "'?' ist kein gültiger Integerwert");
     QVERIFY(!report->isHidden());
-    QTest::mouseClick(rig.form.stopButton, Qt::LeftButton);
+    QTest::mouseClick(rig.button("Stop"), Qt::LeftButton);
     QVERIFY(report->isHidden());
+}
+
+void PlaybackPanelTest::stripFitsTheDefaultWidth_data() {
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Liberation Sans, German") << "Liberation Sans"
+                                             << "";
+    QTest::newRow("Liberation Sans, English") << "Liberation Sans"
+                                              << "GB";
+}
+
+// The main window is 775 pixels wide by default: every control of the strip, with the
+// display's button beside the mode buttons, is inside it and shows its whole caption.
+void PlaybackPanelTest::stripFitsTheDefaultWidth() {
+    QFETCH(QString, font);
+    QFETCH(QString, language);
+    const QFont previous = QApplication::font();
+    QApplication::setFont(QFont(font, previous.pointSize()));
+    {
+        PlaybackStrip strip;
+        strip.addDisplayControls(new QPushButton("Anzeige"));
+        strip.applyLanguage(language);
+        strip.showCurrentNumber("00010");
+        strip.resize(775, strip.height());
+        strip.show();
+        strip.layout()->activate();
+        const QRect inside(0, 0, 775, strip.height());
+        for (QWidget* w : strip.findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&strip))
+                continue;
+            const QRect at(w->mapTo(&strip, QPoint(0, 0)), w->size());
+            QVERIFY2(inside.contains(at), qPrintable(w->objectName()));
+            if (auto* button = qobject_cast<QPushButton*>(w)) {
+                const int caption = button->fontMetrics().horizontalAdvance(button->text());
+                QVERIFY2(w->width() >= caption + 8, qPrintable(w->objectName()));
+            } else if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w)) {
+                QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(w->objectName()));
+            }
+        }
+    }
+    QApplication::setFont(previous);
+}
+
+// The playback keys reach their commands whichever control has the focus; a text field
+// keeps Space only while going on is not open.
+void PlaybackPanelTest::keysWinOverTheFocusedControl_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("state");
+
+    const QStringList paused{"play", "pause"};
+    const QStringList manual{"manual"};
+    const int ctrl = Qt::ControlModifier;
+    const int alt = Qt::AltModifier;
+    const int none = Qt::NoModifier;
+    QTest::newRow("Ctrl+Enter, table") << "table" << QStringList() << int(Qt::Key_Return) << ctrl
+                                       << "Play number '7' frames 0 note ''";
+    QTest::newRow("keypad Enter, note")
+        << "note" << QStringList() << int(Qt::Key_Enter) << int(ctrl | Qt::KeypadModifier)
+        << "Play number '7' frames 0 note ''";
+    QTest::newRow("Esc, line field") << "line" << QStringList{"play"} << int(Qt::Key_Escape) << none
+                                     << "Stop number '7' frames 1 note ''";
+    QTest::newRow("Ctrl+P, note") << "note" << QStringList{"play"} << int(Qt::Key_P) << ctrl
+                                  << "Play paused number '7' frames 0 note ''";
+    QTest::newRow("Alt+Space, table") << "table" << QStringList() << int(Qt::Key_Space) << alt
+                                      << "Play paused number '7' frames 0 note ''";
+    QTest::newRow("Alt+M, note") << "note" << QStringList() << int(Qt::Key_M) << alt
+                                 << "Manuell number '' frames 0 note ''";
+    QTest::newRow("F5, table") << "table" << manual << int(Qt::Key_F5) << none
+                               << "Manuell number '7' frames 0 note ''";
+    QTest::newRow("F6, note") << "note" << manual << int(Qt::Key_F6) << none
+                              << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("F7, line field")
+        << "line" << manual << int(Qt::Key_F7) << none << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("F8, table") << "table" << manual << int(Qt::Key_F8) << none
+                               << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("F9, note") << "note" << QStringList{"manual", "select 2"} << int(Qt::Key_F9)
+                              << none << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("Space while paused, table") << "table" << paused << int(Qt::Key_Space) << none
+                                               << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Space while paused, note") << "note" << paused << int(Qt::Key_Space) << none
+                                              << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Space while paused, line field")
+        << "line" << paused << int(Qt::Key_Space) << none
+        << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Ctrl+Space while paused, table")
+        << "table" << paused << int(Qt::Key_Space) << ctrl
+        << "Play paused number '7' frames 1 note ''";
+    QTest::newRow("Space while playing stays in the note")
+        << "note" << QStringList{"play"} << int(Qt::Key_Space) << none
+        << "Play number '7' frames 0 note ' '";
+    QTest::newRow("F8 while playing is no command")
+        << "table" << QStringList{"play"} << int(Qt::Key_F8) << none
+        << "Play number '7' frames 0 note ''";
+}
+
+void PlaybackPanelTest::keysWinOverTheFocusedControl() {
+    QFETCH(QString, focus);
+    QFETCH(QStringList, before);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, state);
+
+    PanelRig rig;
+    rig.window.show();
+    QApplication::setActiveWindow(&rig.window);
+    for (const QString& command : before) {
+        if (command == "play")
+            rig.controller.play();
+        else if (command == "pause")
+            rig.controller.setPaused(true);
+        else if (command == "manual")
+            rig.controller.manual();
+        else if (command == "select 2")
+            rig.selection.select(2);
+    }
+    QWidget* target = focus == "table"  ? static_cast<QWidget*>(rig.tableView)
+                      : focus == "note" ? static_cast<QWidget*>(rig.noteField)
+                                        : static_cast<QWidget*>(rig.lineField);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(rig.state(), state);
 }
 
 QTEST_MAIN(PlaybackPanelTest)

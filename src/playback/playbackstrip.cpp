@@ -1,0 +1,361 @@
+#include "playbackstrip.h"
+
+#include "playbackcontroller.h"
+
+#include "platform/windows1252.h"
+#include "windows/language.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QToolButton* toolButton(const char* name, const QString& text, bool checkable = false) {
+    auto* b = named(new QToolButton, name);
+    b->setText(text);
+    b->setCheckable(checkable);
+    b->setFixedSize(33, 33);
+    return b;
+}
+
+struct Text {
+    const char* german;
+    const char* english;
+};
+
+QString pick(const QString& languageCode, Text text) {
+    return Language::choose(languageCode, text.german, text.english);
+}
+
+} // namespace
+
+PlaybackStrip::PlaybackStrip(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("PlaybackStrip"));
+    setFixedHeight(65);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#PlaybackStrip { background: teal; }"
+                                 " #Panel6 { background: green; }"));
+    auto* strip = new QHBoxLayout(this);
+    strip->setContentsMargins(4, 2, 4, 2);
+    strip->setSpacing(4);
+    buildCurrentGroup(strip);
+    buildSpeedGroup(strip);
+    buildModeButtons(strip);
+    m_displayControls = new QHBoxLayout;
+    m_displayControls->setSpacing(4);
+    strip->addLayout(m_displayControls);
+    strip->addStretch();
+    buildNavigationGroup(strip);
+    buildMenuActions();
+    connectControls();
+    applyLanguage(QString());
+}
+
+void PlaybackStrip::buildCurrentGroup(QBoxLayout* strip) {
+    auto* current = new QVBoxLayout;
+    auto* currentRow = new QHBoxLayout;
+    m_currentTextLabel = named(new QLabel(QStringLiteral("Aktueller Text:")), "Label14");
+    m_currentNumberLabel = named(new QLabel, "Label13");
+    m_currentNumberLabel->setStyleSheet(QStringLiteral(
+        "color: yellow; background: blue; font: bold 16px \"Courier New\"; padding: 0 4px;"));
+    m_followCheckBox = named(new QCheckBox(QStringLiteral("Verfolgen")), "Verfolgen");
+    currentRow->addWidget(m_currentTextLabel);
+    currentRow->addWidget(m_currentNumberLabel);
+    current->addLayout(currentRow);
+    current->addWidget(m_followCheckBox);
+    strip->addLayout(current);
+}
+
+void PlaybackStrip::buildSpeedGroup(QBoxLayout* strip) {
+    auto* speed = new QVBoxLayout;
+    speed->setSpacing(0);
+    m_speedLabel = named(new QLabel(QStringLiteral("Gesamtgeschwindigkeit")), "Label17");
+    m_speedSlider = named(new QSlider(Qt::Horizontal), "Relativ");
+    m_speedSlider->setRange(PlaybackController::FastestSpeed, PlaybackController::SlowestSpeed);
+    m_speedSlider->setValue(PlaybackController::NominalSpeed);
+    m_speedSlider->setTickInterval(100);
+    m_speedSlider->setTickPosition(QSlider::TicksBelow);
+    // The bar gives way when the window is narrow, up to its full length when there is room.
+    m_speedSlider->setMinimumWidth(90);
+    m_speedSlider->setMaximumWidth(145);
+    auto* speedButtons = new QHBoxLayout;
+    speedButtons->setSpacing(2);
+    // The fast end of the bar and its button are on the left.
+    m_speed50Button = named(new QPushButton(QStringLiteral("50%")), "Button8");
+    m_speed100Button = named(new QPushButton(QStringLiteral("100%")), "Button9");
+    m_speed150Button = named(new QPushButton(QStringLiteral("150%")), "Button10");
+    for (QPushButton* b : {m_speed150Button, m_speed100Button, m_speed50Button}) {
+        // Narrower than a dialog's buttons: the caption is all they need to show.
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("150%")) + 12);
+        speedButtons->addWidget(b);
+    }
+    speed->addWidget(m_speedLabel);
+    speed->addWidget(m_speedSlider);
+    speed->addLayout(speedButtons);
+    strip->addLayout(speed);
+}
+
+void PlaybackStrip::buildModeButtons(QBoxLayout* strip) {
+    m_playButton = toolButton("Play", QStringLiteral("▶"), true);
+    m_stopButton = toolButton("Stop", QStringLiteral("■"), true);
+    m_pauseButton = toolButton("Pause", QStringLiteral("❚❚"), true);
+    m_manualButton = toolButton("Manuell", QStringLiteral("M"), true);
+    m_modeGroup = new QButtonGroup(this);
+    m_modeGroup->setObjectName(QStringLiteral("PlaybackModeGroup"));
+    for (QToolButton* b : {m_playButton, m_stopButton, m_manualButton})
+        m_modeGroup->addButton(b);
+    m_stopButton->setChecked(true);
+    for (QToolButton* b : {m_playButton, m_stopButton, m_pauseButton, m_manualButton})
+        strip->addWidget(b);
+}
+
+void PlaybackStrip::buildNavigationGroup(QBoxLayout* strip) {
+    m_navigationPanel = named(new QWidget, "Panel6");
+    m_navigationPanel->setAttribute(Qt::WA_StyledBackground);
+    m_navigationPanel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    auto* navigation = new QVBoxLayout(m_navigationPanel);
+    navigation->setContentsMargins(2, 0, 2, 0);
+    navigation->setSpacing(2);
+    auto* navigationRow = new QHBoxLayout;
+    navigationRow->setSpacing(2);
+    m_firstButton = toolButton("First", QStringLiteral("|◀"));
+    m_lastButton = toolButton("Last", QStringLiteral("▶|"));
+    m_previousButton = toolButton("Bevore", QStringLiteral("◀"));
+    m_nextButton = toolButton("Next", QStringLiteral("▶"));
+    m_goToButton = named(new QPushButton(QStringLiteral("Gehe zu Text")), "zu");
+    for (QWidget* w : {static_cast<QWidget*>(m_firstButton), static_cast<QWidget*>(m_lastButton),
+                       static_cast<QWidget*>(m_previousButton), static_cast<QWidget*>(m_nextButton),
+                       static_cast<QWidget*>(m_goToButton)})
+        navigationRow->addWidget(w);
+    m_goOnButton =
+        named(new QPushButton(QStringLiteral("Weiter bei Pause (Strg+Leertaste)")), "Weiter");
+    navigation->addLayout(navigationRow);
+    navigation->addWidget(m_goOnButton);
+    strip->addWidget(m_navigationPanel);
+}
+
+void PlaybackStrip::buildMenuActions() {
+    const auto action = [this](const char* name, const QString& caption) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    const auto separator = [this](const char* name) {
+        auto* a = new QAction(this);
+        a->setSeparator(true);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    m_playAction = action("automatischabspielen1", QStringLiteral("&Automatisch abspielen"));
+    m_stopAction = action("Stop1", QStringLiteral("&Stop"));
+    m_pauseAction = action("Pause1", QStringLiteral("&Pause"));
+    m_pauseAction->setCheckable(true);
+    m_startPausedAction = action("StartPause", QStringLiteral("Start+Pause"));
+    m_manualAction = action("Manuell1", QStringLiteral("&Manuell"));
+    m_stepSeparator = separator("N2");
+    m_firstAction = action("Erster1", QStringLiteral("&Erster"));
+    m_lastAction = action("Letzter1", QStringLiteral("&Letzter"));
+    m_previousAction = action("Zurck1", QStringLiteral("&Zurück"));
+    m_nextAction = action("Vor1", QStringLiteral("&Vor"));
+    m_goToAction = action("gehezu1", QStringLiteral("&Gehe zu"));
+    m_goOnAction = action("Weiter1", QStringLiteral("&Weiter"));
+    m_endSeparator = separator("N3");
+
+    m_playAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_stopAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_manualAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
+    m_pauseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_startPausedAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Space));
+    m_firstAction->setShortcut(QKeySequence(Qt::Key_F5));
+    m_lastAction->setShortcut(QKeySequence(Qt::Key_F6));
+    m_previousAction->setShortcut(QKeySequence(Qt::Key_F7));
+    m_nextAction->setShortcut(QKeySequence(Qt::Key_F8));
+    m_goToAction->setShortcut(QKeySequence(Qt::Key_F9));
+    m_goOnAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space));
+}
+
+void PlaybackStrip::connectControls() {
+    connect(m_playButton, &QToolButton::clicked, this, &PlaybackStrip::playRequested);
+    connect(m_stopButton, &QToolButton::clicked, this, &PlaybackStrip::stopRequested);
+    connect(m_manualButton, &QToolButton::clicked, this, &PlaybackStrip::manualRequested);
+    connect(m_pauseButton, &QToolButton::clicked, this, &PlaybackStrip::pauseRequested);
+    connect(m_playAction, &QAction::triggered, this, &PlaybackStrip::playRequested);
+    connect(m_stopAction, &QAction::triggered, this, &PlaybackStrip::stopRequested);
+    connect(m_manualAction, &QAction::triggered, this, &PlaybackStrip::manualRequested);
+    connect(m_pauseAction, &QAction::triggered, this, &PlaybackStrip::pauseRequested);
+    connect(m_startPausedAction, &QAction::triggered, this, &PlaybackStrip::startPausedRequested);
+
+    // The navigation buttons run their menu items.
+    connect(m_firstButton, &QToolButton::clicked, m_firstAction, &QAction::trigger);
+    connect(m_lastButton, &QToolButton::clicked, m_lastAction, &QAction::trigger);
+    connect(m_previousButton, &QToolButton::clicked, m_previousAction, &QAction::trigger);
+    connect(m_nextButton, &QToolButton::clicked, m_nextAction, &QAction::trigger);
+    connect(m_goToButton, &QPushButton::clicked, m_goToAction, &QAction::trigger);
+    connect(m_goOnButton, &QPushButton::clicked, m_goOnAction, &QAction::trigger);
+    connect(m_firstAction, &QAction::triggered, this, &PlaybackStrip::firstRequested);
+    connect(m_lastAction, &QAction::triggered, this, &PlaybackStrip::lastRequested);
+    connect(m_previousAction, &QAction::triggered, this, &PlaybackStrip::previousRequested);
+    connect(m_nextAction, &QAction::triggered, this, &PlaybackStrip::nextRequested);
+    connect(m_goToAction, &QAction::triggered, this, &PlaybackStrip::goToRequested);
+    connect(m_goOnAction, &QAction::triggered, this, &PlaybackStrip::goOnRequested);
+
+    QSlider* speed = m_speedSlider;
+    connect(m_speed50Button, &QPushButton::clicked, speed,
+            [speed] { speed->setValue(PlaybackController::SlowestSpeed); });
+    connect(m_speed100Button, &QPushButton::clicked, speed,
+            [speed] { speed->setValue(PlaybackController::NominalSpeed); });
+    connect(m_speed150Button, &QPushButton::clicked, speed,
+            [speed] { speed->setValue(PlaybackController::FastestSpeed); });
+    connect(speed, &QSlider::valueChanged, this, &PlaybackStrip::speedFactorChanged);
+
+    connect(m_followCheckBox, &QCheckBox::toggled, this, &PlaybackStrip::followChanged);
+    connect(m_followCheckBox, &QCheckBox::clicked, this, &PlaybackStrip::followClicked);
+}
+
+QList<QAction*> PlaybackStrip::menuActions() const {
+    return {m_playAction,    m_stopAction,  m_pauseAction, m_startPausedAction, m_manualAction,
+            m_stepSeparator, m_firstAction, m_lastAction,  m_previousAction,    m_nextAction,
+            m_goToAction,    m_goOnAction,  m_endSeparator};
+}
+
+QList<QAction*> PlaybackStrip::keyActions() const {
+    return {m_playAction,        m_stopAction,  m_manualAction, m_pauseAction,
+            m_startPausedAction, m_firstAction, m_lastAction,   m_previousAction,
+            m_nextAction,        m_goToAction,  m_goOnAction};
+}
+
+void PlaybackStrip::addDisplayControls(QWidget* controls) {
+    m_displayControls->addWidget(controls);
+}
+
+void PlaybackStrip::hideLiveControls() {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_navigationPanel, m_currentTextLabel, m_currentNumberLabel, m_followCheckBox,
+             m_speedLabel, m_speedSlider, m_speed50Button, m_speed100Button, m_speed150Button,
+             m_playButton, m_stopButton, m_pauseButton, m_manualButton})
+        w->hide();
+    // Start+Pause stays in the menu.
+    for (QAction* a : menuActions()) {
+        if (a != m_startPausedAction)
+            a->setVisible(false);
+    }
+}
+
+int PlaybackStrip::speedFactor() const {
+    return m_speedSlider->value();
+}
+
+bool PlaybackStrip::follows() const {
+    return m_followCheckBox->isChecked();
+}
+
+void PlaybackStrip::setFollows(bool on) {
+    m_followCheckBox->setChecked(on);
+}
+
+void PlaybackStrip::showMode(PlaybackMode mode) {
+    switch (mode) {
+    case PlaybackMode::Stopped:
+        m_stopButton->setChecked(true);
+        break;
+    case PlaybackMode::Automatic:
+        m_playButton->setChecked(true);
+        break;
+    case PlaybackMode::Manual:
+        m_manualButton->setChecked(true);
+        break;
+    }
+}
+
+void PlaybackStrip::showPaused(bool paused) {
+    m_pauseButton->setChecked(paused);
+    m_pauseAction->setChecked(paused);
+    // While paused Space alone goes on, as well as the key the button names.
+    if (paused)
+        m_goOnAction->setShortcuts(
+            {QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL | Qt::Key_Space)});
+    else
+        m_goOnAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space));
+}
+
+void PlaybackStrip::showCurrentNumber(const QByteArray& number) {
+    m_currentNumberLabel->setText(Windows1252::toUnicode(number));
+}
+
+void PlaybackStrip::applyLanguage(const QString& languageCode) {
+    const QString& l = languageCode;
+    m_playButton->setToolTip(
+        pick(l, {"Automatisch abspielen, beginnt am ausgewählten Text (Strg+Enter)",
+                 "Play automaticly, starts at the selected text (Ctl+Return)"}));
+    m_stopButton->setToolTip(pick(l, {"Anzeige anhalten und löschen (Escape-Taste)",
+                                      "Stop and clear the display (Esc-key)"}));
+    m_manualButton->setToolTip(pick(l, {"Manuell anspielen (Alt+M", "Play manuell (Alt+M)"}));
+    m_pauseButton->setToolTip(pick(l, {"Pause (Ablauf an der aktuellen Stelle anhalten)(Strg+P)",
+                                       "Pause (hold sequence at the actual position)(Strg+P)"}));
+    m_firstButton->setToolTip(
+        pick(l, {"Der erste Text wird abgespielt (F5)", "The first text is played (F5)"}));
+    m_lastButton->setToolTip(
+        pick(l, {"Der letzte Text wird abgespielt (F6)", "The last text is played (F6)"}));
+    m_previousButton->setToolTip(pick(
+        l, {"Der vorhergehende Text wird abgespielt (F7)", "The previous text is played (F7)"}));
+    m_nextButton->setToolTip(
+        pick(l, {"Der nächste Text wird abgespielt (F8)", "The next text is played (F8)"}));
+    m_goToButton->setText(pick(l, {"Gehe zu Text", "Go to text"}));
+    m_goToButton->setToolTip(pick(l, {"Der mit blauem Balken ausgewählte Text wird abgespielt (F9)",
+                                      "The blue bar selected text is played next (F9)"}));
+    m_goOnButton->setText(
+        pick(l, {"Weiter bei Pause (Strg+Leertaste)", "Go on if holded (Ctl+Space)"}));
+    m_goOnButton->setToolTip(
+        pick(l, {"Weiterblättern bei Pause (F11)", "Next page if holded (F11)"}));
+    m_currentTextLabel->setText(pick(l, {"Aktueller Text:", "Actual text:"}));
+    m_currentNumberLabel->setToolTip(pick(l, {"Der aktuelle Text welcher gezeigt werden soll",
+                                              "The actual text wich is now in the display"}));
+    m_speedLabel->setText(pick(l, {"Gesamtgeschwindigkeit", "Overall speed"}));
+    m_speedSlider->setToolTip(
+        pick(l, {"Gesamtablaufgeschwindigkeit ändern", "Change overall speed"}));
+    m_speed50Button->setToolTip(
+        pick(l, {"Geschwindigkeit auf 50% setzten", "Set overall speed to 50%"}));
+    m_speed100Button->setToolTip(
+        pick(l, {"Geschwindigkeit auf 100% setzten", "Set overall speed to 100%"}));
+    m_speed150Button->setToolTip(
+        pick(l, {"Geschwindigkeit auf 150% setzten", "Set overall speed to 150%"}));
+    m_followCheckBox->setText(pick(l, {"Verfolgen", "Follow"}));
+    m_followCheckBox->setToolTip(pick(l, {"Während des automatischen Ablaufs wird in der ersten "
+                                          "Reihe der Tabele der gerade aktuelle Text gezeigt",
+                                          "During the automatic playing the actual text will be "
+                                          "shown in the first row"}));
+    m_playAction->setText(pick(l, {"&Automatisch abspielen", "Play &automaticly"}));
+    m_stopAction->setText(pick(l, {"&Stop", "&Stop"}));
+    m_stopAction->setToolTip(pick(l, {"Anzeige anhalten und löschen", "Stop and &clear display"}));
+    m_pauseAction->setText(pick(l, {"&Pause", "&Hold"}));
+    m_startPausedAction->setText(pick(l, {"Start+Pause", "Start+Hold"}));
+    m_startPausedAction->setToolTip(
+        pick(l, {"Ablauf wird gestarte und angehaltet und wartet dann auf \"weiter\"",
+                 "Sequence starts, hold then and waits for \"Go on if holded (space)\""}));
+    m_manualAction->setText(pick(l, {"&Manuell", "&Manual"}));
+    m_manualAction->setToolTip(pick(l, {"Pause / manuell", "Hold / manual"}));
+    m_firstAction->setText(pick(l, {"&Erster", "&First"}));
+    m_lastAction->setText(pick(l, {"&Letzter", "&Last"}));
+    m_previousAction->setText(pick(l, {"&Zurück", "&Previous"}));
+    m_nextAction->setText(pick(l, {"&Vor", "&Next"}));
+    m_nextAction->setToolTip(
+        pick(l, {"Der nächste Text wird abgespielt", "The next text is played"}));
+    m_goToAction->setText(pick(l, {"&Gehe zu", "&Go to"}));
+    m_goToAction->setToolTip(pick(l, {"Der mit blauem Balken ausgewählte Text wird abgespielt",
+                                      "The blue bar selected text is played"}));
+    m_goOnAction->setText(pick(l, {"&Weiter", "Go &on"}));
+}

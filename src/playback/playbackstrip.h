@@ -1,0 +1,110 @@
+#pragma once
+
+#include "playbackmode.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QWidget>
+
+class QAction;
+class QBoxLayout;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+// The playback strip between the entry editor and the table, and the actions of the
+// "&Abspielen" menu: the current entry's number, follow, the speed bar, the mode buttons and
+// the navigation group. It reports what the operator asks for and shows the state it is
+// given; the window puts the actions into its menu.
+class PlaybackStrip final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PlaybackStrip(QWidget* parent = nullptr);
+
+    // The menu's items in menu order, separators included; the last one is the separator
+    // after which the window adds its own items.
+    QList<QAction*> menuActions() const;
+    // The actions that carry a playback key.
+    QList<QAction*> keyActions() const;
+    // Controls of another part (the display's buttons) placed after the mode buttons.
+    void addDisplayControls(QWidget* controls);
+    // Captions and hints in the language of the code ("GB" English, else German).
+    void applyLanguage(const QString& languageCode);
+    // Offline the display plays from its own memory: the live controls and menu items go.
+    void hideLiveControls();
+
+    int speedFactor() const;
+    bool follows() const;
+    void setFollows(bool on);
+
+    void showMode(PlaybackMode mode);
+    // The Pause button, its check mark and the go-on key.
+    void showPaused(bool paused);
+    void showCurrentNumber(const QByteArray& number);
+
+signals:
+    void playRequested();
+    void stopRequested();
+    void manualRequested();
+    void pauseRequested(bool paused);
+    void startPausedRequested();
+    void firstRequested();
+    void lastRequested();
+    void previousRequested();
+    void nextRequested();
+    void goToRequested();
+    void goOnRequested();
+    void speedFactorChanged(int factor);
+    // The flag changed (also when the settings set it).
+    void followChanged(bool on);
+    // The operator clicked the check box.
+    void followClicked(bool on);
+
+private:
+    void buildCurrentGroup(QBoxLayout* strip);
+    void buildSpeedGroup(QBoxLayout* strip);
+    void buildModeButtons(QBoxLayout* strip);
+    void buildNavigationGroup(QBoxLayout* strip);
+    void buildMenuActions();
+    void connectControls();
+
+    QLabel* m_currentTextLabel = nullptr;
+    QLabel* m_currentNumberLabel = nullptr;
+    QCheckBox* m_followCheckBox = nullptr;
+    QLabel* m_speedLabel = nullptr;
+    QSlider* m_speedSlider = nullptr;
+    QPushButton* m_speed50Button = nullptr;
+    QPushButton* m_speed100Button = nullptr;
+    QPushButton* m_speed150Button = nullptr;
+    QToolButton* m_playButton = nullptr;
+    QToolButton* m_stopButton = nullptr;
+    QToolButton* m_pauseButton = nullptr;
+    QToolButton* m_manualButton = nullptr;
+    QButtonGroup* m_modeGroup = nullptr;
+    QBoxLayout* m_displayControls = nullptr;
+    QWidget* m_navigationPanel = nullptr;
+    QToolButton* m_firstButton = nullptr;
+    QToolButton* m_lastButton = nullptr;
+    QToolButton* m_previousButton = nullptr;
+    QToolButton* m_nextButton = nullptr;
+    QPushButton* m_goToButton = nullptr;
+    QPushButton* m_goOnButton = nullptr;
+
+    QAction* m_playAction = nullptr;
+    QAction* m_stopAction = nullptr;
+    QAction* m_pauseAction = nullptr;
+    QAction* m_startPausedAction = nullptr;
+    QAction* m_manualAction = nullptr;
+    QAction* m_stepSeparator = nullptr;
+    QAction* m_firstAction = nullptr;
+    QAction* m_lastAction = nullptr;
+    QAction* m_previousAction = nullptr;
+    QAction* m_nextAction = nullptr;
+    QAction* m_goToAction = nullptr;
+    QAction* m_goOnAction = nullptr;
+    QAction* m_endSeparator = nullptr;
+};

@@ -20,13 +20,16 @@
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
 #include "sequence/sequencetableview.h"
+#include "sequence/tablecommandbar.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
@@ -92,8 +95,16 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     };
     m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
 
+    // The table commands sit under the entry editor; their actions go into "&Bearbeiten".
+    auto* commandBar = new TableCommandBar;
+    static_cast<QBoxLayout*>(m_form.editorPanel->layout())->addWidget(commandBar);
+    m_form.editMenu->addActions(commandBar->menuActions());
+    const SequenceControls::FileActions fileActions{m_form.newAction, m_form.openAction,
+                                                    m_form.saveAction, m_form.saveAsAction};
     SequenceControls::Context sequence{*this,
-                                       m_form,
+                                       *m_form.tableView,
+                                       *commandBar,
+                                       fileActions,
                                        *m_table,
                                        *m_selection,
                                        *m_markList,
@@ -105,6 +116,12 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     EditorHooks editor;
     editor.takeChanges = [this] {
         m_editor->offerPendingCommit();
+    };
+    editor.reset = [this] {
+        m_editor->clearEntry();
+    };
+    editor.setNumber = [this](const QByteArray& number) {
+        m_editor->showNumber(number);
     };
     editor.loadRow = [this](int row) {
         m_editor->loadEntry(row);

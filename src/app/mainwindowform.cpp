@@ -100,7 +100,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     file->addSeparator();
     quitAction = action(file, "Beenden1", QStringLiteral("&Beenden"));
 
-    QMenu* edit = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
+    editMenu = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
 
     QMenu* play = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
     playAutomaticAction =
@@ -331,41 +331,6 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     statusLine = named(new QStatusBar, "StatusBar1");
     window->setStatusBar(statusLine);
-
-    buildTableCommands(edit);
-}
-
-void MainWindowForm::buildTableCommands(QMenu* edit) {
-    const auto button = [](const char* name, const QString& caption, const QString& hint) {
-        auto* b = named(new QPushButton(caption), name);
-        b->setToolTip(hint);
-        return b;
-    };
-    proposeNumberButton = button("Button4", QStringLiteral("Nr. neu"),
-                                 QStringLiteral("Neue, freie Textnummer ermitteln"));
-    newTextButton =
-        button("Button1", QStringLiteral("Neuer Text"), QStringLiteral("Aktiven Text löschen"));
-    renumberButton = button("Button6", QStringLiteral("Neu durchnumerieren"),
-                            QStringLiteral("Alle Texte in 10er - Schritten neu durchnummerieren"));
-    deleteTextsButton =
-        button("Button5", QStringLiteral("Texte löschen"),
-               QStringLiteral("Die mit der gelben Markierung ausgewählten Texte oder der "
-                              "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht"));
-    exchangeTextsButton =
-        button("Button7", QStringLiteral("Texte tauschen"),
-               QStringLiteral("Zwei mit der gelben Markierung ausgewählten Texte werden "
-                              "getauscht"));
-    auto* row = new QHBoxLayout;
-    addAll(row, {proposeNumberButton, newTextButton, renumberButton, deleteTextsButton,
-                 exchangeTextsButton});
-    row->addStretch();
-    static_cast<QBoxLayout*>(editorPanel->layout())->addLayout(row);
-
-    deleteTextsAction = action(edit, "Textelschen1", QStringLiteral("Texte &löschen"));
-    deleteTextsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    exchangeTextsAction = action(edit, "Textetauschen1", QStringLiteral("Texte &tauschen"));
-    markListAction = action(edit, "ListeMarkierung1", QStringLiteral("Liste &Markierung"));
-    markListAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }
 
 namespace {

@@ -33,6 +33,8 @@ public:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* quitAction = nullptr;
+    // Menu "&Bearbeiten": filled with the table commands' actions
+    QMenu* editMenu = nullptr;
     // Menu "&Abspielen"
     QAction* playAutomaticAction = nullptr;
     QAction* stopAction = nullptr;
@@ -123,17 +125,4 @@ public:
 
     SequenceTableView* tableView = nullptr;
     QStatusBar* statusLine = nullptr;
-
-    // Table commands: the editor's buttons and the menu "&Bearbeiten"
-    QPushButton* proposeNumberButton = nullptr;
-    QPushButton* newTextButton = nullptr;
-    QPushButton* renumberButton = nullptr;
-    QPushButton* deleteTextsButton = nullptr;
-    QPushButton* exchangeTextsButton = nullptr;
-    QAction* deleteTextsAction = nullptr;
-    QAction* exchangeTextsAction = nullptr;
-    QAction* markListAction = nullptr;
-
-private:
-    void buildTableCommands(QMenu* edit);
 };

@@ -3,6 +3,7 @@
 #include "app/mainwindowform.h"
 #include "app/shellstate.h"
 #include "platform/prompter.h"
+#include "platform/windows1252.h"
 #include "sequence/rowselection.h"
 #include "windows/language.h"
 
@@ -98,6 +99,27 @@ void EntryEditor::offerPendingCommit() {
     if (answer == Prompter::Answer::Yes)
         commitEntry();
     setEntryModified(false);
+}
+
+void EntryEditor::clearEntry() {
+    MainWindowForm& f = m_c.form;
+    f.noteField->clear();
+    f.blockEditor->clear();
+    f.scrollEditor->clear();
+    f.flowEditor->clear();
+    f.durationMinutes->setValue(0);
+    f.durationSeconds->setValue(3);
+    f.pageTime->setValue(3);
+    f.lineTime->setValue(3);
+    f.flowStep->setValue(5);
+    for (QLineEdit* field : f.flowLineFields)
+        field->clear();
+    // Last: every change above enables "OK".
+    setEntryModified(false);
+}
+
+void EntryEditor::showNumber(const QByteArray& number) {
+    m_c.form.numberField->setText(Windows1252::toUnicode(number));
 }
 
 void EntryEditor::showFlowStep(int tenths) {

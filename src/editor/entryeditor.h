@@ -37,6 +37,11 @@ public:
     void commitEntry();
     void changeNumber();
     void offerPendingCommit();
+    // Empties the entry's fields and disables "OK"; number, active flag, duration mode and
+    // kind page stay.
+    void clearEntry();
+    // Writes the number field.
+    void showNumber(const QByteArray& number);
 
     EntryCommit& commit() { return m_commit; }
 

@@ -1,7 +1,7 @@
+#include "recordingeditor.h"
 #include "scriptedprompter.h"
 #include "sequencerows.h"
 
-#include "app/mainwindowform.h"
 #include "sequence/conversionerror.h"
 #include "sequence/finddialog.h"
 #include "sequence/marklist.h"
@@ -9,20 +9,16 @@
 #include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetableview.h"
+#include "sequence/tablecommandbar.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
-#include <QTextEdit>
+#include <QVBoxLayout>
 
 using Answer = Prompter::Answer;
 using ByteList = QList<QByteArray>;
@@ -30,25 +26,31 @@ using Kind = ScriptedPrompter::Kind;
 
 namespace {
 
-// The controls on the real form and grid; the general error box is the prompter's error.
+// The controls on the real grid and command bar, with the editor reduced to what the commands
+// ask of it; the general error box is the prompter's error.
 struct Rig {
-    QMainWindow window;
-    MainWindowForm form;
+    QWidget window;
+    SequenceTableView* view = new SequenceTableView(&window);
+    TableCommandBar* bar = new TableCommandBar(&window);
     SequenceTable table;
     RowSelection selection{table};
     MarkList marks;
     ScriptedPrompter prompter;
     QString language = QStringLiteral("D");
     MarkListWindow markWindow;
+    RecordingEditor editor;
     std::unique_ptr<SequenceControls> controls;
 
     Rig() {
-        form.setupUi(&window);
-        form.buildLineFields(3, 24);
-        form.tableView->attach(table, selection, marks);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(bar);
+        layout->addWidget(view);
+        view->attach(table, selection, marks);
         SequenceRows::fill(table, {"00010", "00020", "00030"});
         SequenceControls::Context context{window,
-                                          form,
+                                          *view,
+                                          *bar,
+                                          {},
                                           table,
                                           selection,
                                           marks,
@@ -61,7 +63,7 @@ struct Rig {
                                                   prompter.showError(QString::fromUtf8(e.what()));
                                               }
                                           }};
-        controls = std::make_unique<SequenceControls>(context, EditorHooks());
+        controls = std::make_unique<SequenceControls>(context, editor.hooks());
         controls->attachMarkListWindow(markWindow);
         window.resize(900, 600);
         window.show();
@@ -69,12 +71,11 @@ struct Rig {
     }
     // A left press on the header of a column.
     void pressHeader(int column) {
-        QHeaderView* header = form.tableView->horizontalHeader();
+        QHeaderView* header = view->horizontalHeader();
         const QPoint at(header->sectionViewportPosition(column) + 3, header->height() / 2);
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, at);
     }
     void clickMarker(int row) {
-        SequenceTableView* view = form.tableView;
         const QRect cell = view->visualRect(table.index(row - 1, SequenceTable::MarkerColumn));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     }
@@ -96,37 +97,11 @@ private slots:
 
 void SequenceControlsTest::newTextEmptiesTheEditor() {
     Rig rig;
-    MainWindowForm& f = rig.form;
-    f.noteField->setPlainText(QStringLiteral("Licht"));
-    f.blockEditor->setPlainText(QStringLiteral("HALLO"));
-    f.scrollEditor->setPlainText(QStringLiteral("WELT"));
-    f.flowEditor->setPlainText(QStringLiteral("LAUF"));
-    f.flowLineFields.first()->setText(QStringLiteral("OBEN"));
-    f.durationMinutes->setValue(2);
-    f.durationSeconds->setValue(30);
-    f.pageTime->setValue(7);
-    f.lineTime->setValue(8);
-    f.flowStep->setValue(9);
-    f.byDuration->setChecked(true);
-    f.kindTabs->setCurrentIndex(1);
-    f.commitButton->setEnabled(true);
-
-    f.newTextButton->click();
+    rig.bar->newTextButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(f.numberField->text(), QStringLiteral("00040"));
-    for (const QString& text :
-         {f.noteField->toPlainText(), f.blockEditor->toPlainText(), f.scrollEditor->toPlainText(),
-          f.flowEditor->toPlainText(), f.flowLineFields.first()->text()})
-        QVERIFY2(text.isEmpty(), qPrintable(text));
-    QCOMPARE(f.durationMinutes->value(), 0);
-    QCOMPARE(f.durationSeconds->value(), 3);
-    QCOMPARE(f.pageTime->value(), 3);
-    QCOMPARE(f.lineTime->value(), 3);
-    QCOMPARE(f.flowStep->value(), 5);
-    QVERIFY(!f.commitButton->isEnabled());
-    // Kept: the duration mode, the kind page and the selected row.
-    QVERIFY(f.byDuration->isChecked());
-    QCOMPARE(f.kindTabs->currentIndex(), 1);
+    QCOMPARE(rig.editor.numbersSet, ByteList{"00040"});
+    QCOMPARE(rig.editor.resets, 1);
+    QCOMPARE(rig.editor.guards, 1);
     QCOMPARE(rig.selection.selectedRow(), 1);
     QCOMPARE(rig.table.gridRowCount(), 4);
 }
@@ -134,11 +109,10 @@ void SequenceControlsTest::newTextEmptiesTheEditor() {
 void SequenceControlsTest::aNumberThatDoesNotConvertShowsTheErrorBox() {
     Rig rig;
     rig.table.setCell(SequenceTable::NumberColumn, 3, "0003X");
-    rig.form.numberField->setText(QStringLiteral("00077"));
     rig.prompter.expect(Kind::Error, QStringLiteral("'0003X' ist kein gültiger Integerwert"));
-    rig.form.proposeNumberButton->click();
+    rig.bar->proposeNumberButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.form.numberField->text(), QStringLiteral("00077"));
+    QVERIFY(rig.editor.numbersSet.isEmpty());
 }
 
 void SequenceControlsTest::headerSearch() {
@@ -176,7 +150,7 @@ void SequenceControlsTest::activeMenu() {
 
 void SequenceControlsTest::markingListFollowsTheMarks() {
     Rig rig;
-    rig.form.markListAction->trigger();
+    rig.bar->markListAction()->trigger();
     QVERIFY(rig.markWindow.isVisible());
     rig.clickMarker(3);
     rig.clickMarker(1);
@@ -193,14 +167,14 @@ void SequenceControlsTest::markingListFollowsTheMarks() {
 void SequenceControlsTest::englishCaptions() {
     Rig rig;
     rig.controls->applyLanguage(QStringLiteral("GB"));
-    QCOMPARE(rig.form.proposeNumberButton->text(), QStringLiteral("New No."));
-    QCOMPARE(rig.form.exchangeTextsButton->toolTip(),
+    QCOMPARE(rig.bar->proposeNumberButton()->text(), QStringLiteral("New No."));
+    QCOMPARE(rig.bar->exchangeTextsButton()->toolTip(),
              QStringLiteral("Exchange two yellow marged texts"));
-    QCOMPARE(rig.form.markListAction->text(), QStringLiteral("List of &marks"));
+    QCOMPARE(rig.bar->markListAction()->text(), QStringLiteral("List of &marks"));
     QCOMPARE(rig.markWindow.windowTitle(), QStringLiteral("Mark"));
     QCOMPARE(rig.controls->findDialog().windowTitle(), QStringLiteral("Find"));
     rig.controls->applyLanguage(QStringLiteral("D"));
-    QCOMPARE(rig.form.deleteTextsButton->text(), QStringLiteral("Texte löschen"));
+    QCOMPARE(rig.bar->deleteTextsButton()->text(), QStringLiteral("Texte löschen"));
 }
 
 QTEST_MAIN(SequenceControlsTest)

@@ -524,7 +524,7 @@ void StartupTest::closeAsksToSaveAModifiedSequence() {
     QFile show(path);
     QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
 
-    rig.prompter.expect(Kind::YesNo, QStringLiteral("Soll der aktuell ausgewählte Text"),
+    rig.prompter.expect(Kind::WarningYesNo, QStringLiteral("Soll der aktuell ausgewählte Text"),
                         Answer::Yes);
     rig.main().sequence().commandBar().deleteTextsButton()->click();
     QVERIFY(rig.main().sequence().document().isModified());

@@ -157,7 +157,7 @@ void SequenceControlsTest::markingListFollowsTheMarks() {
     QCOMPARE(rig.markWindow.numberList()->count(), 2);
     QCOMPARE(rig.markWindow.numberList()->item(0)->text(), QStringLiteral("00030"));
 
-    rig.prompter.expect(Kind::YesNo, QStringLiteral("00030,00010"), Answer::Yes);
+    rig.prompter.expect(Kind::WarningYesNo, QStringLiteral("00030,00010"), Answer::Yes);
     rig.markWindow.deleteButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(SequenceRows::column(rig.table, SequenceTable::NumberColumn), ByteList{"00020"});

@@ -89,15 +89,17 @@ void DocumentCommands::openAtStartup(const QString& path, bool required) {
     try {
         if (!path.isEmpty() && QFileInfo(path).isFile()) {
             openFile(QFileInfo(path).absoluteFilePath());
-            return;
+        } else {
+            startNewDocument();
+            if (required)
+                m_c.prompter.showError(QString::fromUtf8(FileError::cannotOpen(path).what()));
         }
-        startNewDocument();
-        if (required)
-            m_c.prompter.showError(QString::fromUtf8(FileError::cannotOpen(path).what()));
     } catch (const std::exception& e) {
         // A row that does not load into the editor: reported, and the start-up goes on.
         m_c.prompter.showError(QString::fromUtf8(e.what()));
     }
+    // The emptied table forgot the colour row 1's marker starts the program with.
+    m_c.table.setMarker(1, SequenceTable::Marker::Initial);
 }
 
 QString DocumentCommands::rescueUnsaved(const QString& fallbackFolder) {

@@ -80,6 +80,9 @@ void SequenceControls::connectTableView() {
     connect(view, &SequenceTableView::searchRequested, m_find, &FindDialog::openFor);
     connect(view, &SequenceTableView::activeMenuRequested, m_activeMenu.get(),
             [this](const QPoint& at) { m_activeMenu->popup(at); });
+    // The editor carries the active flag into the next commit: it shows the toggled state.
+    connect(view, &SequenceTableView::activeToggled, this,
+            [this](int row) { m_c.guard([&] { m_editor.callLoadRow(row); }); });
 }
 
 void SequenceControls::attachMarkListWindow(MarkListWindow& window) {

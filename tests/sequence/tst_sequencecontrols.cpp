@@ -39,6 +39,9 @@ struct Rig {
     QString language = QStringLiteral("D");
     MarkListWindow markWindow;
     RecordingEditor editor;
+    // The Aktiv cell of each row the editor loaded, as it was when loaded.
+    QList<QByteArray> loadedActive;
+    bool loadFails = false;
     std::unique_ptr<SequenceControls> controls;
 
     Rig() {
@@ -63,7 +66,14 @@ struct Rig {
                                                   prompter.showError(QString::fromUtf8(e.what()));
                                               }
                                           }};
-        controls = std::make_unique<SequenceControls>(context, editor.hooks());
+        EditorHooks hooks = editor.hooks();
+        hooks.loadRow = [this](int row) {
+            editor.loaded.append(row);
+            loadedActive.append(table.cell(SequenceTable::ActiveColumn, row));
+            if (loadFails)
+                throw ConversionError(QStringLiteral("'X' ist kein gültiger Integerwert"));
+        };
+        controls = std::make_unique<SequenceControls>(context, hooks);
         controls->attachMarkListWindow(markWindow);
         window.resize(900, 600);
         window.show();
@@ -79,6 +89,10 @@ struct Rig {
         const QRect cell = view->visualRect(table.index(row - 1, SequenceTable::MarkerColumn));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     }
+    void rightClickActive(int row) {
+        const QRect cell = view->visualRect(table.index(row - 1, SequenceTable::ActiveColumn));
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, cell.center());
+    }
 };
 
 } // namespace
@@ -93,6 +107,7 @@ private slots:
     void activeMenu();
     void markingListFollowsTheMarks();
     void englishCaptions();
+    void togglingActiveReloadsTheRow();
 };
 
 void SequenceControlsTest::newTextEmptiesTheEditor() {
@@ -175,6 +190,21 @@ void SequenceControlsTest::englishCaptions() {
     QCOMPARE(rig.controls->findDialog().windowTitle(), QStringLiteral("Find"));
     rig.controls->applyLanguage(QStringLiteral("D"));
     QCOMPARE(rig.bar->deleteTextsButton()->text(), QStringLiteral("Texte löschen"));
+}
+
+void SequenceControlsTest::togglingActiveReloadsTheRow() {
+    Rig rig;
+    // The editor shows the new state, so that "OK" does not write the old one back.
+    rig.rightClickActive(2);
+    QCOMPARE(rig.editor.loaded, QList<int>{2});
+    QCOMPARE(rig.loadedActive, ByteList{"NEIN"});
+
+    // A row that does not load is reported by the general error box.
+    rig.loadFails = true;
+    rig.prompter.expect(Kind::Error, QStringLiteral("'X' ist kein gültiger Integerwert"));
+    rig.rightClickActive(2);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.loadedActive, (ByteList{"NEIN", "JA"}));
 }
 
 QTEST_MAIN(SequenceControlsTest)

@@ -117,10 +117,10 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     editor.takeChanges = [this] {
         m_editor->offerPendingCommit();
     };
-    editor.reset = [this] {
+    editor.clearEntry = [this] {
         m_editor->clearEntry();
     };
-    editor.setNumber = [this](const QByteArray& number) {
+    editor.showNumber = [this](const QByteArray& number) {
         m_editor->showNumber(number);
     };
     editor.loadRow = [this](int row) {

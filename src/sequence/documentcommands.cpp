@@ -153,8 +153,8 @@ void DocumentCommands::startNewDocument() {
         emit marksChanged();
     }
     m_c.selection.select(1);
-    m_c.editor.callReset();
-    m_c.editor.callSetNumber(QByteArrayLiteral("00010"));
+    m_c.editor.callClearEntry();
+    m_c.editor.callShowNumber(QByteArrayLiteral("00010"));
     m_c.document.setDocumentName(m_c.document.untitledPath());
 }
 

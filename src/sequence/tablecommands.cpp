@@ -31,14 +31,14 @@ TableCommands::TableCommands(CommandContext context, QObject* parent)
 }
 
 void TableCommands::proposeNumber() {
-    m_c.editor.callSetNumber(NumberProposal::propose(m_c.table));
+    m_c.editor.callShowNumber(NumberProposal::propose(m_c.table));
 }
 
 void TableCommands::newText() {
     m_c.editor.callTakeChanges();
     const QByteArray number = NumberProposal::propose(m_c.table);
-    m_c.editor.callSetNumber(number);
-    m_c.editor.callReset();
+    m_c.editor.callShowNumber(number);
+    m_c.editor.callClearEntry();
 }
 
 void TableCommands::renumberAll() {
@@ -123,7 +123,7 @@ void TableCommands::exchangeTexts() {
     // number field shows it: the old one now names the other text, and "OK" would be refused.
     const QByteArray after = m_c.table.cell(SequenceTable::NumberColumn, row);
     if (after != before)
-        m_c.editor.callSetNumber(after);
+        m_c.editor.callShowNumber(after);
     // The texts changed their numbers and places: a close must offer to save that.
     m_c.document.setModified(true);
     emit marksChanged();

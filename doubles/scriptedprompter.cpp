@@ -11,6 +11,8 @@ const char* kindName(ScriptedPrompter::Kind kind) {
         return "information";
     case ScriptedPrompter::Kind::YesNo:
         return "yes/no question";
+    case ScriptedPrompter::Kind::WarningYesNo:
+        return "yes/no warning";
     case ScriptedPrompter::Kind::YesNoCancel:
         return "yes/no/cancel question";
     case ScriptedPrompter::Kind::OpenFile:
@@ -69,6 +71,11 @@ void ScriptedPrompter::showInformation(const QString& text) {
 
 Prompter::Answer ScriptedPrompter::askYesNo(const QString& text) {
     const Step* step = take(Kind::YesNo, text);
+    return step ? step->answer : Answer::No;
+}
+
+Prompter::Answer ScriptedPrompter::askWarningYesNo(const QString& text) {
+    const Step* step = take(Kind::WarningYesNo, text);
     return step ? step->answer : Answer::No;
 }
 

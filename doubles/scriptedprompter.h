@@ -11,7 +11,17 @@
 // is recorded as a failure and answered with No/Cancel/nothing.
 class ScriptedPrompter final : public Prompter {
 public:
-    enum class Kind { Error, Warning, Information, YesNo, YesNoCancel, OpenFile, SaveFile, Port };
+    enum class Kind {
+        Error,
+        Warning,
+        Information,
+        YesNo,
+        WarningYesNo,
+        YesNoCancel,
+        OpenFile,
+        SaveFile,
+        Port
+    };
 
     // Expect a box of this kind whose text contains `text` (empty: any text).
     ScriptedPrompter& expect(Kind kind, const QString& text, Answer answer = Answer::Ok);
@@ -24,6 +34,7 @@ public:
     void showWarning(const QString& text) override;
     void showInformation(const QString& text) override;
     Answer askYesNo(const QString& text) override;
+    Answer askWarningYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     QString chooseOpenFile(const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& suggestion, const QString& filter) override;

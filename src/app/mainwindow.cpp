@@ -24,6 +24,7 @@
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
 #include "sequence/sequencetableview.h"
+#include "sequence/tablecommandbar.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
 
@@ -102,8 +103,16 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     };
     m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
 
+    // The table commands sit under the entry editor; their actions go into "&Bearbeiten".
+    auto* commandBar = new TableCommandBar;
+    m_form.editorPanel->addCommandBar(commandBar);
+    m_form.editMenu->addActions(commandBar->menuActions());
+    const SequenceControls::FileActions fileActions{m_form.newAction, m_form.openAction,
+                                                    m_form.saveAction, m_form.saveAsAction};
     SequenceControls::Context sequence{*this,
-                                       m_form,
+                                       *m_form.tableView,
+                                       *commandBar,
+                                       fileActions,
                                        *m_table,
                                        *m_selection,
                                        *m_markList,
@@ -116,17 +125,17 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     editor.takeChanges = [this] {
         m_editor->offerPendingCommit();
     };
+    editor.clearEntry = [this] {
+        m_editor->clearEntry();
+    };
+    editor.showNumber = [this](const QByteArray& number) {
+        m_editor->showNumber(number);
+    };
     editor.loadRow = [this](int row) {
         m_editor->loadEntry(row);
     };
     editor.setFollowsSelection = [this](bool follows) {
         m_editor->setEditorFollowsSelection(follows);
-    };
-    editor.reset = [this] {
-        m_editor->clearEntry();
-    };
-    editor.setNumber = [this](const QByteArray& number) {
-        m_editor->showNumber(number);
     };
     m_sequence = std::make_unique<SequenceControls>(sequence, editor);
     // The document state keeps the one modified flag; a commit sets it.

@@ -26,11 +26,6 @@ QAction* action(QMenu* menu, const char* name, const QString& caption) {
     return a;
 }
 
-void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
-    for (QWidget* w : widgets)
-        layout->addWidget(w);
-}
-
 } // namespace
 
 void MainWindowForm::setupUi(QMainWindow* window) {
@@ -47,7 +42,7 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     file->addSeparator();
     quitAction = action(file, "Beenden1", QStringLiteral("&Beenden"));
 
-    QMenu* edit = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
+    editMenu = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
 
     playMenu = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
     choosePortAction = action(playMenu, "COMPort1", QStringLiteral("&COM-Port"));
@@ -86,41 +81,4 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     statusLine = new StatusLine;
     window->setStatusBar(statusLine);
-
-    buildTableCommands(edit);
-}
-
-void MainWindowForm::buildTableCommands(QMenu* edit) {
-    const auto button = [](const char* name, const QString& caption, const QString& hint) {
-        auto* b = named(new QPushButton(caption), name);
-        b->setToolTip(hint);
-        return b;
-    };
-    proposeNumberButton = button("Button4", QStringLiteral("Nr. neu"),
-                                 QStringLiteral("Neue, freie Textnummer ermitteln"));
-    newTextButton =
-        button("Button1", QStringLiteral("Neuer Text"), QStringLiteral("Aktiven Text löschen"));
-    renumberButton = button("Button6", QStringLiteral("Neu durchnumerieren"),
-                            QStringLiteral("Alle Texte in 10er - Schritten neu durchnummerieren"));
-    deleteTextsButton =
-        button("Button5", QStringLiteral("Texte löschen"),
-               QStringLiteral("Die mit der gelben Markierung ausgewählten Texte oder der "
-                              "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht"));
-    exchangeTextsButton =
-        button("Button7", QStringLiteral("Texte tauschen"),
-               QStringLiteral("Zwei mit der gelben Markierung ausgewählten Texte werden "
-                              "getauscht"));
-    auto* bar = new QWidget;
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    addAll(row, {proposeNumberButton, newTextButton, renumberButton, deleteTextsButton,
-                 exchangeTextsButton});
-    row->addStretch();
-    editorPanel->addCommandBar(bar);
-
-    deleteTextsAction = action(edit, "Textelschen1", QStringLiteral("Texte &löschen"));
-    deleteTextsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    exchangeTextsAction = action(edit, "Textetauschen1", QStringLiteral("Texte &tauschen"));
-    markListAction = action(edit, "ListeMarkierung1", QStringLiteral("Liste &Markierung"));
-    markListAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 }

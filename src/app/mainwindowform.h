@@ -2,21 +2,12 @@
 
 #include "display/statusline.h"
 
-#include <QList>
-
 class EntryEditorPanel;
 class QAction;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
 class QMainWindow;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 class QSplitter;
-class QTabWidget;
-class QTextEdit;
 class QVBoxLayout;
 class QWidget;
 class SequenceTableView;
@@ -34,6 +25,8 @@ public:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* quitAction = nullptr;
+    // Menu "&Bearbeiten": filled with the table commands' actions
+    QMenu* editMenu = nullptr;
     // Menu "&Abspielen": the playback items go before the port command.
     QMenu* playMenu = nullptr;
     QAction* choosePortAction = nullptr;
@@ -55,17 +48,4 @@ public:
     QVBoxLayout* tableLayout = nullptr;
     SequenceTableView* tableView = nullptr;
     StatusLine* statusLine = nullptr;
-
-    // Table commands: the editor's buttons and the menu "&Bearbeiten"
-    QPushButton* proposeNumberButton = nullptr;
-    QPushButton* newTextButton = nullptr;
-    QPushButton* renumberButton = nullptr;
-    QPushButton* deleteTextsButton = nullptr;
-    QPushButton* exchangeTextsButton = nullptr;
-    QAction* deleteTextsAction = nullptr;
-    QAction* exchangeTextsAction = nullptr;
-    QAction* markListAction = nullptr;
-
-private:
-    void buildTableCommands(QMenu* edit);
 };

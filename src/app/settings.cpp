@@ -2,7 +2,7 @@
 
 #include "app/inifile.h"
 #include "platform/windows1252.h"
-#include "windows/language.h"
+#include "sequence/documentstate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,8 +32,7 @@ SettingsFile::SettingsFile(QString path)
 }
 
 QString SettingsFile::untitledPath(const QString& executableDir, const QString& languageCode) {
-    return executableDir + QLatin1Char('/') + Language::untitledName(languageCode) +
-           QStringLiteral(".lta");
+    return DocumentState::untitledPath(executableDir, languageCode);
 }
 
 Settings SettingsFile::read(const QString& executableDir) const {

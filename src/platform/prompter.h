@@ -16,6 +16,8 @@ public:
     virtual void showInformation(const QString& text) = 0;
     // Yes or No.
     virtual Answer askYesNo(const QString& text) = 0;
+    // Yes or No, asked as a warning: the answer Yes changes or removes entries for good.
+    virtual Answer askWarningYesNo(const QString& text) = 0;
     // Yes, No or Cancel.
     virtual Answer askYesNoCancel(const QString& text) = 0;
     // A path, or empty when cancelled.

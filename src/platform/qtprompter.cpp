@@ -33,6 +33,12 @@ Prompter::Answer QtPrompter::askYesNo(const QString& text) {
     return b == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+Prompter::Answer QtPrompter::askWarningYesNo(const QString& text) {
+    const auto b = QMessageBox::warning(parent(), title(), text, QMessageBox::Yes | QMessageBox::No,
+                                        QMessageBox::Yes);
+    return b == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 Prompter::Answer QtPrompter::askYesNoCancel(const QString& text) {
     const auto b = QMessageBox::question(parent(), title(), text,
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,

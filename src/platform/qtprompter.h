@@ -21,6 +21,7 @@ public:
     void showWarning(const QString& text) override;
     void showInformation(const QString& text) override;
     Answer askYesNo(const QString& text) override;
+    Answer askWarningYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     QString chooseOpenFile(const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& suggestion, const QString& filter) override;

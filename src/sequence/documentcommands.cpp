@@ -89,15 +89,17 @@ void DocumentCommands::openAtStartup(const QString& path, bool required) {
     try {
         if (!path.isEmpty() && QFileInfo(path).isFile()) {
             openFile(QFileInfo(path).absoluteFilePath());
-            return;
+        } else {
+            startNewDocument();
+            if (required)
+                m_c.prompter.showError(QString::fromUtf8(FileError::cannotOpen(path).what()));
         }
-        startNewDocument();
-        if (required)
-            m_c.prompter.showError(QString::fromUtf8(FileError::cannotOpen(path).what()));
     } catch (const std::exception& e) {
         // A row that does not load into the editor: reported, and the start-up goes on.
         m_c.prompter.showError(QString::fromUtf8(e.what()));
     }
+    // The emptied table forgot the colour row 1's marker starts the program with.
+    m_c.table.setMarker(1, SequenceTable::Marker::Initial);
 }
 
 QString DocumentCommands::rescueUnsaved(const QString& fallbackFolder) {
@@ -151,8 +153,8 @@ void DocumentCommands::startNewDocument() {
         emit marksChanged();
     }
     m_c.selection.select(1);
-    m_c.editor.callReset();
-    m_c.editor.callSetNumber(QByteArrayLiteral("00010"));
+    m_c.editor.callClearEntry();
+    m_c.editor.callShowNumber(QByteArrayLiteral("00010"));
     m_c.document.setDocumentName(m_c.document.untitledPath());
 }
 

@@ -1,6 +1,5 @@
 #include "documentstate.h"
 
-#include "app/settings.h"
 #include "windows/language.h"
 
 #include <QDir>
@@ -28,7 +27,11 @@ QString DocumentState::untitledName() const {
 }
 
 QString DocumentState::untitledPath() const {
-    return SettingsFile::untitledPath(m_executableDir, m_languageCode);
+    return untitledPath(m_executableDir, m_languageCode);
+}
+
+QString DocumentState::untitledPath(const QString& executableDir, const QString& languageCode) {
+    return executableDir + QLatin1Char('/') + Language::untitledName(languageCode) + Extension;
 }
 
 void DocumentState::setDocumentName(const QString& path) {

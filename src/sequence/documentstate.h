@@ -21,6 +21,7 @@ public:
     QString untitledName() const;
     // The executable's folder, the untitled name and ".lta".
     QString untitledPath() const;
+    static QString untitledPath(const QString& executableDir, const QString& languageCode);
 
     const QString& currentFile() const { return m_currentFile; }
     // Only the path; caption and modified flag stay (the start-up sets the last file aside).

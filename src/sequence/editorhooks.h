@@ -10,9 +10,9 @@ struct EditorHooks {
     std::function<void()> takeChanges;
     // Empties the entry's fields and disables "OK"; number, active flag, duration mode and
     // kind page stay.
-    std::function<void()> reset;
+    std::function<void()> clearEntry;
     // Writes the number field.
-    std::function<void(const QByteArray&)> setNumber;
+    std::function<void(const QByteArray&)> showNumber;
     // Loads a data row into the editor.
     std::function<void(int)> loadRow;
     // While cleared, selecting a row does not load it.
@@ -22,13 +22,13 @@ struct EditorHooks {
         if (takeChanges)
             takeChanges();
     }
-    void callReset() const {
-        if (reset)
-            reset();
+    void callClearEntry() const {
+        if (clearEntry)
+            clearEntry();
     }
-    void callSetNumber(const QByteArray& number) const {
-        if (setNumber)
-            setNumber(number);
+    void callShowNumber(const QByteArray& number) const {
+        if (showNumber)
+            showNumber(number);
     }
     void callLoadRow(int row) const {
         if (loadRow)

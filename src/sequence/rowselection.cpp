@@ -6,11 +6,16 @@
 
 RowSelection::RowSelection(SequenceTable& table, QObject* parent)
     : QObject(parent)
-    , m_table(table)
-    , m_model(new QItemSelectionModel(&table, this)) {
+    , m_table(table) {
+    // Removing the selected row moves the current index to a neighbour while the rows are
+    // about to go. Connected before the selection model exists, so that this runs first: the
+    // move selects nothing, and the editor keeps the removed entry.
+    connect(&table, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { m_removingRows = true; });
+    m_model = new QItemSelectionModel(&table, this);
     connect(m_model, &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (!current.isValid())
+                if (!current.isValid() || m_removingRows)
                     return;
                 const int row = current.row() + 1;
                 if (row == m_lastRow)
@@ -20,6 +25,7 @@ RowSelection::RowSelection(SequenceTable& table, QObject* parent)
             });
     // A sort or a removal moves the current index; the selection follows without a signal.
     auto track = [this] {
+        m_removingRows = false;
         const QModelIndex current = m_model->currentIndex();
         if (current.isValid())
             m_lastRow = current.row() + 1;

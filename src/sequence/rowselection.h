@@ -27,4 +27,5 @@ private:
     SequenceTable& m_table;
     QItemSelectionModel* m_model = nullptr;
     int m_lastRow = 1;
+    bool m_removingRows = false;
 };

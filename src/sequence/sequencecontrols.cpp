@@ -5,62 +5,22 @@
 #include "finddialog.h"
 #include "marklistwindow.h"
 #include "sequencetableview.h"
+#include "tablecommandbar.h"
 #include "tablecommands.h"
 
-#include "app/mainwindowform.h"
-#include "editor/entryeditorpanel.h"
-#include "platform/windows1252.h"
 #include "windows/language.h"
 
 #include <QAction>
 #include <QCursor>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTextEdit>
-
-namespace {
-
-// Empties the entry's fields over the form: the editor hook's default.
-void resetEditorFields(EntryEditorPanel& f) {
-    f.noteField()->clear();
-    f.blockEditor()->clear();
-    f.scrollEditor()->clear();
-    f.flowEditor()->clear();
-    f.durationMinutes()->setValue(0);
-    f.durationSeconds()->setValue(3);
-    f.pageTime()->setValue(3);
-    f.lineTime()->setValue(3);
-    f.flowStep()->setValue(5);
-    for (QLineEdit* field : f.flowLineFields())
-        field->clear();
-    // Last: every change above enables "OK".
-    f.commitButton()->setEnabled(false);
-}
-
-void setNumberField(EntryEditorPanel& f, const QByteArray& number) {
-    f.numberField()->setText(Windows1252::toUnicode(number));
-}
-
-} // namespace
 
 SequenceControls::SequenceControls(Context context, EditorHooks editor)
     : m_c(std::move(context))
+    , m_editor(std::move(editor))
     , m_document(std::make_unique<DocumentState>())
     , m_activeMenu(std::make_unique<QMenu>()) {
-    MainWindowForm& form = m_c.form;
-    if (!editor.reset)
-        editor.reset = [&form] {
-            resetEditorFields(*form.editorPanel);
-        };
-    if (!editor.setNumber)
-        editor.setNumber = [&form](const QByteArray& number) {
-            setNumberField(*form.editorPanel, number);
-        };
     const CommandContext commands{m_c.table,    m_c.selection, m_c.marks,       *m_document,
-                                  m_c.prompter, editor,        m_c.languageCode};
+                                  m_c.prompter, m_editor,      m_c.languageCode};
     m_documents = std::make_unique<DocumentCommands>(commands);
     m_commands = std::make_unique<TableCommands>(commands);
     m_find = new FindDialog(&m_c.window);
@@ -69,6 +29,7 @@ SequenceControls::SequenceControls(Context context, EditorHooks editor)
             &QWidget::setWindowTitle);
     connectFileMenu();
     connectEditCommands();
+    connectTableView();
     applyLanguage(m_c.languageCode());
 }
 
@@ -80,32 +41,25 @@ void SequenceControls::run(Sender* sender, Signal signal, std::function<void()> 
 }
 
 void SequenceControls::connectFileMenu() {
-    MainWindowForm& f = m_c.form;
+    const FileActions& f = m_c.fileActions;
     const auto trigger = [this](QAction* action, std::function<void()> command) {
-        run(action, &QAction::triggered, std::move(command));
+        if (action)
+            run(action, &QAction::triggered, std::move(command));
     };
-    trigger(f.newAction, [this] { m_documents->newSequence(); });
-    trigger(f.openAction, [this] { m_documents->openSequence(); });
-    trigger(f.saveAction, [this] { m_documents->save(); });
-    trigger(f.saveAsAction, [this] { m_documents->saveAs(); });
+    trigger(f.newSequence, [this] { m_documents->newSequence(); });
+    trigger(f.open, [this] { m_documents->openSequence(); });
+    trigger(f.save, [this] { m_documents->save(); });
+    trigger(f.saveAs, [this] { m_documents->saveAs(); });
 }
 
 void SequenceControls::connectEditCommands() {
-    MainWindowForm& f = m_c.form;
-    const auto click = [this](QPushButton* button, std::function<void()> command) {
-        run(button, &QPushButton::clicked, std::move(command));
-    };
-    click(f.proposeNumberButton, [this] { m_commands->proposeNumber(); });
-    click(f.newTextButton, [this] { m_commands->newText(); });
-    click(f.renumberButton, [this] { m_commands->renumberAll(); });
-    click(f.deleteTextsButton, [this] { m_commands->deleteTexts(); });
-    click(f.exchangeTextsButton, [this] { m_commands->exchangeTexts(); });
-    const auto trigger = [this](QAction* action, std::function<void()> command) {
-        run(action, &QAction::triggered, std::move(command));
-    };
-    trigger(f.deleteTextsAction, [this] { m_commands->deleteTexts(); });
-    trigger(f.exchangeTextsAction, [this] { m_commands->exchangeTexts(); });
-    trigger(f.markListAction, [this] {
+    TableCommandBar* bar = &m_c.commandBar;
+    run(bar, &TableCommandBar::proposeNumberRequested, [this] { m_commands->proposeNumber(); });
+    run(bar, &TableCommandBar::newTextRequested, [this] { m_commands->newText(); });
+    run(bar, &TableCommandBar::renumberRequested, [this] { m_commands->renumberAll(); });
+    run(bar, &TableCommandBar::deleteTextsRequested, [this] { m_commands->deleteTexts(); });
+    run(bar, &TableCommandBar::exchangeTextsRequested, [this] { m_commands->exchangeTexts(); });
+    connect(bar, &TableCommandBar::markListRequested, this, [this] {
         if (m_markWindow)
             m_markWindow->showAt(QCursor::pos());
     });
@@ -114,15 +68,21 @@ void SequenceControls::connectEditCommands() {
     all->setObjectName(QStringLiteral("AlleTexteaktivieren1"));
     QAction* none = m_activeMenu->addAction(QString());
     none->setObjectName(QStringLiteral("KeinenTextaktivieren1"));
-    trigger(all, [this] { m_commands->activateAll(); });
-    trigger(none, [this] { m_commands->deactivateAll(); });
-
-    connect(f.tableView, &SequenceTableView::searchRequested, m_find, &FindDialog::openFor);
-    connect(f.tableView, &SequenceTableView::activeMenuRequested, m_activeMenu.get(),
-            [this](const QPoint& at) { m_activeMenu->popup(at); });
+    run(all, &QAction::triggered, [this] { m_commands->activateAll(); });
+    run(none, &QAction::triggered, [this] { m_commands->deactivateAll(); });
     connect(m_find, &FindDialog::findNext, this, [this](const TableSearch::Query& query) {
         m_c.guard([&] { m_commands->findNext(query); });
     });
+}
+
+void SequenceControls::connectTableView() {
+    SequenceTableView* view = &m_c.tableView;
+    connect(view, &SequenceTableView::searchRequested, m_find, &FindDialog::openFor);
+    connect(view, &SequenceTableView::activeMenuRequested, m_activeMenu.get(),
+            [this](const QPoint& at) { m_activeMenu->popup(at); });
+    // The editor carries the active flag into the next commit: it shows the toggled state.
+    connect(view, &SequenceTableView::activeToggled, this,
+            [this](int row) { m_c.guard([&] { m_editor.callLoadRow(row); }); });
 }
 
 void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
@@ -136,8 +96,7 @@ void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
     });
     connect(m_commands.get(), &TableCommands::marksChanged, &window, &MarkListWindow::refresh);
     connect(m_documents.get(), &DocumentCommands::marksChanged, &window, &MarkListWindow::refresh);
-    connect(m_c.form.tableView, &SequenceTableView::markerClicked, &window,
-            &MarkListWindow::refresh);
+    connect(&m_c.tableView, &SequenceTableView::markerClicked, &window, &MarkListWindow::refresh);
 }
 
 void SequenceControls::applyLanguage(const QString& code) {
@@ -145,35 +104,10 @@ void SequenceControls::applyLanguage(const QString& code) {
     m_find->setLanguageCode(code);
     if (m_markWindow)
         m_markWindow->setLanguageCode(code);
-    const auto choose = [&code](const char* german, const char* english) {
-        return Language::choose(code, german, english);
-    };
-    MainWindowForm& f = m_c.form;
-    f.proposeNumberButton->setText(choose("Nr. neu", "New No."));
-    f.proposeNumberButton->setToolTip(
-        choose("Neue, freie Textnummer ermitteln", "Get a new free number"));
-    f.newTextButton->setText(choose("Neuer Text", "New text"));
-    f.newTextButton->setToolTip(choose("Aktiven Text löschen", "Clear activ text"));
-    f.renumberButton->setText(choose("Neu durchnumerieren", "All numbers new"));
-    f.renumberButton->setToolTip(choose("Alle Texte in 10er - Schritten neu durchnummerieren",
-                                        "All texts will get new numbers in steps by 10"));
-    f.deleteTextsButton->setText(choose("Texte löschen", "Clear texts"));
-    f.deleteTextsButton->setToolTip(
-        choose("Die mit der gelben Markierung ausgewählten Texte oder der "
-               "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht",
-               "The yellow marked texts or the selected text is deleted after "
-               "confirmation"));
-    f.exchangeTextsButton->setText(choose("Texte tauschen", "Exchange texts"));
-    f.exchangeTextsButton->setToolTip(
-        choose("Zwei mit der gelben Markierung ausgewählten Texte werden "
-               "getauscht",
-               "Exchange two yellow marged texts"));
-    f.deleteTextsAction->setText(choose("Texte &löschen", "&Delete texts"));
-    f.exchangeTextsAction->setText(choose("Texte &tauschen", "&Exchange texts"));
-    f.markListAction->setText(choose("Liste &Markierung", "List of &marks"));
+    m_c.commandBar.applyLanguage(code);
     const QList<QAction*> items = m_activeMenu->actions();
-    items.at(0)->setText(choose("Alle Texte aktivieren", "Activate all texts"));
-    items.at(1)->setText(choose("Keinen Text aktivieren", "Deactivate all texts"));
+    items.at(0)->setText(Language::choose(code, "Alle Texte aktivieren", "Activate all texts"));
+    items.at(1)->setText(Language::choose(code, "Keinen Text aktivieren", "Deactivate all texts"));
 }
 
 void SequenceControls::openAtStartup(const QString& executableDir, const QString& captionPrefix,

@@ -11,26 +11,37 @@
 class DocumentCommands;
 class DocumentState;
 class FindDialog;
-class MainWindowForm;
 class MarkList;
 class MarkListWindow;
 class Prompter;
+class QAction;
 class QMenu;
 class QWidget;
 class RowSelection;
 class SequenceTable;
+class SequenceTableView;
+class TableCommandBar;
 class TableCommands;
 
 // The sequence's controls in the main window, wired to the document and table commands: the
-// file menu, the editor's command buttons, the menu "&Bearbeiten", the header's search and
-// Aktiv menu, and the marking list window.
+// file menu's document actions, the table command bar, the grid's clicks, the header's search
+// and Aktiv menu, and the marking list window.
 class SequenceControls final : public QObject {
     Q_OBJECT
 
 public:
+    // The window's menu "&Datei" keeps these; the controls run them.
+    struct FileActions {
+        QAction* newSequence = nullptr;
+        QAction* open = nullptr;
+        QAction* save = nullptr;
+        QAction* saveAs = nullptr;
+    };
     struct Context {
         QWidget& window;
-        MainWindowForm& form;
+        SequenceTableView& tableView;
+        TableCommandBar& commandBar;
+        FileActions fileActions;
         SequenceTable& table;
         RowSelection& selection;
         MarkList& marks;
@@ -53,6 +64,7 @@ public:
     DocumentState& document() { return *m_document; }
     DocumentCommands& documents() { return *m_documents; }
     TableCommands& commands() { return *m_commands; }
+    TableCommandBar& commandBar() { return m_c.commandBar; }
     FindDialog& findDialog() { return *m_find; }
     QMenu& activeMenu() { return *m_activeMenu; }
 
@@ -62,8 +74,10 @@ private:
     void run(Sender* sender, Signal signal, std::function<void()> command);
     void connectFileMenu();
     void connectEditCommands();
+    void connectTableView();
 
     Context m_c;
+    EditorHooks m_editor;
     std::unique_ptr<DocumentState> m_document;
     std::unique_ptr<DocumentCommands> m_documents;
     std::unique_ptr<TableCommands> m_commands;

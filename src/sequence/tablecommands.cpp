@@ -31,14 +31,14 @@ TableCommands::TableCommands(CommandContext context, QObject* parent)
 }
 
 void TableCommands::proposeNumber() {
-    m_c.editor.callSetNumber(NumberProposal::propose(m_c.table));
+    m_c.editor.callShowNumber(NumberProposal::propose(m_c.table));
 }
 
 void TableCommands::newText() {
     m_c.editor.callTakeChanges();
     const QByteArray number = NumberProposal::propose(m_c.table);
-    m_c.editor.callSetNumber(number);
-    m_c.editor.callReset();
+    m_c.editor.callShowNumber(number);
+    m_c.editor.callClearEntry();
 }
 
 void TableCommands::renumberAll() {
@@ -51,7 +51,7 @@ void TableCommands::renumberAll() {
                 .arg(Renumbering::MaximumRows));
         return;
     }
-    if (m_c.prompter.askYesNo(m_c.choose(
+    if (m_c.prompter.askWarningYesNo(m_c.choose(
             QStringLiteral("Achtung! Alle Texte werden neu duchnummeriert bei 00010 beginnend in "
                            "Schritten von 10. Die bisherige Reihenfolge bleibt dabei erhalten."),
             QStringLiteral("Attention! All texts get new numbers. Starting at 00010 in steps by "
@@ -76,7 +76,7 @@ void TableCommands::deleteSelected() {
     const int row = m_c.selection.selectedRow();
     if (!m_c.table.holdsEntry(row))
         return;
-    if (m_c.prompter.askYesNo(m_c.choose(
+    if (m_c.prompter.askWarningYesNo(m_c.choose(
             QStringLiteral("Achtung! Soll der aktuell ausgewählte Text (blauer Balken) gelöscht "
                            "werden?"),
             QStringLiteral("Attention! Erase the selected (blue bar) text?"))) != Answer::Yes)
@@ -88,7 +88,7 @@ void TableCommands::deleteSelected() {
 
 void TableCommands::deleteMarked() {
     const QString list = text(EntryDeletion::markedNumbers(m_c.marks));
-    if (m_c.prompter.askYesNo(
+    if (m_c.prompter.askWarningYesNo(
             m_c.choose(QStringLiteral("Achtung! Sollen die Texte %1 gelöscht werden?"),
                        QStringLiteral("Attention! Erase %1 ?"))
                 .arg(list)) != Answer::Yes)
@@ -108,7 +108,7 @@ void TableCommands::exchangeTexts() {
     }
     const QString first = text(m_c.marks.numbers().at(0));
     const QString second = text(m_c.marks.numbers().at(1));
-    if (m_c.prompter.askYesNo(
+    if (m_c.prompter.askWarningYesNo(
             m_c.choose(QStringLiteral("Achtung! Sollen die Texte %1 und %2 getauscht werden?"),
                        QStringLiteral("Attention! Exchange the texts %1 and %2?"))
                 .arg(first, second)) != Answer::Yes)
@@ -123,7 +123,7 @@ void TableCommands::exchangeTexts() {
     // number field shows it: the old one now names the other text, and "OK" would be refused.
     const QByteArray after = m_c.table.cell(SequenceTable::NumberColumn, row);
     if (after != before)
-        m_c.editor.callSetNumber(after);
+        m_c.editor.callShowNumber(after);
     // The texts changed their numbers and places: a close must offer to save that.
     m_c.document.setModified(true);
     emit marksChanged();

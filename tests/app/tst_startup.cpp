@@ -17,6 +17,7 @@
 #include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
+#include "sequence/tablecommandbar.h"
 #include "sequence/tablecommands.h"
 #include "windows/aboutwindow.h"
 
@@ -527,9 +528,9 @@ void StartupTest::closeAsksToSaveAModifiedSequence() {
     QFile show(path);
     QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
 
-    rig.prompter.expect(Kind::YesNo, QStringLiteral("Soll der aktuell ausgewählte Text"),
+    rig.prompter.expect(Kind::WarningYesNo, QStringLiteral("Soll der aktuell ausgewählte Text"),
                         Answer::Yes);
-    rig.main().form().deleteTextsButton->click();
+    rig.main().sequence().commandBar().deleteTextsButton()->click();
     QVERIFY(rig.main().sequence().document().isModified());
     rig.prompter.expect(Kind::YesNoCancel,
                         QStringLiteral("Möchten Die die Änderungen in %1 speichern?")
@@ -548,12 +549,20 @@ void StartupTest::editingCommandsRestWhilePlaying() {
     ProgramRig rig;
     startWithShow(rig);
     MainWindowForm& f = rig.main().form();
+    const TableCommandBar& bar = rig.main().sequence().commandBar();
     MarkListWindow& marks = rig.windows->markList();
-    const QList<QObject*> editing{
-        f.newAction,           f.openAction,          f.deleteTextsAction,   f.exchangeTextsAction,
-        f.newTextButton,       f.proposeNumberButton, f.deleteTextsButton,   f.renumberButton,
-        f.exchangeTextsButton, marks.deleteButton(),  marks.exchangeButton()};
-    const QList<QObject*> available{f.saveAction, f.saveAsAction, f.markListAction,
+    const QList<QObject*> editing{f.newAction,
+                                  f.openAction,
+                                  bar.deleteTextsAction(),
+                                  bar.exchangeTextsAction(),
+                                  bar.newTextButton(),
+                                  bar.proposeNumberButton(),
+                                  bar.deleteTextsButton(),
+                                  bar.renumberButton(),
+                                  bar.exchangeTextsButton(),
+                                  marks.deleteButton(),
+                                  marks.exchangeButton()};
+    const QList<QObject*> available{f.saveAction, f.saveAsAction, bar.markListAction(),
                                     marks.numberList(), marks.closeButton()};
     const auto enabled = [](QObject* o) {
         if (auto* a = qobject_cast<QAction*>(o))

@@ -23,6 +23,7 @@ private slots:
     void leavingIsMovingTheFocusWithinTheWindow();
     void renameTakesTheSelectedEntry();
     void editingKeys();
+    void clearEntryEmptiesTheFields();
 };
 
 using Change = std::function<void(EntryEditorPanel&)>;
@@ -177,6 +178,42 @@ void EntryEditorTest::editingKeys() {
     // Tab moves on; it does not type a tab into the text.
     QTest::keyClick(rig.panel->blockEditor(), Qt::Key_Tab);
     QCOMPARE(rig.panel->blockEditor()->toPlainText(), QString());
+}
+
+void EntryEditorTest::clearEntryEmptiesTheFields() {
+    EditorRig rig;
+    EntryEditorPanel& f = *rig.panel;
+    f.noteField()->setPlainText(QStringLiteral("Licht"));
+    f.blockEditor()->setPlainText(QStringLiteral("HALLO"));
+    f.scrollEditor()->setPlainText(QStringLiteral("WELT"));
+    f.flowEditor()->setPlainText(QStringLiteral("LAUF"));
+    f.flowLineFields().first()->setText(QStringLiteral("OBEN"));
+    f.durationMinutes()->setValue(2);
+    f.durationSeconds()->setValue(30);
+    f.pageTime()->setValue(7);
+    f.lineTime()->setValue(8);
+    f.flowStep()->setValue(9);
+    f.byDuration()->setChecked(true);
+    f.kindTabs()->setCurrentIndex(1);
+    f.activeCheckBox()->setChecked(false);
+
+    rig.editor->showNumber("00040");
+    rig.editor->clearEntry();
+    QCOMPARE(f.numberField()->text(), QStringLiteral("00040"));
+    for (const QString& text : {f.noteField()->toPlainText(), f.blockEditor()->toPlainText(),
+                                f.scrollEditor()->toPlainText(), f.flowEditor()->toPlainText(),
+                                f.flowLineFields().first()->text()})
+        QVERIFY2(text.isEmpty(), qPrintable(text));
+    QCOMPARE(f.durationMinutes()->value(), 0);
+    QCOMPARE(f.durationSeconds()->value(), 3);
+    QCOMPARE(f.pageTime()->value(), 3);
+    QCOMPARE(f.lineTime()->value(), 3);
+    QCOMPARE(f.flowStep()->value(), 5);
+    QVERIFY(!rig.editor->isEntryModified());
+    // Kept: the duration mode, the kind page and the active flag.
+    QVERIFY(f.byDuration()->isChecked());
+    QCOMPARE(f.kindTabs()->currentIndex(), 1);
+    QVERIFY(!f.activeCheckBox()->isChecked());
 }
 
 QTEST_MAIN(EntryEditorTest)

@@ -304,6 +304,7 @@ void DocumentCommandsTest::startUp() {
     QCOMPARE(rig.document.currentFile(),
              numbers.size() > 1 ? rig.path(name) : rig.path(u"Unbenannt.lta"_s));
     QVERIFY(!rig.document.isModified());
+    QCOMPARE(rig.table.marker(1), SequenceTable::Marker::Initial);
 }
 
 void DocumentCommandsTest::rescueCopyOnACloseThatCannotAsk() {

@@ -1,8 +1,7 @@
+#include "recordingeditor.h"
 #include "scriptedprompter.h"
 #include "sequencerows.h"
 
-#include "app/mainwindowform.h"
-#include "editor/entryeditorpanel.h"
 #include "sequence/conversionerror.h"
 #include "sequence/finddialog.h"
 #include "sequence/marklist.h"
@@ -10,20 +9,16 @@
 #include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetableview.h"
+#include "sequence/tablecommandbar.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
-#include <QTextEdit>
+#include <QVBoxLayout>
 
 using Answer = Prompter::Answer;
 using ByteList = QList<QByteArray>;
@@ -31,25 +26,34 @@ using Kind = ScriptedPrompter::Kind;
 
 namespace {
 
-// The controls on the real form and grid; the general error box is the prompter's error.
+// The controls on the real grid and command bar, with the editor reduced to what the commands
+// ask of it; the general error box is the prompter's error.
 struct Rig {
-    QMainWindow window;
-    MainWindowForm form;
+    QWidget window;
+    SequenceTableView* view = new SequenceTableView(&window);
+    TableCommandBar* bar = new TableCommandBar(&window);
     SequenceTable table;
     RowSelection selection{table};
     MarkList marks;
     ScriptedPrompter prompter;
     QString language = QStringLiteral("D");
     MarkListWindow markWindow;
+    RecordingEditor editor;
+    // The Aktiv cell of each row the editor loaded, as it was when loaded.
+    QList<QByteArray> loadedActive;
+    bool loadFails = false;
     std::unique_ptr<SequenceControls> controls;
 
     Rig() {
-        form.setupUi(&window);
-        form.editorPanel->setUpForDisplay(DisplaySetup{});
-        form.tableView->attach(table, selection, marks);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(bar);
+        layout->addWidget(view);
+        view->attach(table, selection, marks);
         SequenceRows::fill(table, {"00010", "00020", "00030"});
         SequenceControls::Context context{window,
-                                          form,
+                                          *view,
+                                          *bar,
+                                          {},
                                           table,
                                           selection,
                                           marks,
@@ -62,7 +66,14 @@ struct Rig {
                                                   prompter.showError(QString::fromUtf8(e.what()));
                                               }
                                           }};
-        controls = std::make_unique<SequenceControls>(context, EditorHooks());
+        EditorHooks hooks = editor.hooks();
+        hooks.loadRow = [this](int row) {
+            editor.loaded.append(row);
+            loadedActive.append(table.cell(SequenceTable::ActiveColumn, row));
+            if (loadFails)
+                throw ConversionError(QStringLiteral("'X' ist kein gültiger Integerwert"));
+        };
+        controls = std::make_unique<SequenceControls>(context, hooks);
         controls->attachMarkListWindow(markWindow);
         window.resize(900, 600);
         window.show();
@@ -70,14 +81,17 @@ struct Rig {
     }
     // A left press on the header of a column.
     void pressHeader(int column) {
-        QHeaderView* header = form.tableView->horizontalHeader();
+        QHeaderView* header = view->horizontalHeader();
         const QPoint at(header->sectionViewportPosition(column) + 3, header->height() / 2);
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, at);
     }
     void clickMarker(int row) {
-        SequenceTableView* view = form.tableView;
         const QRect cell = view->visualRect(table.index(row - 1, SequenceTable::MarkerColumn));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    void rightClickActive(int row) {
+        const QRect cell = view->visualRect(table.index(row - 1, SequenceTable::ActiveColumn));
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, cell.center());
     }
 };
 
@@ -93,41 +107,16 @@ private slots:
     void activeMenu();
     void markingListFollowsTheMarks();
     void englishCaptions();
+    void togglingActiveReloadsTheRow();
 };
 
 void SequenceControlsTest::newTextEmptiesTheEditor() {
     Rig rig;
-    EntryEditorPanel& f = *rig.form.editorPanel;
-    f.noteField()->setPlainText(QStringLiteral("Licht"));
-    f.blockEditor()->setPlainText(QStringLiteral("HALLO"));
-    f.scrollEditor()->setPlainText(QStringLiteral("WELT"));
-    f.flowEditor()->setPlainText(QStringLiteral("LAUF"));
-    f.flowLineFields().first()->setText(QStringLiteral("OBEN"));
-    f.durationMinutes()->setValue(2);
-    f.durationSeconds()->setValue(30);
-    f.pageTime()->setValue(7);
-    f.lineTime()->setValue(8);
-    f.flowStep()->setValue(9);
-    f.byDuration()->setChecked(true);
-    f.kindTabs()->setCurrentIndex(1);
-    f.commitButton()->setEnabled(true);
-
-    rig.form.newTextButton->click();
+    rig.bar->newTextButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(f.numberField()->text(), QStringLiteral("00040"));
-    for (const QString& text : {f.noteField()->toPlainText(), f.blockEditor()->toPlainText(),
-                                f.scrollEditor()->toPlainText(), f.flowEditor()->toPlainText(),
-                                f.flowLineFields().first()->text()})
-        QVERIFY2(text.isEmpty(), qPrintable(text));
-    QCOMPARE(f.durationMinutes()->value(), 0);
-    QCOMPARE(f.durationSeconds()->value(), 3);
-    QCOMPARE(f.pageTime()->value(), 3);
-    QCOMPARE(f.lineTime()->value(), 3);
-    QCOMPARE(f.flowStep()->value(), 5);
-    QVERIFY(!f.commitButton()->isEnabled());
-    // Kept: the duration mode, the kind page and the selected row.
-    QVERIFY(f.byDuration()->isChecked());
-    QCOMPARE(f.kindTabs()->currentIndex(), 1);
+    QCOMPARE(rig.editor.numbersSet, ByteList{"00040"});
+    QCOMPARE(rig.editor.resets, 1);
+    QCOMPARE(rig.editor.guards, 1);
     QCOMPARE(rig.selection.selectedRow(), 1);
     QCOMPARE(rig.table.gridRowCount(), 4);
 }
@@ -135,11 +124,10 @@ void SequenceControlsTest::newTextEmptiesTheEditor() {
 void SequenceControlsTest::aNumberThatDoesNotConvertShowsTheErrorBox() {
     Rig rig;
     rig.table.setCell(SequenceTable::NumberColumn, 3, "0003X");
-    rig.form.editorPanel->numberField()->setText(QStringLiteral("00077"));
     rig.prompter.expect(Kind::Error, QStringLiteral("'0003X' ist kein gültiger Integerwert"));
-    rig.form.proposeNumberButton->click();
+    rig.bar->proposeNumberButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.form.editorPanel->numberField()->text(), QStringLiteral("00077"));
+    QVERIFY(rig.editor.numbersSet.isEmpty());
 }
 
 void SequenceControlsTest::headerSearch() {
@@ -177,14 +165,14 @@ void SequenceControlsTest::activeMenu() {
 
 void SequenceControlsTest::markingListFollowsTheMarks() {
     Rig rig;
-    rig.form.markListAction->trigger();
+    rig.bar->markListAction()->trigger();
     QVERIFY(rig.markWindow.isVisible());
     rig.clickMarker(3);
     rig.clickMarker(1);
     QCOMPARE(rig.markWindow.numberList()->count(), 2);
     QCOMPARE(rig.markWindow.numberList()->item(0)->text(), QStringLiteral("00030"));
 
-    rig.prompter.expect(Kind::YesNo, QStringLiteral("00030,00010"), Answer::Yes);
+    rig.prompter.expect(Kind::WarningYesNo, QStringLiteral("00030,00010"), Answer::Yes);
     rig.markWindow.deleteButton()->click();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(SequenceRows::column(rig.table, SequenceTable::NumberColumn), ByteList{"00020"});
@@ -194,14 +182,29 @@ void SequenceControlsTest::markingListFollowsTheMarks() {
 void SequenceControlsTest::englishCaptions() {
     Rig rig;
     rig.controls->applyLanguage(QStringLiteral("GB"));
-    QCOMPARE(rig.form.proposeNumberButton->text(), QStringLiteral("New No."));
-    QCOMPARE(rig.form.exchangeTextsButton->toolTip(),
+    QCOMPARE(rig.bar->proposeNumberButton()->text(), QStringLiteral("New No."));
+    QCOMPARE(rig.bar->exchangeTextsButton()->toolTip(),
              QStringLiteral("Exchange two yellow marged texts"));
-    QCOMPARE(rig.form.markListAction->text(), QStringLiteral("List of &marks"));
+    QCOMPARE(rig.bar->markListAction()->text(), QStringLiteral("List of &marks"));
     QCOMPARE(rig.markWindow.windowTitle(), QStringLiteral("Mark"));
     QCOMPARE(rig.controls->findDialog().windowTitle(), QStringLiteral("Find"));
     rig.controls->applyLanguage(QStringLiteral("D"));
-    QCOMPARE(rig.form.deleteTextsButton->text(), QStringLiteral("Texte löschen"));
+    QCOMPARE(rig.bar->deleteTextsButton()->text(), QStringLiteral("Texte löschen"));
+}
+
+void SequenceControlsTest::togglingActiveReloadsTheRow() {
+    Rig rig;
+    // The editor shows the new state, so that "OK" does not write the old one back.
+    rig.rightClickActive(2);
+    QCOMPARE(rig.editor.loaded, QList<int>{2});
+    QCOMPARE(rig.loadedActive, ByteList{"NEIN"});
+
+    // A row that does not load is reported by the general error box.
+    rig.loadFails = true;
+    rig.prompter.expect(Kind::Error, QStringLiteral("'X' ist kein gültiger Integerwert"));
+    rig.rightClickActive(2);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.loadedActive, (ByteList{"NEIN", "JA"}));
 }
 
 QTEST_MAIN(SequenceControlsTest)

@@ -132,7 +132,7 @@ void TableCommandsTest::renumber() {
     Rig rig({"00005", "00017", "A"});
     rig.language = language;
     rig.selection.select(2);
-    rig.prompter.expect(Kind::YesNo,
+    rig.prompter.expect(Kind::WarningYesNo,
                         language == "GB"_L1 ? u"Attention! All texts get new numbers. Starting at "
                                               u"00010 in steps by 10. The previous order will not "
                                               u"be changed."_s
@@ -179,9 +179,10 @@ void TableCommandsTest::deleteSelected() {
     for (const QByteArray& n : marked)
         rig.marks.append(n);
     rig.selection.select(selected);
+    rig.selectedWhileFollowing.clear();
     QSignalSpy marksChanged(rig.commands.get(), &TableCommands::marksChanged);
     rig.prompter.expect(
-        Kind::YesNo,
+        Kind::WarningYesNo,
         u"Achtung! Soll der aktuell ausgewählte Text (blauer Balken) gelöscht werden?"_s, answer);
     rig.commands->deleteTexts();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
@@ -190,6 +191,9 @@ void TableCommandsTest::deleteSelected() {
     QVERIFY(rig.marks.numbers().isEmpty());
     QCOMPARE(marksChanged.isEmpty(), marked.isEmpty() && answer == Answer::No);
     QVERIFY(rig.table.gridRowCount() >= 2);
+    // The editor keeps the deleted entry: the row moving up into the selection is not loaded.
+    QVERIFY(rig.editor.loaded.isEmpty());
+    QCOMPARE(rig.selectedWhileFollowing, QList<int>{});
 }
 
 void TableCommandsTest::deleteMarked_data() {
@@ -224,7 +228,8 @@ void TableCommandsTest::deleteMarked() {
     for (const QByteArray& n : marked)
         rig.mark({n.constData()});
     rig.selection.select(2);
-    rig.prompter.expect(Kind::YesNo, question, answer);
+    rig.selectedWhileFollowing.clear();
+    rig.prompter.expect(Kind::WarningYesNo, question, answer);
     rig.commands->deleteTexts();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.prompter.shown().last(), question);
@@ -233,6 +238,7 @@ void TableCommandsTest::deleteMarked() {
     QCOMPARE(rig.document.isModified(), answer == Answer::Yes);
     // Deleting loads nothing into the editor.
     QVERIFY(rig.editor.loaded.isEmpty());
+    QCOMPARE(rig.selectedWhileFollowing, QList<int>{});
 }
 
 void TableCommandsTest::exchange_data() {
@@ -260,8 +266,9 @@ void TableCommandsTest::exchange() {
     rig.selectedWhileFollowing.clear();
     const bool asks = answer != Answer::Ok;
     if (asks)
-        rig.prompter.expect(
-            Kind::YesNo, u"Achtung! Sollen die Texte 00010 und 00020 getauscht werden?"_s, answer);
+        rig.prompter.expect(Kind::WarningYesNo,
+                            u"Achtung! Sollen die Texte 00010 und 00020 getauscht werden?"_s,
+                            answer);
     else
         rig.prompter.expect(Kind::Information,
                             u"Es können nicht mehr als 2 Texte miteinander getauscht werden."_s);

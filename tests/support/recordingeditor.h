@@ -20,10 +20,10 @@ struct RecordingEditor {
         editor.takeChanges = [this] {
             ++guards;
         };
-        editor.reset = [this] {
+        editor.clearEntry = [this] {
             ++resets;
         };
-        editor.setNumber = [this](const QByteArray& n) {
+        editor.showNumber = [this](const QByteArray& n) {
             number = n;
             numbersSet.append(n);
         };

@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 
 SequenceTableView::SequenceTableView(QWidget* parent)
     : QTableView(parent) {
@@ -31,6 +32,20 @@ void SequenceTableView::attach(SequenceTable& table, RowSelection& selection, Ma
     setSelectionModel(selection.model());
     for (int c = 0; c < SequenceTable::Columns; ++c)
         setColumnWidth(c, ColumnWidths[c]);
+    // The narrow columns hold short codes that must show whole; with some fonts the designed
+    // width cuts "SCROLL" to "SCRO...". A cell's text sits between the style's focus margins
+    // and the grid line.
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1 + 4;
+    const auto fit = [&](int column, std::initializer_list<const char*> texts) {
+        int width = ColumnWidths[column];
+        for (const char* text : texts)
+            width = qMax(width, fontMetrics().horizontalAdvance(QLatin1String(text)) + margins);
+        setColumnWidth(column, width);
+    };
+    fit(SequenceTable::NumberColumn, {"00000"});
+    fit(SequenceTable::ActiveColumn, {"NEIN", "YES"});
+    fit(SequenceTable::KindColumn, {"SCROLL", "FLIESS", "BLOCK"});
     horizontalHeader()->setSectionResizeMode(SequenceTable::MarkerColumn, QHeaderView::Fixed);
 }
 

@@ -1,5 +1,6 @@
 #include "recordingserialport.h"
 #include "scriptedprompter.h"
+#include "sequencerows.h"
 #include "virtualclock.h"
 #include "virtualeventpump.h"
 
@@ -21,6 +22,7 @@
 #include "sequence/tablecommands.h"
 #include "windows/aboutwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -30,7 +32,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -119,6 +123,8 @@ private slots:
     void editorFollowsTheSelection();
     void closeOffersThePendingEntry_data();
     void closeOffersThePendingEntry();
+    void everyControlFitsTheDefaultWindow_data();
+    void everyControlFitsTheDefaultWindow();
 };
 
 void StartupTest::firstStartAsksForAPort() {
@@ -638,6 +644,66 @@ void StartupTest::closeOffersThePendingEntry() {
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.main().table().cell(SequenceTable::NumberColumn, 1), number);
     QVERIFY(!rig.main().editor().isEntryModified());
+}
+
+// Every button of the main window lies inside the window and inside each of its parents at the
+// default size, and shows its whole caption; the kind column shows its
+// longest code whole.
+void StartupTest::everyControlFitsTheDefaultWindow_data() {
+    QTest::addColumn<bool>("offline");
+    QTest::newRow("live") << false;
+    QTest::newRow("offline") << true;
+}
+
+void StartupTest::everyControlFitsTheDefaultWindow() {
+    QFETCH(bool, offline);
+    ProgramRig rig;
+    rig.writeIni(offline ? "[Anzeige]\nSeriellerCOM-Port=1\noffline=1\n"
+                         : "[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    MainWindow& window = rig.main();
+    window.show();
+    window.resize(775, 510);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(window.size(), QSize(775, 510));
+    const QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QAbstractButton* button : buttons) {
+        if (!button->isVisibleTo(&window) || button->inherits("QTableCornerButton"))
+            continue;
+        const QString name = button->objectName() + QLatin1Char(' ') + button->text();
+        for (QWidget* parent = button->parentWidget(); parent; parent = parent->parentWidget()) {
+            const QRect inParent(button->mapTo(parent, QPoint(0, 0)), button->size());
+            QVERIFY2(parent->rect().contains(inParent),
+                     qPrintable(name + QStringLiteral(" sticks out of ") + parent->objectName()));
+            if (parent == &window)
+                break;
+        }
+        // Readable: the whole caption fits (mnemonic markers take no room).
+        const QString caption = button->text().remove(QLatin1Char('&'));
+        QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 4 <= button->width(),
+                 qPrintable(name));
+    }
+    rig.main().table().setRows(
+        {SequenceRows::cells(
+             {QStringLiteral("00010"), QStringLiteral("NEIN"), QStringLiteral("SCROLL")}),
+         SequenceRows::cells(
+             {QStringLiteral("00020"), QStringLiteral("YES"), QStringLiteral("FLIESS")})});
+    // A cell's text is laid out between the style's focus margins and the grid line; two pixels
+    // to spare keep a font's rounding from eliding it.
+    auto* table = window.findChild<QTableView*>();
+    const int margins =
+        2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1) + 3;
+    for (int column :
+         {SequenceTable::NumberColumn, SequenceTable::ActiveColumn, SequenceTable::KindColumn}) {
+        for (int row = 0; row < 2; ++row) {
+            const QString text = table->model()->index(row, column).data().toString();
+            QVERIFY2(table->fontMetrics().horizontalAdvance(text) + margins <=
+                         table->columnWidth(column),
+                     qPrintable(text));
+        }
+    }
 }
 
 QTEST_MAIN(StartupTest)

@@ -62,8 +62,13 @@ QPoint SequenceTableViewTest::cellCentre(int column, int row) const {
 void SequenceTableViewTest::shape() {
     QCOMPARE(m_view->objectName(), QStringLiteral("Tabelle"));
     const int widths[] = {10, 51, 62, 54, 254, 112, 87};
-    for (int c = 0; c < 7; ++c)
-        QCOMPARE(m_view->columnWidth(c), widths[c]);
+    // The short codes of columns 1 to 3 widen their column where the font needs it.
+    for (int c = 0; c < 7; ++c) {
+        if (c >= 1 && c <= 3)
+            QVERIFY(m_view->columnWidth(c) >= widths[c]);
+        else
+            QCOMPARE(m_view->columnWidth(c), widths[c]);
+    }
     QVERIFY(m_view->horizontalHeader()->stretchLastSection());
     QCOMPARE(m_view->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(m_table->headerData(3, Qt::Horizontal).toString(), QStringLiteral("B/S/F"));

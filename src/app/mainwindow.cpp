@@ -27,6 +27,7 @@
 #include "sequence/tablecommandbar.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
+#include "windows/helpwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -154,10 +155,11 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::attachWindows(SupervisionWindow& supervision, CopyboardWindow& copyboard,
-                               AboutWindow& about) {
+                               AboutWindow& about, HelpWindow& help) {
     m_supervision = &supervision;
     m_copyboard = &copyboard;
     m_about = &about;
+    m_help = &help;
     m_createTimer->setEnabled(true);
 }
 
@@ -224,7 +226,9 @@ bool MainWindow::askToSaveModifiedSequence() {
 }
 
 void MainWindow::stopEditorSimulation() {
-    // The editor simulation's timer stops.
+    // Extension point: the editor's preview does not yet simulate the edited text, so there is
+    // no simulation timer to stop. When it comes, its stop belongs here: the close passes and
+    // the port command call this before they stop playback and freeze the port.
 }
 
 void MainWindow::stopPlayback() {

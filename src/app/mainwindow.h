@@ -13,6 +13,7 @@ class AboutWindow;
 class CopyboardWindow;
 class DisplayOutput;
 class EntryEditor;
+class HelpWindow;
 class MarkList;
 class MarkListWindow;
 class PlaybackController;
@@ -37,7 +38,7 @@ public:
 
     // The windows created after this one. Arms the start-up: it runs once, 200 ms later.
     void attachWindows(SupervisionWindow& supervision, CopyboardWindow& copyboard,
-                       AboutWindow& about);
+                       AboutWindow& about, HelpWindow& help);
     void attachMarkListWindow(MarkListWindow& window);
 
     // Runs once the windows are attached (the start-up timer calls it).
@@ -101,6 +102,8 @@ private:
     QPointer<SupervisionWindow> m_supervision;
     QPointer<CopyboardWindow> m_copyboard;
     QPointer<AboutWindow> m_about;
+    // Extension point: "&Hilfe (F1)" shows this window once it has its key list.
+    QPointer<HelpWindow> m_help;
     bool m_startupDone = false;
     bool m_interactiveClose = true;
     // Last, so that it goes first: it holds on to the table and the marks.

@@ -17,7 +17,7 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     , m_about(std::make_unique<AboutWindow>())
     , m_help(std::make_unique<HelpWindow>())
     , m_copyboard(std::make_unique<CopyboardWindow>()) {
-    m_main->attachWindows(*m_supervision, *m_copyboard, *m_about);
+    m_main->attachWindows(*m_supervision, *m_copyboard, *m_about, *m_help);
     m_main->attachMarkListWindow(*m_markList);
     // The marking list's "Texte löschen" and "Texte tauschen" are editing commands too.
     m_main->playbackPanel().addCommandWindow(m_markList.get());

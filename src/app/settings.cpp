@@ -11,11 +11,11 @@
 
 namespace {
 
-const QByteArray Anzeige = "Anzeige";
-const QByteArray Einstellungen = "Einstellungen";
-const QByteArray Programm = "Programm";
-const QByteArray Copyboard = "Copyboard";
-const QByteArray AnzeigeKontrolle = "AnzeigeKontrolle";
+const QByteArray DisplaySection = "Anzeige";
+const QByteArray OptionsSection = "Einstellungen";
+const QByteArray ProgramSection = "Programm";
+const QByteArray ImportWindowSection = "Copyboard";
+const QByteArray SupervisionSection = "AnzeigeKontrolle";
 
 const QByteArray LeftKey = "FensterPositionX";
 const QByteArray TopKey = "FensterPositionY";
@@ -38,31 +38,31 @@ QString SettingsFile::untitledPath(const QString& executableDir, const QString& 
 Settings SettingsFile::read(const QString& executableDir) const {
     const IniFile ini = IniFile::load(m_path);
     Settings s;
-    s.portNumber = ini.readInteger(Anzeige, "SeriellerCOM-Port", s.portNumber);
-    s.follow = flag(ini, Einstellungen, "Verfolgen");
-    const bool hasLastFile = ini.contains(Programm, "LetzteDatei");
-    const QByteArray lastFile = ini.readString(Programm, "LetzteDatei", QByteArray());
+    s.portNumber = ini.readInteger(DisplaySection, "SeriellerCOM-Port", s.portNumber);
+    s.follow = flag(ini, OptionsSection, "Verfolgen");
+    const bool hasLastFile = ini.contains(ProgramSection, "LetzteDatei");
+    const QByteArray lastFile = ini.readString(ProgramSection, "LetzteDatei", QByteArray());
     s.languageCode = Windows1252::toUnicode(
-        ini.readString(Programm, "Sprache", Windows1252::fromUnicode(s.languageCode)));
+        ini.readString(ProgramSection, "Sprache", Windows1252::fromUnicode(s.languageCode)));
     s.lastFile = hasLastFile ? Windows1252::toUnicode(lastFile)
                              : untitledPath(executableDir, s.languageCode);
     // Stored as found; DisplayGeometry decides what a board of that size can be driven as.
-    s.lines = ini.readInteger(Anzeige, "Zeilen", s.lines);
-    s.columns = ini.readInteger(Anzeige, "Stellen", s.columns);
-    s.lowerCase = flag(ini, Anzeige, "Kleinschrift");
-    s.windowLeft = ini.readInteger(Programm, LeftKey, s.windowLeft);
-    s.windowTop = ini.readInteger(Programm, TopKey, s.windowTop);
-    s.windowWidth = ini.readInteger(Programm, "FensterBreite", s.windowWidth);
-    s.windowHeight = ini.readInteger(Programm, HeightKey, s.windowHeight);
-    s.editHeight = ini.readInteger(Programm, "EditHoehe", s.editHeight);
-    s.copyboardLeft = ini.readInteger(Copyboard, LeftKey, s.copyboardLeft);
-    s.copyboardTop = ini.readInteger(Copyboard, TopKey, s.copyboardTop);
-    s.copyboardHeight = ini.readInteger(Copyboard, HeightKey, s.copyboardHeight);
-    s.supervisionLeft = ini.readInteger(AnzeigeKontrolle, LeftKey, s.supervisionLeft);
-    s.supervisionTop = ini.readInteger(AnzeigeKontrolle, TopKey, s.supervisionTop);
-    s.offline = flag(ini, Anzeige, "offline");
-    s.offlineRate = ini.readInteger(Anzeige, "offlinerate", s.offlineRate);
-    s.trace = flag(ini, Anzeige, "trace");
+    s.lines = ini.readInteger(DisplaySection, "Zeilen", s.lines);
+    s.columns = ini.readInteger(DisplaySection, "Stellen", s.columns);
+    s.lowerCase = flag(ini, DisplaySection, "Kleinschrift");
+    s.windowLeft = ini.readInteger(ProgramSection, LeftKey, s.windowLeft);
+    s.windowTop = ini.readInteger(ProgramSection, TopKey, s.windowTop);
+    s.windowWidth = ini.readInteger(ProgramSection, "FensterBreite", s.windowWidth);
+    s.windowHeight = ini.readInteger(ProgramSection, HeightKey, s.windowHeight);
+    s.editHeight = ini.readInteger(ProgramSection, "EditHoehe", s.editHeight);
+    s.copyboardLeft = ini.readInteger(ImportWindowSection, LeftKey, s.copyboardLeft);
+    s.copyboardTop = ini.readInteger(ImportWindowSection, TopKey, s.copyboardTop);
+    s.copyboardHeight = ini.readInteger(ImportWindowSection, HeightKey, s.copyboardHeight);
+    s.supervisionLeft = ini.readInteger(SupervisionSection, LeftKey, s.supervisionLeft);
+    s.supervisionTop = ini.readInteger(SupervisionSection, TopKey, s.supervisionTop);
+    s.offline = flag(ini, DisplaySection, "offline");
+    s.offlineRate = ini.readInteger(DisplaySection, "offlinerate", s.offlineRate);
+    s.trace = flag(ini, DisplaySection, "trace");
     return s;
 }
 
@@ -80,23 +80,24 @@ template <typename Change> bool SettingsFile::update(Change change) const {
 
 bool SettingsFile::writeShutdownKeys(const Settings& s) const {
     return update([&s](IniFile& ini) {
-        ini.writeInteger(Einstellungen, "Verfolgen", s.follow ? 1 : 0);
-        ini.writeString(Programm, "LetzteDatei", Windows1252::fromUnicode(s.lastFile));
-        ini.writeString(Programm, "Sprache", Windows1252::fromUnicode(s.languageCode));
-        ini.writeInteger(Programm, LeftKey, s.windowLeft);
-        ini.writeInteger(Programm, TopKey, s.windowTop);
-        ini.writeInteger(Programm, "FensterBreite", s.windowWidth);
-        ini.writeInteger(Programm, HeightKey, s.windowHeight);
-        ini.writeInteger(Programm, "EditHoehe", s.editHeight);
-        ini.writeInteger(Copyboard, LeftKey, s.copyboardLeft);
-        ini.writeInteger(Copyboard, TopKey, s.copyboardTop);
-        ini.writeInteger(Copyboard, HeightKey, s.copyboardHeight);
-        ini.writeInteger(AnzeigeKontrolle, LeftKey, s.supervisionLeft);
-        ini.writeInteger(AnzeigeKontrolle, TopKey, s.supervisionTop);
+        ini.writeInteger(OptionsSection, "Verfolgen", s.follow ? 1 : 0);
+        ini.writeString(ProgramSection, "LetzteDatei", Windows1252::fromUnicode(s.lastFile));
+        ini.writeString(ProgramSection, "Sprache", Windows1252::fromUnicode(s.languageCode));
+        ini.writeInteger(ProgramSection, LeftKey, s.windowLeft);
+        ini.writeInteger(ProgramSection, TopKey, s.windowTop);
+        ini.writeInteger(ProgramSection, "FensterBreite", s.windowWidth);
+        ini.writeInteger(ProgramSection, HeightKey, s.windowHeight);
+        ini.writeInteger(ProgramSection, "EditHoehe", s.editHeight);
+        ini.writeInteger(ImportWindowSection, LeftKey, s.copyboardLeft);
+        ini.writeInteger(ImportWindowSection, TopKey, s.copyboardTop);
+        ini.writeInteger(ImportWindowSection, HeightKey, s.copyboardHeight);
+        ini.writeInteger(SupervisionSection, LeftKey, s.supervisionLeft);
+        ini.writeInteger(SupervisionSection, TopKey, s.supervisionTop);
     });
 }
 
 bool SettingsFile::writePortNumber(int portNumber) const {
-    return update(
-        [portNumber](IniFile& ini) { ini.writeInteger(Anzeige, "SeriellerCOM-Port", portNumber); });
+    return update([portNumber](IniFile& ini) {
+        ini.writeInteger(DisplaySection, "SeriellerCOM-Port", portNumber);
+    });
 }

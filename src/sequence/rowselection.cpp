@@ -11,7 +11,11 @@ RowSelection::RowSelection(SequenceTable& table, QObject* parent)
     // about to go. Connected before the selection model exists, so that this runs first: the
     // move selects nothing, and the editor keeps the removed entry.
     connect(&table, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this] { m_removingRows = true; });
+            [this](const QModelIndex&, int first, int last) {
+                m_removingRows = true;
+                const int current = m_model->currentIndex().row();
+                m_selectedRemoved = current >= first && current <= last;
+            });
     m_model = new QItemSelectionModel(&table, this);
     connect(m_model, &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -29,6 +33,11 @@ RowSelection::RowSelection(SequenceTable& table, QObject* parent)
         const QModelIndex current = m_model->currentIndex();
         if (current.isValid())
             m_lastRow = current.row() + 1;
+        // The bar moved onto a neighbour of a removed selected row: that row was never
+        // reported, so choosing it again is news.
+        if (m_selectedRemoved)
+            m_lastRow = 0;
+        m_selectedRemoved = false;
     };
     connect(&table, &QAbstractItemModel::layoutChanged, this, track);
     connect(&table, &QAbstractItemModel::rowsRemoved, this, track);
@@ -41,6 +50,13 @@ int RowSelection::selectedRow() const {
     if (current.isValid())
         return current.row() + 1;
     return m_table.isDataRow(m_lastRow) ? m_lastRow : 1;
+}
+
+void RowSelection::choose(int row) {
+    if (!m_table.isDataRow(row) || row != selectedRow() || row == m_lastRow)
+        return;
+    m_lastRow = row;
+    emit rowSelected(row);
 }
 
 void RowSelection::select(int row) {

@@ -18,6 +18,9 @@ public:
     int selectedRow() const;
     // Selects a whole data row; ignored outside the data rows.
     void select(int row);
+    // The operator pressed the selected row. After the selected row was removed the bar
+    // stands on a row that was never reported: pressing it reports it; otherwise nothing.
+    void choose(int row);
 
 signals:
     // A different row became selected (by mouse, keyboard or program).
@@ -28,4 +31,5 @@ private:
     QItemSelectionModel* m_model = nullptr;
     int m_lastRow = 1;
     bool m_removingRows = false;
+    bool m_selectedRemoved = false;
 };

@@ -73,6 +73,8 @@ void SequenceTableView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QTableView::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        m_selection->choose(row);
 }
 
 bool SequenceTableView::eventFilter(QObject* watched, QEvent* event) {

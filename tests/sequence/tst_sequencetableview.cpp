@@ -18,6 +18,7 @@ private slots:
     void markerPressDoesNotSelect();
     void rightPressTogglesActive();
     void rightPressOnEmptyRowDoesNothing();
+    void pressAfterRemovingTheSelectedRowLoadsIt();
     void headerPresses_data();
     void headerPresses();
     void hints_data();
@@ -109,6 +110,28 @@ void SequenceTableViewTest::rightPressOnEmptyRowDoesNothing() {
     QCOMPARE(toggled.count(), 0);
     QCOMPARE(m_selection->selectedRow(), 1);
     QCOMPARE(m_table->cell(SequenceTable::ActiveColumn, 3), QByteArray());
+}
+
+// Removing the selected row moves the bar onto a neighbour without loading it; pressing that
+// row then loads it, once.
+void SequenceTableViewTest::pressAfterRemovingTheSelectedRowLoadsIt() {
+    m_selection->select(2);
+    QSignalSpy selected(m_selection, &RowSelection::rowSelected);
+    m_table->removeDataRow(2);
+    QCOMPARE(selected.count(), 0);
+    const int bar = m_selection->selectedRow();
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cellCentre(1, bar));
+    QCOMPARE(selected.count(), 1);
+    QCOMPARE(selected.at(0).at(0).toInt(), bar);
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cellCentre(1, bar));
+    QCOMPARE(selected.count(), 1);
+
+    // A removal elsewhere keeps the loaded entry: pressing its row again loads nothing.
+    m_selection->select(1);
+    selected.clear();
+    m_table->removeDataRow(2);
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cellCentre(1, 1));
+    QCOMPARE(selected.count(), 0);
 }
 
 void SequenceTableViewTest::headerPresses_data() {

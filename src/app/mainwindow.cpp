@@ -8,6 +8,7 @@
 #include "display/portcommand.h"
 #include "display/statusline.h"
 #include "display/supervisionwindow.h"
+#include "display/uploadhandshake.h"
 #include "display/uploadstrip.h"
 #include "editor/entryeditor.h"
 #include "editor/entryeditorpanel.h"
@@ -103,6 +104,7 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
         m_close->closeWithoutSaving();
     };
     m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
+    wireUpload();
 
     // The table commands sit under the entry editor; their actions go into "&Bearbeiten".
     auto* commandBar = new TableCommandBar;
@@ -152,7 +154,9 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_createTimer->setOnTimeout([this] { runStartup(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    m_services.port.setReceiveHandler({});
+}
 
 void MainWindow::attachWindows(SupervisionWindow& supervision, CopyboardWindow& copyboard,
                                AboutWindow& about, HelpWindow& help) {
@@ -177,6 +181,7 @@ void MainWindow::runStartup() {
             *m_copyboard, *m_about, *m_portCommand, *m_table,   *m_sequence, *m_playbackStrip};
         StartupSequence(context).run();
         m_playbackPanel->applyLanguage(m_shell.languageCode);
+        m_form.uploadStrip->applyLanguage(m_shell.languageCode);
     });
     m_startupDone = true;
     qInfo("start-up complete");
@@ -267,6 +272,34 @@ void MainWindow::writeSettings() {
     }
     if (!SettingsFile(m_shell.settingsFilePath).writeShutdownKeys(s))
         qWarning("cannot write the settings file %s", qPrintable(m_shell.settingsFilePath));
+}
+
+void MainWindow::wireUpload() {
+    UploadHandshake::Hooks hooks;
+    hooks.languageCode = [this] {
+        return m_shell.languageCode;
+    };
+    hooks.outputEnabled = [this] {
+        return m_output->outputEnabled();
+    };
+    hooks.showStatus = [this](const QString& text) {
+        m_form.statusLine->showStatus(text);
+    };
+    hooks.pendingChanged = [this](bool pending) {
+        m_form.uploadStrip->setPending(pending);
+    };
+    hooks.reportError = [this](const QString& text) {
+        m_services.prompter.showError(text);
+    };
+    m_upload = std::make_unique<UploadHandshake>(m_services.port, m_services.clock, hooks);
+    // The board's replies are read whenever the port is open, in live mode too.
+    m_services.port.setReceiveHandler(
+        [this](const QByteArray& bytes) { m_upload->receive(bytes); });
+    connect(m_form.uploadStrip, &UploadStrip::uploadRequested, this, [this] {
+        runGuarded([this] { m_upload->start(*m_table, m_shell.lineCount, m_shell.columnCount); });
+    });
+    connect(m_form.uploadStrip, &UploadStrip::cancelRequested, this,
+            [this] { m_upload->cancel(); });
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler) {

@@ -25,6 +25,7 @@ class SequenceControls;
 class SequenceTable;
 class SupervisionWindow;
 class Timer;
+class UploadHandshake;
 struct ProgramServices;
 
 // The main window composes the program: it owns the shell state, the display output and
@@ -61,6 +62,7 @@ public:
     PlaybackPanel& playbackPanel() { return *m_playbackPanel; }
     PlaybackStrip& playbackStrip() { return *m_playbackStrip; }
     EntryEditor& editor() { return *m_editor; }
+    UploadHandshake& upload() { return *m_upload; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
 
@@ -84,6 +86,7 @@ private:
 
     void stopPlaybackTimers();
     void runGuarded(const std::function<void()>& handler);
+    void wireUpload();
 
     ProgramServices& m_services;
     MainWindowForm m_form;
@@ -99,6 +102,7 @@ private:
     PlaybackPanel* m_playbackPanel = nullptr;
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;
+    std::unique_ptr<UploadHandshake> m_upload;
     QPointer<SupervisionWindow> m_supervision;
     QPointer<CopyboardWindow> m_copyboard;
     QPointer<AboutWindow> m_about;

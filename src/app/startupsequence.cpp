@@ -163,7 +163,9 @@ void StartupSequence::openSerialPort() {
     }
     const int size = FrameTime::outputBufferSizeFor(m_c.shell.lineCount, m_c.shell.columnCount);
     if (size > 0) {
-        port.setOutputBufferSize(size);
+        // Offline no frames go out: the buffer keeps its room for a whole upload.
+        if (!m_c.shell.offlineMode)
+            port.setOutputBufferSize(size);
     } else {
         m_c.services.prompter.showInformation(Language::choose(
             m_c.shell.languageCode, QStringLiteral("Anzeige hat zu viele Zeichen."),

@@ -1,5 +1,7 @@
 #include "uploadstrip.h"
 
+#include "uploadtexts.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -17,8 +19,19 @@ UploadStrip::UploadStrip(QWidget* parent)
     connect(m_uploadButton, &QPushButton::clicked, this, &UploadStrip::uploadRequested);
     connect(m_cancelButton, &QPushButton::clicked, this, &UploadStrip::cancelRequested);
     setOfflineMode(false);
+    setPending(false);
 }
 
 void UploadStrip::setOfflineMode(bool offline) {
     setVisible(offline);
+}
+
+void UploadStrip::setPending(bool pending) {
+    m_uploadButton->setEnabled(!pending);
+    m_cancelButton->setEnabled(pending);
+}
+
+void UploadStrip::applyLanguage(const QString& languageCode) {
+    m_uploadButton->setText(UploadTexts::uploadCaption(languageCode));
+    m_cancelButton->setText(UploadTexts::cancelCaption(languageCode));
 }

@@ -7,8 +7,8 @@ class QPushButton;
 // The buttons that send the sequence into the board's own memory and stop a transfer. The
 // board plays from its memory only in offline mode, so the strip is shown only there.
 //
-// The strip speaks in intents: uploadRequested() and cancelRequested() are where the upload
-// attaches. Nothing is connected to them yet.
+// The strip speaks in intents (uploadRequested(), cancelRequested()) and shows whether an
+// upload is pending: then only "abbrechen" can be pressed, otherwise only "senden".
 class UploadStrip final : public QWidget {
     Q_OBJECT
 
@@ -16,6 +16,9 @@ public:
     explicit UploadStrip(QWidget* parent = nullptr);
 
     void setOfflineMode(bool offline);
+    void setPending(bool pending);
+    // The captions read "senden" and "abbrechen" until a language is applied.
+    void applyLanguage(const QString& languageCode);
 
     QPushButton* uploadButton() const { return m_uploadButton; }
     QPushButton* cancelButton() const { return m_cancelButton; }

@@ -163,6 +163,9 @@ void StartupTest::storedPortOpensWithoutQuestions_data() {
     QTest::newRow("4x40") << QByteArray(
                                  "[anzeige]\r\nseriellercom-port=0x5\r\nZeilen=4\r\nStellen=40\r\n")
                           << 340 << 184 << 2;
+    // Offline no frames go out: the buffer keeps room for a whole upload.
+    QTest::newRow("offline 3x24") << QByteArray("[Anzeige]\r\nSeriellerCOM-Port=5\r\noffline=1\r\n")
+                                  << 63000 << 84 << 1;
 }
 
 void StartupTest::storedPortOpensWithoutQuestions() {

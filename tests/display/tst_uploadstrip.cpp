@@ -41,11 +41,22 @@ void UploadStripTest::buttonsSayWhatTheOperatorWants() {
     QSignalSpy cancel(&strip, &UploadStrip::cancelRequested);
     QCOMPARE(strip.uploadButton()->text(), QStringLiteral("senden"));
     QCOMPARE(strip.cancelButton()->text(), QStringLiteral("abbrechen"));
+    QVERIFY(strip.uploadButton()->isEnabled());
+    QVERIFY(!strip.cancelButton()->isEnabled());
     strip.uploadButton()->click();
     QCOMPARE(upload.count(), 1);
     QCOMPARE(cancel.count(), 0);
+    strip.setPending(true);
+    QVERIFY(!strip.uploadButton()->isEnabled());
+    strip.uploadButton()->click();
     strip.cancelButton()->click();
+    QCOMPARE(upload.count(), 1);
     QCOMPARE(cancel.count(), 1);
+    strip.applyLanguage(QStringLiteral("GB"));
+    QCOMPARE(strip.uploadButton()->text(), QStringLiteral("Transmit"));
+    QCOMPARE(strip.cancelButton()->text(), QStringLiteral("Cancel"));
+    strip.applyLanguage(QStringLiteral("D"));
+    QCOMPARE(strip.uploadButton()->text(), QStringLiteral("Senden"));
 }
 
 QTEST_MAIN(UploadStripTest)

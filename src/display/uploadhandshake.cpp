@@ -1,0 +1,89 @@
+#include "uploadhandshake.h"
+
+#include "uploadbuilder.h"
+#include "uploadtexts.h"
+
+#include "platform/porterror.h"
+#include "platform/serialport.h"
+
+UploadHandshake::UploadHandshake(SerialPort& port, Clock& clock, Hooks hooks)
+    : m_port(port)
+    , m_matcher(clock)
+    , m_hooks(std::move(hooks)) {
+}
+
+void UploadHandshake::start(const SequenceTable& table, int lineCount, int columnCount) {
+    const UploadBuilder::Result built = UploadBuilder::build(table, lineCount, columnCount);
+    const QString code = language();
+    switch (built.refusal) {
+    case UploadBuilder::Refusal::None:
+        break;
+    case UploadBuilder::Refusal::TooLong:
+        throw UploadRefused(UploadTexts::tooLong(code).toStdString());
+    case UploadBuilder::Refusal::BoardTooLarge:
+        throw UploadRefused(UploadTexts::boardTooLarge(code).toStdString());
+    case UploadBuilder::Refusal::ParameterOutOfRange:
+        throw UploadRefused(UploadTexts::parameterOutOfRange(code, built.numbers).toStdString());
+    }
+    m_uploadData = built.data;
+    m_port.open();
+    setPending(true);
+    showStatus(UploadTexts::waiting(code));
+    if (m_hooks.outputEnabled && m_hooks.outputEnabled())
+        m_port.writeByte(RequestByte);
+}
+
+void UploadHandshake::cancel() {
+    setPending(false);
+    showStatus(QString());
+}
+
+void UploadHandshake::receive(const QByteArray& bytes) {
+    for (const QByteArray& reply : m_matcher.feed(bytes))
+        handleReply(reply);
+}
+
+void UploadHandshake::handleReply(const QByteArray& reply) {
+    const QString code = language();
+    if (reply == "BEREIT!") {
+        if (!m_pending)
+            return;
+        showStatus(UploadTexts::transmitting(code));
+        if (!m_hooks.outputEnabled || !m_hooks.outputEnabled())
+            return;
+        try {
+            m_port.writeText(m_uploadData);
+        } catch (const PortError& e) {
+            // The port was lost after the request: the upload stays pending until the
+            // operator gives up or the board asks again.
+            if (m_hooks.reportError)
+                m_hooks.reportError(QString::fromLocal8Bit(e.what()));
+        }
+    } else if (reply == "OK!") {
+        finish(UploadTexts::transmissionOk(code));
+    } else if (reply == "CHECK FALSE") {
+        finish(UploadTexts::checkFailed(code));
+    } else if (reply == "EEPROM FALSE") {
+        finish(UploadTexts::memoryDefective(code));
+    }
+}
+
+void UploadHandshake::finish(const QString& status) {
+    setPending(false);
+    showStatus(status);
+}
+
+void UploadHandshake::setPending(bool pending) {
+    m_pending = pending;
+    if (m_hooks.pendingChanged)
+        m_hooks.pendingChanged(pending);
+}
+
+QString UploadHandshake::language() const {
+    return m_hooks.languageCode ? m_hooks.languageCode() : QString();
+}
+
+void UploadHandshake::showStatus(const QString& text) {
+    if (m_hooks.showStatus)
+        m_hooks.showStatus(text);
+}

@@ -6,12 +6,8 @@
 #include "display/texthelpers.h"
 #include "platform/clock.h"
 #include "platform/timer.h"
-#include "sequence/cellnumber.h"
-#include "sequence/commalist.h"
-#include "sequence/conversionerror.h"
-#include "sequence/flowtextcell.h"
+#include "sequence/sequenceentry.h"
 #include "sequence/sequencetable.h"
-#include "sequence/textkind.h"
 
 EntryAnimation::EntryAnimation(Host& host, const SequenceTable& table, DisplayOutput& output,
                                Clock& clock, QObject* timerOwner)
@@ -50,31 +46,36 @@ void EntryAnimation::resetCounters() {
 }
 
 void EntryAnimation::tick(Origin origin) {
-    const int row = m_host.currentEntryRow();
-    try {
-        switch (TextKindCode::read(m_table.cell(SequenceTable::KindColumn, row))) {
-        case TextKind::Block:
-            closingSteps(blockTick(row));
-            break;
-        case TextKind::Scroll:
-            closingSteps(scrollTick(row));
-            break;
-        case TextKind::Flow:
-            flowTick(row, origin);
-            break;
-        case TextKind::None:
-            break;
-        }
-    } catch (const ConversionError& error) {
+    // The cells are read afresh at every tick: a commit may have changed the entry.
+    const EntryDecoding decoding =
+        SequenceEntry::decodeEach(m_table.rowCells(m_host.currentEntryRow()),
+                                  {SequenceTable::TextColumn, SequenceTable::ParameterColumn});
+    if (const CellConversionError* error = decoding.errorOf(SequenceTable::ParameterColumn)) {
         // The same cell would fail at every tick: this entry's animation ends here, reported
         // once. Another entry, or a go-on, starts afresh.
         halt();
-        m_host.animationStopped(QString::fromUtf8(error.what()));
+        m_host.animationStopped(QString::fromUtf8(error->what()));
+        return;
+    }
+    const SequenceEntry& entry = decoding.entry;
+    switch (entry.kind) {
+    case TextKind::Block:
+        closingSteps(blockTick(entry));
+        break;
+    case TextKind::Scroll:
+        closingSteps(scrollTick(entry));
+        break;
+    case TextKind::Flow:
+        flowTick(entry, origin);
+        break;
+    case TextKind::None:
+        break;
     }
 }
 
-bool EntryAnimation::blockTick(int row) {
-    const QList<QByteArray> lines = linesTimedInSeconds(row);
+bool EntryAnimation::blockTick(const SequenceEntry& entry) {
+    timeInSeconds(entry.changeTime);
+    const QList<QByteArray>& lines = entry.lines;
     const int lineCount = m_output.lineCount();
     const qint64 first = qint64(m_pageIndex) * lineCount;
     const int n = int(lines.size());
@@ -88,8 +89,9 @@ bool EntryAnimation::blockTick(int row) {
     return true;
 }
 
-bool EntryAnimation::scrollTick(int row) {
-    const QList<QByteArray> lines = linesTimedInSeconds(row);
+bool EntryAnimation::scrollTick(const SequenceEntry& entry) {
+    timeInSeconds(entry.changeTime);
+    const QList<QByteArray>& lines = entry.lines;
     const int lineCount = m_output.lineCount();
     const int s = m_scrollIndex;
     const int n = int(lines.size());
@@ -103,19 +105,15 @@ bool EntryAnimation::scrollTick(int row) {
     return true;
 }
 
-void EntryAnimation::flowTick(int row, Origin origin) {
-    const QByteArray text = FlowTextCell::read(m_table.cell(SequenceTable::TextColumn, row));
-    const QList<QByteArray> items =
-        CommaList::read(m_table.cell(SequenceTable::ParameterColumn, row));
+void EntryAnimation::flowTick(const SequenceEntry& entry, Origin origin) {
     // A step below the editor's range (from a file written elsewhere) would stop the timer
     // for good and hold the show on this text: it runs at the shortest step instead.
-    const int step = qMax(1, CellNumber::parse(items.value(0)));
-    const int runningLine = CellNumber::parse(items.value(1));
+    const int step = qMax(1, entry.flowStep);
     m_timer->setInterval(PlaybackTime::fromTenths(step, m_host.speedFactor()));
 
     const int columnCount = m_output.columnCount();
     const QByteArray run =
-        TextHelpers::prependCopies(text, QByteArrayLiteral(" "), columnCount) + "\r\n";
+        TextHelpers::prependCopies(entry.flowText(), QByteArrayLiteral(" "), columnCount) + "\r\n";
 
     if (origin == Origin::GoOn) {
         m_host.nextEntry();
@@ -131,22 +129,21 @@ void EntryAnimation::flowTick(int row, Origin origin) {
     const QByteArray window = run.mid(qMax(m_flowIndex, 1) - 1, columnCount);
     m_flowIndex += 1;
 
-    int next = 2;
+    // The fixed lines fill the other lines from the top; a line without one stays empty.
+    int next = 0;
     for (int d = 1; d <= m_output.lineCount(); ++d) {
-        if (d == runningLine)
+        if (d == entry.runningLine)
             m_output.image().setLine(d - 1, window);
         else
-            m_output.image().setLine(d - 1, items.value(next++));
+            m_output.image().setLine(d - 1, entry.fixedLines.value(next++));
     }
     m_output.sendDisplayImage();
 }
 
-QList<QByteArray> EntryAnimation::linesTimedInSeconds(int row) {
+void EntryAnimation::timeInSeconds(int changeTime) {
     // As for the flow step: a time below one second would never turn the page.
-    const int seconds =
-        qMax(1, CellNumber::parse(m_table.cell(SequenceTable::ParameterColumn, row)));
+    const int seconds = qMax(1, changeTime);
     m_timer->setInterval(PlaybackTime::fromSeconds(seconds, m_host.speedFactor()));
-    return CommaList::read(m_table.cell(SequenceTable::TextColumn, row));
 }
 
 void EntryAnimation::endText(bool blank) {

@@ -12,10 +12,11 @@ class Clock;
 class DisplayOutput;
 class QObject;
 class SequenceTable;
+struct SequenceEntry;
 class Timer;
 
 // The timed animation of the current entry: each tick of its timer computes the next page,
-// scroll frame or flow window from the entry's cells, puts it into the display image and
+// scroll frame or flow window from the entry's decoded cells, puts it into the display image and
 // sends it. When the text has run out the tick decides, from the playback state, whether
 // the display is cleared and whether the next entry starts.
 class EntryAnimation final {
@@ -65,11 +66,11 @@ public:
 
 private:
     // Both return true when the text has run out at this tick.
-    bool blockTick(int row);
-    bool scrollTick(int row);
-    void flowTick(int row, Origin origin);
-    // The lines of a block or scroll text; its parameter, in seconds, times the next tick.
-    QList<QByteArray> linesTimedInSeconds(int row);
+    bool blockTick(const SequenceEntry& entry);
+    bool scrollTick(const SequenceEntry& entry);
+    void flowTick(const SequenceEntry& entry, Origin origin);
+    // A block or scroll text's change time, in seconds, times the next tick.
+    void timeInSeconds(int changeTime);
     // The text has run out: its animation ends, the display goes blank if asked, and the
     // next entry starts when it is due.
     void endText(bool blank);

@@ -5,10 +5,8 @@
 #include "display/displayoutput.h"
 #include "platform/clock.h"
 #include "platform/timer.h"
-#include "sequence/activemarks.h"
-#include "sequence/cellnumber.h"
-#include "sequence/conversionerror.h"
 #include "sequence/rowselection.h"
+#include "sequence/sequenceentry.h"
 
 #include <vector>
 
@@ -217,12 +215,16 @@ bool PlaybackController::isRunning(const QByteArray& number) const {
 PlaybackController::Outcome PlaybackController::startOne(int row) {
     if (!m_table.holdsEntry(row))
         return Outcome::Unchanged;
+    const EntryDecoding decoding = SequenceEntry::decodeEach(
+        m_table.rowCells(row),
+        {SequenceTable::NumberColumn, SequenceTable::ActiveColumn, SequenceTable::DurationColumn});
+    const SequenceEntry& entry = decoding.entry;
     repaintRedMarker(m_savedMarkColour);
     const Marker colour = m_table.marker(row);
     m_savedMarkColour =
         colour == Marker::Marked || colour == Marker::Playing ? colour : Marker::Normal;
     m_table.setMarker(row, Marker::Playing);
-    m_currentNumber = m_table.cell(SequenceTable::NumberColumn, row);
+    m_currentNumber = entry.number;
     if (m_hooks.showCurrentNumber)
         m_hooks.showCurrentNumber(m_currentNumber);
     if (m_follow) {
@@ -230,30 +232,26 @@ PlaybackController::Outcome PlaybackController::startOne(int row) {
             m_hooks.scrollToRow(row);
         m_selection.select(row);
     }
-    armDuration(row);
+    armDuration(decoding);
 
     const int previous = m_currentEntryRow;
     m_currentEntryRow = row;
     m_animation->resetCounters();
-    if (ActiveMarks::isInactive(m_table.cell(SequenceTable::ActiveColumn, row)))
+    if (entry.isInactive())
         return row > previous || row == 1 ? Outcome::SkipForward : Outcome::SkipBack;
     m_animation->setAnimating(true);
     return Outcome::Started;
 }
 
-void PlaybackController::armDuration(int row) {
-    const QByteArray cell = m_table.cell(SequenceTable::DurationColumn, row);
-    bool preset = cell.startsWith('V');
-    int seconds = 0;
-    if (preset) {
-        try {
-            seconds = CellNumber::parse(cell.mid(1));
-        } catch (const ConversionError& error) {
-            // Reported without halting the show: the entry plays as if it had no preset
-            // duration, so the sequence moves on when its text has run out.
-            report(QString::fromUtf8(error.what()));
-            preset = false;
-        }
+void PlaybackController::armDuration(const EntryDecoding& decoding) {
+    // Only a preset duration needs its seconds.
+    bool preset = decoding.entry.hasPresetDuration();
+    if (const CellConversionError* error = decoding.errorOf(SequenceTable::DurationColumn);
+        error && preset) {
+        // Reported without halting the show: the entry plays as if it had no preset
+        // duration, so the sequence moves on when its text has run out.
+        report(QString::fromUtf8(error->what()));
+        preset = false;
     }
     m_hasPresetDuration = preset;
     // An entry started while paused holds its own duration until the pause ends, not that
@@ -264,7 +262,8 @@ void PlaybackController::armDuration(int row) {
         m_textTimer->setEnabled(false);
         return;
     }
-    m_textTimer->setInterval(PlaybackTime::fromSeconds(seconds, m_speedFactor));
+    m_textTimer->setInterval(
+        PlaybackTime::fromSeconds(decoding.entry.durationSeconds, m_speedFactor));
     if (m_mode == PlaybackMode::Automatic && !m_paused)
         m_textTimer->setEnabled(true);
 }

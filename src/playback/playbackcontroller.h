@@ -16,6 +16,7 @@
 
 class Clock;
 class DisplayOutput;
+struct EntryDecoding;
 class QObject;
 class RowSelection;
 class Timer;
@@ -99,7 +100,7 @@ private:
     enum class Outcome { Unchanged, Started, SkipForward, SkipBack };
 
     Outcome startOne(int row);
-    void armDuration(int row);
+    void armDuration(const EntryDecoding& decoding);
     void repaintRedMarker(SequenceTable::Marker colour);
     void waitWithBlankDisplay();
     int rowAfter(int row) const;

@@ -8,7 +8,7 @@ QByteArray DurationCell::write() const {
 
 DurationCell DurationCell::read(const QByteArray& cell) {
     DurationCell d;
-    d.preset = cell.startsWith('V');
+    d.preset = readsPreset(cell);
     d.seconds = CellNumber::parse(cell.mid(1));
     return d;
 }

@@ -11,4 +11,6 @@ struct DurationCell {
     // Any first letter other than "V" reads as minimum. Seconds that do not convert throw
     // ConversionError.
     static DurationCell read(const QByteArray& cell);
+    // The mode alone, which every cell gives, also one whose seconds do not convert.
+    static bool readsPreset(const QByteArray& cell) { return cell.startsWith('V'); }
 };

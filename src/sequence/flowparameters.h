@@ -14,4 +14,7 @@ struct FlowParameters {
     // Needs lineCount + 1 items (two on a one-line display); fewer, or a step or line that
     // does not convert, throw ConversionError. Items beyond those are ignored.
     static FlowParameters read(const QByteArray& cell, int lineCount);
+    // Whatever the cell holds, for any display: a missing step or line reads as an empty
+    // item, which does not convert; every item after the line is a fixed line.
+    static FlowParameters readAvailable(const QByteArray& cell);
 };

@@ -12,20 +12,15 @@
 
 namespace {
 
+using Cells = SequenceTable::Cells;
 using Column = SequenceTable::Column;
+using ColumnSet = std::bitset<SequenceTable::Columns>;
 
-// The cells in the order they are decoded.
+// The cells in the order they are decoded; the text and parameter cells follow the kind.
 constexpr std::array<Column, 7> DecodeOrder{
     SequenceTable::NumberColumn,   SequenceTable::ActiveColumn, SequenceTable::DurationColumn,
     SequenceTable::NoteColumn,     SequenceTable::KindColumn,   SequenceTable::TextColumn,
     SequenceTable::ParameterColumn};
-
-int decodePosition(int column) {
-    for (size_t i = 0; i < DecodeOrder.size(); ++i)
-        if (DecodeOrder[i] == column)
-            return static_cast<int>(i);
-    return -1;
-}
 
 SequenceEntry::Activity activityOf(const QByteArray& cell) {
     if (ActiveMarks::isActive(cell))
@@ -35,61 +30,100 @@ SequenceEntry::Activity activityOf(const QByteArray& cell) {
     return SequenceEntry::Activity::Unmarked;
 }
 
-// Runs one cell's reader; its conversion error names the cell.
-template <typename Read> void decodeCell(Column column, Read read) {
-    try {
-        read();
-    } catch (const CellConversionError&) {
-        throw;
-    } catch (const ConversionError& e) {
-        throw CellConversionError(QString::fromUtf8(e.what()), column);
-    }
-}
-
-void decodeKindCells(const SequenceTable::Cells& cells, int lineCount, SequenceEntry& entry) {
-    const QByteArray& text = cells[SequenceTable::TextColumn];
-    const QByteArray& parameter = cells[SequenceTable::ParameterColumn];
+void decodeParameter(const QByteArray& cell, std::optional<int> lineCount, SequenceEntry& entry) {
     switch (entry.kind) {
     case TextKind::Block:
     case TextKind::Scroll:
-        entry.lines = CommaList::read(text);
-        decodeCell(SequenceTable::ParameterColumn,
-                   [&] { entry.changeTime = CellNumber::parse(parameter); });
+        entry.changeTime = CellNumber::parse(cell);
         break;
-    case TextKind::Flow:
-        entry.lines = {FlowTextCell::read(text)};
-        decodeCell(SequenceTable::ParameterColumn, [&] {
-            const FlowParameters flow = FlowParameters::read(parameter, lineCount);
-            entry.flowStep = flow.step;
-            entry.runningLine = flow.line;
-            entry.fixedLines = flow.fixedLines;
-        });
+    case TextKind::Flow: {
+        const FlowParameters flow = lineCount ? FlowParameters::read(cell, *lineCount)
+                                              : FlowParameters::readAvailable(cell);
+        entry.flowStep = flow.step;
+        entry.runningLine = flow.line;
+        entry.fixedLines = flow.fixedLines;
         break;
+    }
     case TextKind::None:
         break;
     }
 }
 
+// One cell into the entry's fields. Without a line count a flowing text's parameters are
+// taken as the cell holds them.
+void decodeCell(const QByteArray& cell, Column column, std::optional<int> lineCount,
+                SequenceEntry& entry) {
+    using Mode = SequenceEntry::DurationMode;
+    switch (column) {
+    case SequenceTable::NumberColumn:
+        entry.number = cell;
+        break;
+    case SequenceTable::ActiveColumn:
+        entry.activity = activityOf(cell);
+        break;
+    case SequenceTable::DurationColumn:
+        entry.durationMode = DurationCell::readsPreset(cell) ? Mode::Preset : Mode::Minimum;
+        entry.durationSeconds = DurationCell::read(cell).seconds;
+        break;
+    case SequenceTable::NoteColumn:
+        entry.note = CommaList::read(cell);
+        break;
+    case SequenceTable::KindColumn:
+        entry.kind = TextKindCode::read(cell);
+        break;
+    case SequenceTable::TextColumn:
+        if (entry.kind == TextKind::Flow)
+            entry.lines = {FlowTextCell::read(cell)};
+        else if (entry.kind != TextKind::None)
+            entry.lines = CommaList::read(cell);
+        break;
+    case SequenceTable::ParameterColumn:
+        decodeParameter(cell, lineCount, entry);
+        break;
+    default:
+        break;
+    }
+}
+
+// Decodes the wanted cells in decode order; a cell's conversion error names the cell.
+EntryDecoding decodeCells(const Cells& cells, const ColumnSet& wanted, std::optional<int> lineCount,
+                          bool stopAtFirstError) {
+    EntryDecoding result;
+    for (const Column column : DecodeOrder) {
+        if (!wanted.test(column))
+            continue;
+        try {
+            decodeCell(cells[column], column, lineCount, result.entry);
+            result.convertedCells.set(column);
+        } catch (const ConversionError& e) {
+            result.cellErrors.emplace_back(QString::fromUtf8(e.what()), column);
+            if (!result.error)
+                result.error = result.cellErrors.front();
+            if (stopAtFirstError)
+                break;
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 EntryDecoding SequenceEntry::decode(const SequenceTable::Cells& cells, int lineCount) {
-    EntryDecoding result;
-    SequenceEntry& entry = result.entry;
-    try {
-        entry.number = cells[SequenceTable::NumberColumn];
-        entry.activity = activityOf(cells[SequenceTable::ActiveColumn]);
-        decodeCell(SequenceTable::DurationColumn, [&] {
-            const DurationCell duration = DurationCell::read(cells[SequenceTable::DurationColumn]);
-            entry.durationMode = duration.preset ? DurationMode::Preset : DurationMode::Minimum;
-            entry.durationSeconds = duration.seconds;
-        });
-        entry.note = CommaList::read(cells[SequenceTable::NoteColumn]);
-        entry.kind = TextKindCode::read(cells[SequenceTable::KindColumn]);
-        decodeKindCells(cells, lineCount, entry);
-    } catch (const CellConversionError& e) {
-        result.error = e;
-    }
-    return result;
+    ColumnSet every;
+    for (const Column column : DecodeOrder)
+        every.set(column);
+    return decodeCells(cells, every, lineCount, true);
+}
+
+EntryDecoding SequenceEntry::decodeEach(const SequenceTable::Cells& cells,
+                                        std::initializer_list<SequenceTable::Column> columns) {
+    ColumnSet wanted;
+    for (const Column column : columns)
+        wanted.set(column);
+    // The text and the parameters are read for their kind.
+    if (wanted.test(SequenceTable::TextColumn) || wanted.test(SequenceTable::ParameterColumn))
+        wanted.set(SequenceTable::KindColumn);
+    return decodeCells(cells, wanted, std::nullopt, false);
 }
 
 SequenceEntry SequenceEntry::fromCells(const SequenceTable::Cells& cells, int lineCount) {
@@ -134,8 +168,12 @@ SequenceTable::Cells SequenceEntry::toCells(const ActiveMarks& marks) const {
 }
 
 bool EntryDecoding::decodedCell(int column) const {
-    if (!error)
-        return true;
-    const int position = decodePosition(column);
-    return position >= 0 && position < decodePosition(error->column());
+    return column >= 0 && column < SequenceTable::Columns && convertedCells.test(size_t(column));
+}
+
+const CellConversionError* EntryDecoding::errorOf(int column) const {
+    for (const CellConversionError& e : cellErrors)
+        if (e.column() == column)
+            return &e;
+    return nullptr;
 }

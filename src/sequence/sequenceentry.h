@@ -8,7 +8,10 @@
 #include <QByteArray>
 #include <QList>
 
+#include <bitset>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 struct EntryDecoding;
 
@@ -46,10 +49,18 @@ struct SequenceEntry {
     // Decodes the cells in the order number, Aktiv, Dauer, Hinweis, then the kind with its
     // text and parameters. The first cell that does not convert ends the decode; the fields
     // decoded before it are kept. A flowing text needs lineCount + 1 parameter items. A kind
-    // cell that names no kind leaves the lines and timings at their defaults.
+    // cell that names no kind leaves the lines and timings at their defaults. A Dauer cell
+    // whose seconds do not convert still gives its mode.
     static EntryDecoding decode(const SequenceTable::Cells& cells, int lineCount);
     // The same, throwing the CellConversionError of the first cell that does not convert.
     static SequenceEntry fromCells(const SequenceTable::Cells& cells, int lineCount);
+    // Decodes only the given cells, each on its own, for a reader that takes a few fields at
+    // a time: a cell that does not convert reports its error, and the other cells decode all
+    // the same. The text and parameter cells bring
+    // the kind cell with them. A flowing text's parameters are taken as the cell holds them,
+    // whatever the display's lines (FlowParameters::readAvailable).
+    static EntryDecoding decodeEach(const SequenceTable::Cells& cells,
+                                    std::initializer_list<SequenceTable::Column> columns);
 
     // The cells the system writes for this entry; the marker column stays empty, and so do
     // the kind, text and parameter cells of an entry without a kind. The Aktiv cell gets the
@@ -57,13 +68,20 @@ struct SequenceEntry {
     SequenceTable::Cells toCells(const ActiveMarks& marks) const;
 };
 
-// What a decode produced: the entry as far as its cells converted, and the error of the cell
-// that ended it.
+// What a decode produced: the entry as far as its cells converted, and the errors of the
+// cells that did not.
 struct EntryDecoding {
     SequenceEntry entry;
+    // The first cell, in decode order, that did not convert.
     std::optional<CellConversionError> error;
+    // The cells decoded that converted; every cell that did not, in decode order.
+    std::bitset<SequenceTable::Columns> convertedCells;
+    std::vector<CellConversionError> cellErrors;
 
     bool complete() const { return !error.has_value(); }
-    // True when the decode got past this cell, so the entry's fields from it hold.
+    // True when the decode took this cell and it converted, so the entry's fields from it
+    // hold.
     bool decodedCell(int column) const;
+    // The error of this cell when it was decoded and did not convert; null otherwise.
+    const CellConversionError* errorOf(int column) const;
 };

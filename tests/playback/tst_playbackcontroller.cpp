@@ -108,6 +108,8 @@ private slots:
     void emptySequenceOnlyPutsStopDown_data();
     void emptySequenceOnlyPutsStopDown();
     void malformedDurationPlaysAsMinimum();
+    void oddCellsPlayTheirText_data();
+    void oddCellsPlayTheirText();
     void goOnLeavesPausedFlowingText();
     void runningCheckAndPortFreeze();
     void commandAfterPortFreezeAnimatesAgain_data();
@@ -551,6 +553,31 @@ void PlaybackControllerTest::malformedDurationPlaysAsMinimum() {
     QCOMPARE(rig.redRows(), QList<int>{2});
     QCOMPARE(rig.table.marker(1), Marker::Normal);
     QCOMPARE(rig.reports.size(), 1);
+}
+
+void PlaybackControllerTest::oddCellsPlayTheirText_data() {
+    QTest::addColumn<QStringList>("row");
+    QTest::addColumn<QStringList>("firstFrame");
+    QTest::newRow("minimum Dauer without seconds")
+        << QStringList{"1", "JA", "B", "A,B", "1", "MX"} << QStringList{"A", "B", ""};
+    QTest::newRow("empty Dauer") << QStringList{"1", "JA", "S", "A", "1", ""}
+                                 << QStringList{"", "", "A"};
+    QTest::newRow("flow short of fixed lines")
+        << QStringList{"1", "JA", "F", "\"A\"", "1,2,TOP", "M1"} << QStringList{"TOP", "", ""};
+}
+
+// A Dauer cell that only a preset duration would need, and fixed lines missing from a
+// flowing text, neither stop the text nor raise a report.
+void PlaybackControllerTest::oddCellsPlayTheirText() {
+    QFETCH(QStringList, row);
+    QFETCH(QStringList, firstFrame);
+    ControllerRig rig(3, 4);
+    rig.setRows({row});
+    rig.controller.play();
+    rig.clock.advance(100);
+    QCOMPARE(rig.frames(), QList<QByteArray>{rig.screen(firstFrame)});
+    QVERIFY(rig.reports.isEmpty());
+    QVERIFY(!rig.controller.hasPresetDuration());
 }
 
 void PlaybackControllerTest::goOnLeavesPausedFlowingText() {

@@ -9,6 +9,7 @@ using Lines = QList<QByteArray>;
 using Activity = SequenceEntry::Activity;
 Q_DECLARE_METATYPE(Cells)
 Q_DECLARE_METATYPE(Activity)
+Q_DECLARE_METATYPE(TextKind)
 
 namespace {
 
@@ -36,6 +37,8 @@ private slots:
     void failingCell_data();
     void failingCell();
     void unknownKindKeepsDefaults();
+    void cellsDecodedEachOnTheirOwn_data();
+    void cellsDecodedEachOnTheirOwn();
 };
 
 void SequenceEntryTest::roundTrip_data() {
@@ -170,6 +173,61 @@ void SequenceEntryTest::unknownKindKeepsDefaults() {
     QVERIFY(cells[SequenceTable::KindColumn].isEmpty());
     QVERIFY(cells[SequenceTable::TextColumn].isEmpty());
     QVERIFY(cells[SequenceTable::ParameterColumn].isEmpty());
+}
+
+void SequenceEntryTest::cellsDecodedEachOnTheirOwn_data() {
+    QTest::addColumn<Cells>("cells");
+    QTest::addColumn<TextKind>("kind");
+    QTest::addColumn<Lines>("lines");
+    QTest::addColumn<bool>("preset");
+    QTest::addColumn<Lines>("fixedLines");
+    QTest::addColumn<QStringList>("errors");
+    const QString notInteger = QStringLiteral("'%1' ist kein gültiger Integerwert");
+    QTest::newRow("minimum Dauer without seconds, good block")
+        << row({"1", "JA", "B", "A,B", "4", "MX", "N"}) << TextKind::Block << Lines{"A", "B"}
+        << false << Lines{} << QStringList{notInteger.arg("X")};
+    QTest::newRow("preset Dauer without seconds keeps its mode")
+        << row({"1", "JA", "S", "A", "4", "Vx", "N"}) << TextKind::Scroll << Lines{"A"} << true
+        << Lines{} << QStringList{notInteger.arg("x")};
+    QTest::newRow("flow parameters short of the display's lines")
+        << row({"1", "JA", "F", "\"A\"", "5,2,TOP", "M3", "N"}) << TextKind::Flow << Lines{"A"}
+        << false << Lines{"TOP"} << QStringList{};
+    QTest::newRow("flow parameters beyond the display's lines")
+        << row({"1", "JA", "F", "\"A\"", "5,2,a,b,c,d", "M3", "N"}) << TextKind::Flow << Lines{"A"}
+        << false << Lines{"a", "b", "c", "d"} << QStringList{};
+    QTest::newRow("empty Dauer and a flow without its line")
+        << row({"1", "JA", "F", "\"A\"", "5", "", "N"}) << TextKind::Flow << Lines{"A"} << false
+        << Lines{} << QStringList{notInteger.arg(""), notInteger.arg("")};
+}
+
+// Each cell reports its own error; a failing cell hides none of the others.
+void SequenceEntryTest::cellsDecodedEachOnTheirOwn() {
+    QFETCH(Cells, cells);
+    QFETCH(TextKind, kind);
+    QFETCH(Lines, lines);
+    QFETCH(bool, preset);
+    QFETCH(Lines, fixedLines);
+    QFETCH(QStringList, errors);
+
+    const EntryDecoding decoding =
+        SequenceEntry::decodeEach(cells, {SequenceTable::DurationColumn, SequenceTable::TextColumn,
+                                          SequenceTable::ParameterColumn});
+    const SequenceEntry& entry = decoding.entry;
+    QCOMPARE(entry.kind, kind);
+    QVERIFY(decoding.decodedCell(SequenceTable::TextColumn));
+    QCOMPARE(entry.lines, lines);
+    QCOMPARE(entry.hasPresetDuration(), preset);
+    QCOMPARE(entry.fixedLines, fixedLines);
+    QStringList messages;
+    for (const CellConversionError& e : decoding.cellErrors)
+        messages << QString::fromUtf8(e.what());
+    QCOMPARE(messages, errors);
+    QCOMPARE(decoding.complete(), errors.isEmpty());
+    QCOMPARE(decoding.errorOf(SequenceTable::DurationColumn) != nullptr,
+             !decoding.decodedCell(SequenceTable::DurationColumn));
+    // Cells not asked for stay undecoded.
+    QVERIFY(!decoding.decodedCell(SequenceTable::NoteColumn));
+    QVERIFY(entry.note.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(SequenceEntryTest)

@@ -1,7 +1,6 @@
 #include "uploadbuilder.h"
 
 #include "sequence/activemarks.h"
-#include "sequence/commalist.h"
 #include "sequence/sequenceentry.h"
 #include "sequence/sequencetable.h"
 
@@ -16,8 +15,7 @@ public:
         , m_columnCount(columnCount) {}
 
     // The record of one entry, or nothing when a field does not fit its two digits.
-    std::optional<QByteArray> record(const SequenceEntry& entry,
-                                     const QByteArray& parameterCell) const {
+    std::optional<QByteArray> record(const SequenceEntry& entry) const {
         QByteArray out;
         switch (entry.kind) {
         case TextKind::Block:
@@ -39,9 +37,8 @@ public:
             if (!appendTwoDigits(out, entry.flowStep) || !appendTwoDigits(out, entry.runningLine))
                 return std::nullopt;
             // A fixed line missing from the list is an empty line.
-            const QList<QByteArray> items = CommaList::read(parameterCell);
-            for (int i = 2; i <= m_lineCount; ++i)
-                appendLineField(out, items.value(i));
+            for (int i = 0; i + 1 < m_lineCount; ++i)
+                appendLineField(out, entry.fixedLines.value(i));
             out += blanked(entry.flowText());
             break;
         }
@@ -78,15 +75,6 @@ private:
     int m_columnCount;
 };
 
-// Only the kind, text and parameter cells make the record; the other cells must not keep an
-// entry from being uploaded.
-EntryDecoding decodeForUpload(SequenceTable::Cells cells) {
-    cells[SequenceTable::DurationColumn] = "M0";
-    cells[SequenceTable::NoteColumn].clear();
-    // One line: the fixed lines of a flowing text are read from the list, missing ones empty.
-    return SequenceEntry::decode(cells, 1);
-}
-
 } // namespace
 
 UploadBuilder::Result UploadBuilder::build(const SequenceTable& table, int lineCount,
@@ -104,10 +92,15 @@ UploadBuilder::Result UploadBuilder::build(const SequenceTable& table, int lineC
         if (cells[SequenceTable::NumberColumn].isEmpty() ||
             !ActiveMarks::isActive(cells[SequenceTable::ActiveColumn]))
             continue;
-        const EntryDecoding decoding = decodeForUpload(cells);
+        // Only the kind, text and parameter cells make the record; the other cells must not
+        // keep an entry from being uploaded. A fixed line missing from a flowing text's list
+        // is an empty line.
+        const EntryDecoding decoding =
+            SequenceEntry::decodeEach(cells, {SequenceTable::KindColumn, SequenceTable::TextColumn,
+                                              SequenceTable::ParameterColumn});
         std::optional<QByteArray> record;
-        if (decoding.complete())
-            record = writer.record(decoding.entry, cells[SequenceTable::ParameterColumn]);
+        if (decoding.cellErrors.empty())
+            record = writer.record(decoding.entry);
         if (!record) {
             result.numbers.append(cells[SequenceTable::NumberColumn]);
             continue;

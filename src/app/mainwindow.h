@@ -11,6 +11,7 @@
 
 class AboutWindow;
 class CopyboardWindow;
+class LanguageSwitch;
 class DisplayOutput;
 class EntryEditor;
 class MarkList;
@@ -42,6 +43,9 @@ public:
 
     // Runs once the windows are attached (the start-up timer calls it).
     void runStartup();
+    // "&Deutsch" ("D") and "&Englisch" ("GB"): the language of every window, the table's
+    // header and Aktiv words and the untitled name.
+    void chooseLanguage(const QString& languageCode);
     void choosePort();
     void showSupervision();
     void sendDisplayImage();
@@ -70,6 +74,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // CloseController::Host
@@ -85,6 +90,7 @@ private:
     void runGuarded(const std::function<void()>& handler);
 
     ProgramServices& m_services;
+    std::unique_ptr<LanguageSwitch> m_languages;
     MainWindowForm m_form;
     ShellState m_shell;
     std::unique_ptr<Timer> m_createTimer;

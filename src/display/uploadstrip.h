@@ -24,7 +24,11 @@ signals:
     void uploadRequested();
     void cancelRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     QPushButton* m_uploadButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };

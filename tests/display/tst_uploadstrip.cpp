@@ -39,8 +39,8 @@ void UploadStripTest::buttonsSayWhatTheOperatorWants() {
     strip.setOfflineMode(true);
     QSignalSpy upload(&strip, &UploadStrip::uploadRequested);
     QSignalSpy cancel(&strip, &UploadStrip::cancelRequested);
-    QCOMPARE(strip.uploadButton()->text(), QStringLiteral("senden"));
-    QCOMPARE(strip.cancelButton()->text(), QStringLiteral("abbrechen"));
+    QCOMPARE(strip.uploadButton()->text(), QStringLiteral("Senden"));
+    QCOMPARE(strip.cancelButton()->text(), QStringLiteral("Abbrechen"));
     strip.uploadButton()->click();
     QCOMPARE(upload.count(), 1);
     QCOMPARE(cancel.count(), 0);

@@ -29,10 +29,12 @@
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
 #include "windows/helpwindow.h"
+#include "windows/languageswitch.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
@@ -45,7 +47,8 @@
 
 MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     : QMainWindow(parent)
-    , m_services(services) {
+    , m_services(services)
+    , m_languages(std::make_unique<LanguageSwitch>()) {
     m_form.setupUi(this);
 
     m_table = new SequenceTable(this);
@@ -91,9 +94,6 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
                                                 services.port, services.pump, services.clock, this);
 
     PortCommand::Hooks hooks;
-    hooks.languageCode = [this] {
-        return m_shell.languageCode;
-    };
     hooks.stopTimers = [this] {
         stopPlaybackTimers();
     };
@@ -145,6 +145,10 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_editor->commit().setOnSequenceModified([this] { m_sequence->document().setModified(true); });
 
     connect(m_form.choosePortAction, &QAction::triggered, this, [this] { choosePort(); });
+    connect(m_form.germanAction, &QAction::triggered, this,
+            [this] { chooseLanguage(QStringLiteral("D")); });
+    connect(m_form.englishAction, &QAction::triggered, this,
+            [this] { chooseLanguage(QStringLiteral("GB")); });
     connect(m_form.quitAction, &QAction::triggered, this, [this] { close(); });
     connect(m_form.supervisionButton, &QPushButton::clicked, this, [this] { showSupervision(); });
 
@@ -179,13 +183,27 @@ void MainWindow::runStartup() {
         StartupSequence::Context context{
             *this,        m_form,   m_shell,        m_services, *m_output,   *m_supervision,
             *m_copyboard, *m_about, *m_portCommand, *m_table,   *m_sequence, *m_playbackStrip};
+        context.switchTexts = [this](const QString& code) {
+            m_languages->apply(code);
+        };
         StartupSequence(context).run();
-        m_playbackPanel->applyLanguage(m_shell.languageCode);
-        m_form.uploadStrip->applyLanguage(m_shell.languageCode);
     });
     m_startupDone = true;
     qInfo("start-up complete");
     emit startupFinished();
+}
+
+void MainWindow::chooseLanguage(const QString& languageCode) {
+    m_shell.languageCode = languageCode;
+    m_table->setLanguageCode(languageCode);
+    m_sequence->setLanguageCode(languageCode);
+    m_languages->apply(languageCode);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        m_form.retranslateUi();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::choosePort() {
@@ -276,9 +294,6 @@ void MainWindow::writeSettings() {
 
 void MainWindow::wireUpload() {
     UploadHandshake::Hooks hooks;
-    hooks.languageCode = [this] {
-        return m_shell.languageCode;
-    };
     hooks.outputEnabled = [this] {
         return m_output->outputEnabled();
     };

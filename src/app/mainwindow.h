@@ -11,6 +11,7 @@
 
 class AboutWindow;
 class CopyboardWindow;
+class LanguageSwitch;
 class DisplayOutput;
 class EntryEditor;
 class HelpWindow;
@@ -44,6 +45,9 @@ public:
 
     // Runs once the windows are attached (the start-up timer calls it).
     void runStartup();
+    // "&Deutsch" ("D") and "&Englisch" ("GB"): the language of every window, the table's
+    // header and Aktiv words and the untitled name.
+    void chooseLanguage(const QString& languageCode);
     void choosePort();
     void showSupervision();
     void sendDisplayImage();
@@ -73,6 +77,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // CloseController::Host
@@ -89,6 +94,7 @@ private:
     void wireUpload();
 
     ProgramServices& m_services;
+    std::unique_ptr<LanguageSwitch> m_languages;
     MainWindowForm m_form;
     ShellState m_shell;
     std::unique_ptr<Timer> m_createTimer;

@@ -20,8 +20,8 @@ template <typename W> W* named(W* widget, const char* name) {
     return widget;
 }
 
-QAction* action(QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
+QAction* action(QMenu* menu, const char* name) {
+    QAction* a = menu->addAction(QString());
     a->setObjectName(QLatin1String(name));
     return a;
 }
@@ -33,37 +33,38 @@ void MainWindowForm::setupUi(QMainWindow* window) {
     window->setMinimumSize(775, 421);
 
     QMenuBar* bar = window->menuBar();
-    QMenu* file = named(bar->addMenu(QStringLiteral("&Datei")), "Datei1");
-    newAction = action(file, "Neu1", QStringLiteral("&Neu"));
-    openAction = action(file, "Oeffnen1", QStringLiteral("Ablauf &öffnen"));
-    saveAction = action(file, "Speichern1", QStringLiteral("Ablauf &speichern"));
-    saveAsAction = action(file, "Speichernunter1", QStringLiteral("Ablauf speichern &unter"));
+    QMenu* file = fileMenu = named(bar->addMenu(QString()), "Datei1");
+    newAction = action(file, "Neu1");
+    openAction = action(file, "Oeffnen1");
+    saveAction = action(file, "Speichern1");
+    saveAsAction = action(file, "Speichernunter1");
     saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    quitAction = action(file, "Beenden1", QStringLiteral("&Beenden"));
+    quitAction = action(file, "Beenden1");
 
-    editMenu = named(bar->addMenu(QStringLiteral("&Bearbeiten")), "Bearbeiten1");
+    editMenu = named(bar->addMenu(QString()), "Bearbeiten1");
 
-    playMenu = named(bar->addMenu(QStringLiteral("&Abspielen")), "Abspielen1");
-    choosePortAction = action(playMenu, "COMPort1", QStringLiteral("&COM-Port"));
+    playMenu = named(bar->addMenu(QString()), "Abspielen1");
+    choosePortAction = action(playMenu, "COMPort1");
 
-    QMenu* language = named(bar->addMenu(QStringLiteral("&Sprache")), "Sprache1");
-    germanAction = action(language, "Deutsch1", QStringLiteral("&Deutsch"));
-    englishAction = action(language, "Englisch1", QStringLiteral("&Englisch"));
+    QMenu* language = languageMenu = named(bar->addMenu(QString()), "Sprache1");
+    germanAction = action(language, "Deutsch1");
+    englishAction = action(language, "Englisch1");
     auto* languages = new QActionGroup(window);
     for (QAction* a : {germanAction, englishAction}) {
         a->setCheckable(true);
         languages->addAction(a);
     }
     germanAction->setChecked(true);
-    aboutAction = action(bar->addMenu(QStringLiteral("&Info")), "Info1", QStringLiteral("&Info"));
-    helpAction = bar->addAction(QStringLiteral("&Hilfe (F1)"));
+    infoMenu = bar->addMenu(QString());
+    aboutAction = action(infoMenu, "Info1");
+    helpAction = bar->addAction(QString());
     helpAction->setObjectName(QStringLiteral("Hilfe1"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
 
     editorPanel = new EntryEditorPanel;
 
-    supervisionButton = named(new QPushButton(QStringLiteral("Anzeige")), "Button3");
+    supervisionButton = named(new QPushButton, "Button3");
     uploadStrip = new UploadStrip;
 
     tableView = new SequenceTableView;
@@ -81,4 +82,25 @@ void MainWindowForm::setupUi(QMainWindow* window) {
 
     statusLine = new StatusLine;
     window->setStatusBar(statusLine);
+    retranslateUi();
+}
+
+void MainWindowForm::retranslateUi() {
+    fileMenu->setTitle(tr("&Datei"));
+    newAction->setText(tr("&Neu"));
+    openAction->setText(tr("Ablauf &öffnen"));
+    saveAction->setText(tr("Ablauf &speichern"));
+    saveAsAction->setText(tr("Ablauf speichern &unter"));
+    quitAction->setText(tr("&Beenden"));
+    editMenu->setTitle(tr("&Bearbeiten"));
+    playMenu->setTitle(tr("&Abspielen"));
+    choosePortAction->setText(tr("&COM-Port"));
+    languageMenu->setTitle(tr("&Sprache"));
+    germanAction->setText(tr("&Deutsch"));
+    englishAction->setText(tr("&Englisch"));
+    infoMenu->setTitle(tr("&Info"));
+    aboutAction->setText(tr("&Info"));
+    helpAction->setText(tr("&Hilfe (F1)"));
+    supervisionButton->setText(tr("Anzeige"));
+    editorSplitter->setToolTip(tr("Größe Eingabebereich ändern"));
 }

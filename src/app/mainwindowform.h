@@ -2,6 +2,8 @@
 
 #include "display/statusline.h"
 
+#include <QCoreApplication>
+
 class EntryEditorPanel;
 class QAction;
 class QMainWindow;
@@ -16,8 +18,12 @@ class UploadStrip;
 // The main window's controls, built in code like a designer form. Every control carries
 // the name the rest of the program knows it by as its object name. No behaviour here.
 class MainWindowForm {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowForm)
+
 public:
     void setupUi(QMainWindow* window);
+    // The captions and hints in the language of the installed translation.
+    void retranslateUi();
 
     // Menu "&Datei"
     QAction* newAction = nullptr;
@@ -26,11 +32,14 @@ public:
     QAction* saveAsAction = nullptr;
     QAction* quitAction = nullptr;
     // Menu "&Bearbeiten": filled with the table commands' actions
+    QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     // Menu "&Abspielen": the playback items go before the port command.
     QMenu* playMenu = nullptr;
     QAction* choosePortAction = nullptr;
     // Menu "&Sprache"
+    QMenu* languageMenu = nullptr;
+    QMenu* infoMenu = nullptr;
     QAction* germanAction = nullptr;
     QAction* englishAction = nullptr;
     QAction* aboutAction = nullptr;

@@ -86,7 +86,6 @@ void StartupSequence::chooseVariant() {
 void StartupSequence::giveInitialValues() {
     // The entry editor starts with "OK" disabled; the splitter shows its hint.
     m_c.form.editorPanel->commitButton()->setEnabled(false);
-    m_c.form.editorSplitter->setToolTip(QStringLiteral("Größe Eingabebereich ändern"));
 }
 
 void StartupSequence::readSettings() {
@@ -107,8 +106,6 @@ void StartupSequence::readSettings() {
     shell.lineCount = geometry.lineCount;
     shell.columnCount = geometry.columnCount;
     m_c.output.setGeometry(shell.lineCount, shell.columnCount);
-    m_c.output.setLanguageCode(shell.languageCode);
-    m_c.table.setLanguageCode(shell.languageCode);
     shell.lowerCaseAllowed = s.lowerCase;
 
     const int left = WindowPlacement::keepReachable(s.windowLeft, m_screenWidth);
@@ -136,11 +133,12 @@ void StartupSequence::readSettings() {
 }
 
 void StartupSequence::applyLanguageTexts() {
-    m_c.supervision.setWindowTitle(Language::choose(m_c.shell.languageCode,
-                                                    QStringLiteral("Anzeige Kontrolle"),
-                                                    QStringLiteral("Display supervision")));
-    m_c.sequence.applyLanguage(m_c.shell.languageCode);
-    m_c.form.editorPanel->applyLanguage(m_c.shell.languageCode);
+    // The table's header and Aktiv words and the untitled name are the language's data; the
+    // captions and hints follow the installed translation.
+    m_c.table.setLanguageCode(m_c.shell.languageCode);
+    m_c.sequence.setLanguageCode(m_c.shell.languageCode);
+    if (m_c.switchTexts)
+        m_c.switchTexts(m_c.shell.languageCode);
 }
 
 void StartupSequence::applyHintTimings() {
@@ -167,9 +165,8 @@ void StartupSequence::openSerialPort() {
         if (!m_c.shell.offlineMode)
             port.setOutputBufferSize(size);
     } else {
-        m_c.services.prompter.showInformation(Language::choose(
-            m_c.shell.languageCode, QStringLiteral("Anzeige hat zu viele Zeichen."),
-            QStringLiteral("The display has too many characters.")));
+        m_c.services.prompter.showInformation(
+            QCoreApplication::translate("StartupSequence", "Anzeige hat zu viele Zeichen."));
     }
 }
 

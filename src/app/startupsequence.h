@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class AboutWindow;
@@ -36,6 +38,8 @@ public:
         PlaybackStrip& playbackStrip;
         // Called once the flowing text's fixed-line fields and the preview lines exist.
         std::function<void()> lineFieldsBuilt = {};
+        // Switches the texts of every window to the language of the code.
+        std::function<void(const QString& languageCode)> switchTexts = {};
     };
 
     explicit StartupSequence(Context context);

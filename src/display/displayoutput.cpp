@@ -7,7 +7,6 @@
 #include "platform/eventpump.h"
 #include "platform/serialport.h"
 #include "platform/stallwatch.h"
-#include "windows/language.h"
 
 #include <exception>
 
@@ -39,16 +38,16 @@ void DisplayOutput::sendDisplayImage() {
             // step the display back.
             return;
         case WaitResult::Stalled:
-            showStatus(unavailableMessage(m_port.portNumber(), m_languageCode));
+            showStatus(unavailableMessage(m_port.portNumber()));
             return;
         }
         if (m_outputEnabled)
             m_port.writeText(frame);
         showStatus(QString());
     } catch (const std::exception&) {
-        showStatus(unavailableMessage(m_port.portNumber(), m_languageCode));
+        showStatus(unavailableMessage(m_port.portNumber()));
     } catch (...) {
-        showStatus(unavailableMessage(m_port.portNumber(), m_languageCode));
+        showStatus(unavailableMessage(m_port.portNumber()));
     }
 }
 
@@ -93,9 +92,6 @@ void DisplayOutput::showStatus(const QString& text) {
     }
 }
 
-QString DisplayOutput::unavailableMessage(int portNumber, const QString& languageCode) {
-    return Language::choose(languageCode,
-                            QStringLiteral("Ausgabe nicht möglich, da COM-Port%1 nicht verfügbar"),
-                            QStringLiteral("No output because COM-Port%1 not available"))
-        .arg(portNumber);
+QString DisplayOutput::unavailableMessage(int portNumber) {
+    return tr("Ausgabe nicht möglich, da COM-Port%1 nicht verfügbar").arg(portNumber);
 }

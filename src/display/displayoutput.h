@@ -3,6 +3,7 @@
 #include "displayimage.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,6 +16,8 @@ class SerialPort;
 // Puts the display image on the display and into the supervision window: SendDisplayImage
 // sends the whole image as one screen frame each time it is called.
 class DisplayOutput {
+    Q_DECLARE_TR_FUNCTIONS(DisplayOutput)
+
 public:
     // The supervision window's line field of that index shows the slot as it is.
     using Mirror = std::function<void(int index, const QByteArray& slot)>;
@@ -33,8 +36,6 @@ public:
     // Nothing is written to the port until the settings have been read.
     void setOutputEnabled(bool enabled) { m_outputEnabled = enabled; }
     bool outputEnabled() const { return m_outputEnabled; }
-    // "GB" is English, anything else German.
-    void setLanguageCode(const QString& code) { m_languageCode = code; }
     void setMirror(Mirror mirror) { m_mirror = std::move(mirror); }
     void setStatusSink(StatusSink sink) { m_status = std::move(sink); }
 
@@ -51,7 +52,7 @@ public:
     // the image: the display goes blank.
     void blankDisplay();
 
-    static QString unavailableMessage(int portNumber, const QString& languageCode);
+    static QString unavailableMessage(int portNumber);
 
 private:
     enum class WaitResult { Ready, Overtaken, Stalled };
@@ -67,7 +68,6 @@ private:
     int m_lineCount = 3;
     int m_columnCount = 24;
     bool m_outputEnabled = false;
-    QString m_languageCode;
     Mirror m_mirror;
     StatusSink m_status;
     // Counts the sends begun; a waiting send whose number is no longer the latest was

@@ -3,7 +3,6 @@
 #include "platform/porterror.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
-#include "windows/language.h"
 
 PortCommand::PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks)
     : m_port(port)
@@ -11,25 +10,19 @@ PortCommand::PortCommand(SerialPort& port, Prompter& prompter, Hooks hooks)
     , m_hooks(std::move(hooks)) {
 }
 
-QString PortCommand::changeQuestion(int portNumber, const QString& languageCode) {
-    return Language::choose(languageCode, QStringLiteral("COM-Port ändern? Momentan: COM%1"),
-                            QStringLiteral("Change COM-Port? Now: COM%1"))
-        .arg(portNumber);
+QString PortCommand::changeQuestion(int portNumber) {
+    return tr("COM-Port ändern? Momentan: COM%1").arg(portNumber);
 }
 
-QString PortCommand::retryQuestion(int portNumber, const QString& languageCode) {
-    return Language::choose(languageCode, QStringLiteral("Noch ein Versuch? Momentan: COM%1"),
-                            QStringLiteral("Try again? Now: COM%1"))
-        .arg(portNumber);
+QString PortCommand::retryQuestion(int portNumber) {
+    return tr("Noch ein Versuch? Momentan: COM%1").arg(portNumber);
 }
 
 PortCommand::Outcome PortCommand::choosePort() {
     for (;;) {
         if (m_hooks.stopTimers)
             m_hooks.stopTimers();
-        const QString language = m_hooks.languageCode ? m_hooks.languageCode() : QString();
-        if (m_prompter.askYesNo(changeQuestion(m_port.portNumber(), language)) !=
-            Prompter::Answer::Yes)
+        if (m_prompter.askYesNo(changeQuestion(m_port.portNumber())) != Prompter::Answer::Yes)
             return Outcome::Unchanged;
 
         m_port.close();
@@ -42,9 +35,7 @@ PortCommand::Outcome PortCommand::choosePort() {
         } catch (const PortError&) {
             // The operator may try again from the first question on.
         }
-        const QString retryLanguage = m_hooks.languageCode ? m_hooks.languageCode() : QString();
-        if (m_prompter.askYesNo(retryQuestion(m_port.portNumber(), retryLanguage)) !=
-            Prompter::Answer::Yes) {
+        if (m_prompter.askYesNo(retryQuestion(m_port.portNumber())) != Prompter::Answer::Yes) {
             if (m_hooks.giveUp)
                 m_hooks.giveUp();
             return Outcome::GaveUp;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -10,9 +11,10 @@ class SerialPort;
 // The port command ("&COM-Port"): asks whether to change the port, lets the operator
 // choose one, stores it, and offers retries; giving up closes the program.
 class PortCommand {
+    Q_DECLARE_TR_FUNCTIONS(PortCommand)
+
 public:
     struct Hooks {
-        std::function<QString()> languageCode;
         // Stops the editor simulation, animation and duration timers.
         std::function<void()> stopTimers;
         // Stores the port number in the settings file (only that key).
@@ -26,8 +28,8 @@ public:
 
     Outcome choosePort();
 
-    static QString changeQuestion(int portNumber, const QString& languageCode);
-    static QString retryQuestion(int portNumber, const QString& languageCode);
+    static QString changeQuestion(int portNumber);
+    static QString retryQuestion(int portNumber);
 
 private:
     SerialPort& m_port;

@@ -1,5 +1,7 @@
 #include "supervisionwindow.h"
 
+#include <QEvent>
+
 #include "platform/clock.h"
 #include "platform/windows1252.h"
 
@@ -20,7 +22,7 @@ QFont fieldFont() {
 SupervisionWindow::SupervisionWindow(Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TForm8"));
-    setWindowTitle(QStringLiteral("Anzeige-Kontrolle"));
+    retranslate();
     resize(217, 105);
     // It appears by itself after start-up: the operator's keys stay with the main window.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -114,4 +116,14 @@ void SupervisionWindow::showFirstTime() {
         size.setWidth(size.width() + 15);
     if (size != m_fittedSize)
         resize(size);
+}
+
+void SupervisionWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void SupervisionWindow::retranslate() {
+    setWindowTitle(tr("Anzeige Kontrolle"));
 }

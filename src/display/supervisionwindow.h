@@ -38,7 +38,11 @@ public:
     // The size the fields ask for: the client area.
     QSize fittedSize() const { return m_fittedSize; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     std::unique_ptr<Timer> m_showTimer;
     QScrollArea* m_scrollBox = nullptr;
     QWidget* m_content = nullptr;

@@ -14,21 +14,20 @@ UploadHandshake::UploadHandshake(SerialPort& port, Clock& clock, Hooks hooks)
 
 void UploadHandshake::start(const SequenceTable& table, int lineCount, int columnCount) {
     const UploadBuilder::Result built = UploadBuilder::build(table, lineCount, columnCount);
-    const QString code = language();
     switch (built.refusal) {
     case UploadBuilder::Refusal::None:
         break;
     case UploadBuilder::Refusal::TooLong:
-        throw UploadRefused(UploadTexts::tooLong(code).toStdString());
+        throw UploadRefused(UploadTexts::tooLong().toStdString());
     case UploadBuilder::Refusal::BoardTooLarge:
-        throw UploadRefused(UploadTexts::boardTooLarge(code).toStdString());
+        throw UploadRefused(UploadTexts::boardTooLarge().toStdString());
     case UploadBuilder::Refusal::ParameterOutOfRange:
-        throw UploadRefused(UploadTexts::parameterOutOfRange(code, built.numbers).toStdString());
+        throw UploadRefused(UploadTexts::parameterOutOfRange(built.numbers).toStdString());
     }
     m_uploadData = built.data;
     m_port.open();
     setPending(true);
-    showStatus(UploadTexts::waiting(code));
+    showStatus(UploadTexts::waiting());
     if (m_hooks.outputEnabled && m_hooks.outputEnabled())
         m_port.writeByte(RequestByte);
 }
@@ -44,11 +43,10 @@ void UploadHandshake::receive(const QByteArray& bytes) {
 }
 
 void UploadHandshake::handleReply(const QByteArray& reply) {
-    const QString code = language();
     if (reply == "BEREIT!") {
         if (!m_pending)
             return;
-        showStatus(UploadTexts::transmitting(code));
+        showStatus(UploadTexts::transmitting());
         if (!m_hooks.outputEnabled || !m_hooks.outputEnabled())
             return;
         try {
@@ -60,11 +58,11 @@ void UploadHandshake::handleReply(const QByteArray& reply) {
                 m_hooks.reportError(QString::fromLocal8Bit(e.what()));
         }
     } else if (reply == "OK!") {
-        finish(UploadTexts::transmissionOk(code));
+        finish(UploadTexts::transmissionOk());
     } else if (reply == "CHECK FALSE") {
-        finish(UploadTexts::checkFailed(code));
+        finish(UploadTexts::checkFailed());
     } else if (reply == "EEPROM FALSE") {
-        finish(UploadTexts::memoryDefective(code));
+        finish(UploadTexts::memoryDefective());
     }
 }
 
@@ -77,10 +75,6 @@ void UploadHandshake::setPending(bool pending) {
     m_pending = pending;
     if (m_hooks.pendingChanged)
         m_hooks.pendingChanged(pending);
-}
-
-QString UploadHandshake::language() const {
-    return m_hooks.languageCode ? m_hooks.languageCode() : QString();
 }
 
 void UploadHandshake::showStatus(const QString& text) {

@@ -27,7 +27,6 @@ public:
 class UploadHandshake {
 public:
     struct Hooks {
-        std::function<QString()> languageCode;
         // Nothing is written to the port until the settings have been read.
         std::function<bool()> outputEnabled;
         std::function<void(const QString&)> showStatus;
@@ -55,7 +54,6 @@ private:
     void handleReply(const QByteArray& reply);
     void finish(const QString& status);
     void setPending(bool pending);
-    QString language() const;
     void showStatus(const QString& text);
 
     SerialPort& m_port;

@@ -1,16 +1,15 @@
 #include "uploadstrip.h"
 
-#include "uploadtexts.h"
-
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 
 UploadStrip::UploadStrip(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("UploadStrip"));
-    m_uploadButton = new QPushButton(QStringLiteral("senden"), this);
+    m_uploadButton = new QPushButton(this);
     m_uploadButton->setObjectName(QStringLiteral("AnzeigeSenden"));
-    m_cancelButton = new QPushButton(QStringLiteral("abbrechen"), this);
+    m_cancelButton = new QPushButton(this);
     m_cancelButton->setObjectName(QStringLiteral("abbrechen"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -20,6 +19,7 @@ UploadStrip::UploadStrip(QWidget* parent)
     connect(m_cancelButton, &QPushButton::clicked, this, &UploadStrip::cancelRequested);
     setOfflineMode(false);
     setPending(false);
+    retranslate();
 }
 
 void UploadStrip::setOfflineMode(bool offline) {
@@ -31,7 +31,13 @@ void UploadStrip::setPending(bool pending) {
     m_cancelButton->setEnabled(pending);
 }
 
-void UploadStrip::applyLanguage(const QString& languageCode) {
-    m_uploadButton->setText(UploadTexts::uploadCaption(languageCode));
-    m_cancelButton->setText(UploadTexts::cancelCaption(languageCode));
+void UploadStrip::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void UploadStrip::retranslate() {
+    m_uploadButton->setText(tr("Senden"));
+    m_cancelButton->setText(tr("Abbrechen"));
 }

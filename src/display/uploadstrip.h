@@ -17,8 +17,6 @@ public:
 
     void setOfflineMode(bool offline);
     void setPending(bool pending);
-    // The captions read "senden" and "abbrechen" until a language is applied.
-    void applyLanguage(const QString& languageCode);
 
     QPushButton* uploadButton() const { return m_uploadButton; }
     QPushButton* cancelButton() const { return m_cancelButton; }
@@ -27,7 +25,11 @@ signals:
     void uploadRequested();
     void cancelRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     QPushButton* m_uploadButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };

@@ -4,21 +4,18 @@
 #include <QList>
 #include <QString>
 
-// Every text the upload shows, in German and English, in one place.
+// Every text the upload shows, in one place; the English comes from the translation.
 namespace UploadTexts {
 
-QString uploadCaption(const QString& languageCode);
-QString cancelCaption(const QString& languageCode);
+QString waiting();
+QString transmitting();
+QString transmissionOk();
+QString checkFailed();
+QString memoryDefective();
 
-QString waiting(const QString& languageCode);
-QString transmitting(const QString& languageCode);
-QString transmissionOk(const QString& languageCode);
-QString checkFailed(const QString& languageCode);
-QString memoryDefective(const QString& languageCode);
-
-QString tooLong(const QString& languageCode);
-QString boardTooLarge(const QString& languageCode);
+QString tooLong();
+QString boardTooLarge();
 // Names the entries whose Parameter cell holds no number from 0 to 99.
-QString parameterOutOfRange(const QString& languageCode, const QList<QByteArray>& numbers);
+QString parameterOutOfRange(const QList<QByteArray>& numbers);
 
 } // namespace UploadTexts

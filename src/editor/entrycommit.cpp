@@ -8,7 +8,6 @@
 #include "platform/windows1252.h"
 #include "sequence/rowselection.h"
 #include "sequence/separatorstospaces.h"
-#include "windows/language.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -42,7 +41,7 @@ EntryCommit::EntryCommit(EditorContext& context, EditorFlags& flags)
 void EntryCommit::commitEntry() {
     const QByteArray number = numberFromField();
     if (m_running && m_running(number)) {
-        m_c.prompter.showError(text("Dieser Text läuft gerade!", "This text is just running!"));
+        m_c.prompter.showError(tr("Dieser Text läuft gerade!"));
         return;
     }
     applyReferenceFont();
@@ -54,7 +53,7 @@ void EntryCommit::commitEntry() {
     request.selectedRow = m_c.selection.selectedRow();
     request.renameOnCommit = m_flags.renameOnCommit;
     request.display = m_c.panel.displaySetup();
-    request.marks = ActiveMarks::forLanguage(m_c.panel.languageCode());
+    request.marks = ActiveMarks::forLanguage(m_c.table.languageCode());
 
     // The rows the takeover appends and sorts load nothing into the editor.
     m_flags.followsSelection = false;
@@ -121,8 +120,7 @@ void EntryCommit::applyReferenceFont() {
         editor->moveCursor(QTextCursor::Start);
         if (EditorLines::count(*editor) != before)
             m_c.prompter.showWarning(
-                text("Achtung: Duch die Schriftändeung hat sich die Textformatierung geändert.",
-                     "Attention: The formatting has changed because the font changed."));
+                tr("Achtung: Duch die Schriftändeung hat sich die Textformatierung geändert."));
     }
 }
 
@@ -130,12 +128,9 @@ void EntryCommit::showRefusals(const EntryTakeover::Outcome& outcome, const QByt
     for (const EntryTakeover::Refusal refusal : outcome.refusals) {
         if (refusal == EntryTakeover::Refusal::DuplicateNumber) {
             const QString shown = Windows1252::toUnicode(number);
-            m_c.prompter.showError(
-                Language::choose(m_c.panel.languageCode(),
-                                 QStringLiteral("Text Nr.: %1 existiert bereits.").arg(shown),
-                                 QStringLiteral("Text No.: %1 already exists.").arg(shown)));
+            m_c.prompter.showError(tr("Text Nr.: %1 existiert bereits.").arg(shown));
         } else {
-            m_c.prompter.showError(text("Keine Textnummer eingetragen.", "No textnumber!"));
+            m_c.prompter.showError(tr("Keine Textnummer eingetragen."));
         }
     }
 }
@@ -150,12 +145,9 @@ void EntryCommit::showDuration(const EntryTakeover::Outcome& outcome) {
         return;
     p.byDuration()->setChecked(false);
     m_c.prompter.showWarning(
-        text("Achtung: Anzeigedauer ist für diesen Text zu klein gewählt. Die Anzeigedauer wird "
-             "automatisch auf Minimalzeit erhöht. Wenn die Anzeigedauer zu groß ist müssen Sie die "
-             "Takt-Zeiten im Text reduzieren.",
-             "Attention: The display period of this text ist choosed too small. The display period "
-             "of this text is now set to the minimal time. If then period is to large you have to "
-             "choose smaller changing times in the text."));
+        tr("Achtung: Anzeigedauer ist für diesen Text zu klein gewählt. Die Anzeigedauer wird "
+           "automatisch auf Minimalzeit erhöht. Wenn die Anzeigedauer zu groß ist müssen Sie die "
+           "Takt-Zeiten im Text reduzieren."));
 }
 
 void EntryCommit::showTexts(const EntryTakeover::Outcome& outcome) {
@@ -176,13 +168,7 @@ void EntryCommit::showTexts(const EntryTakeover::Outcome& outcome) {
     }
     for (const QByteArray& replaced : outcome.replacedCharacters)
         m_c.prompter.showWarning(
-            text("Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. "
-                 "Folgende Zeichen wurden durch # ersetzt:",
-                 "Attention: Some characters could not be displayed. The following characters "
-                 "are set to # :") +
+            tr("Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. "
+               "Folgende Zeichen wurden durch # ersetzt:") +
             Windows1252::toUnicode(replaced));
-}
-
-QString EntryCommit::text(const char* german, const char* english) const {
-    return Language::choose(m_c.panel.languageCode(), german, english);
 }

@@ -3,6 +3,7 @@
 #include "entrytakeover.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -14,6 +15,8 @@ struct EditorFlags;
 // the takeover rules put it into the table, shows their boxes and writes back into the
 // fields what the rules changed (the duration, the displayable texts).
 class EntryCommit final {
+    Q_DECLARE_TR_FUNCTIONS(EntryCommit)
+
 public:
     // Whether this number is on the display while playback runs.
     using RunningCheck = std::function<bool(const QByteArray& number)>;
@@ -39,7 +42,6 @@ private:
     void showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number);
     void showDuration(const EntryTakeover::Outcome& outcome);
     void showTexts(const EntryTakeover::Outcome& outcome);
-    QString text(const char* german, const char* english) const;
 
     EditorContext& m_c;
     EditorFlags& m_flags;

@@ -5,7 +5,6 @@
 #include "platform/prompter.h"
 #include "platform/windows1252.h"
 #include "sequence/rowselection.h"
-#include "windows/language.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -94,9 +93,7 @@ void EntryEditor::changeNumber() {
 void EntryEditor::offerPendingCommit() {
     if (!isEntryModified())
         return;
-    const Prompter::Answer answer = m_c.prompter.askYesNo(Language::choose(
-        m_c.panel.languageCode(), QStringLiteral("Änderungen in Tabelle übernehmen?"),
-        QStringLiteral("Save changes to the grid?")));
+    const Prompter::Answer answer = m_c.prompter.askYesNo(tr("Änderungen in Tabelle übernehmen?"));
     if (answer == Prompter::Answer::Yes)
         commitEntry();
     setEntryModified(false);

@@ -3,6 +3,7 @@
 #include "editorlines.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -31,7 +32,7 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
 }
 
 // A page of the kind tabs: the text editor with its change time beside it.
-QWidget* textPage(const char* name, QWidget* editor, const QString& timing, QSpinBox* time) {
+QWidget* textPage(const char* name, QWidget* editor, QLabel* timing, QSpinBox* time) {
     auto* page = named(new QWidget, name);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(editor);
@@ -72,26 +73,24 @@ EntryEditorPanel::EntryEditorPanel(QWidget* parent)
     buildHeader();
     buildKindTabs();
     buildDurationRow();
+    retranslate();
 }
 
 void EntryEditorPanel::buildHeader() {
     auto* header = new QHBoxLayout;
-    m_numberLabel = named(new QLabel(QStringLiteral("Text Nr.")), "TextNrLabel");
+    m_numberLabel = named(new QLabel, "TextNrLabel");
     m_numberField = named(new QLineEdit(QStringLiteral("00010")), "TextNr");
+    // The one hint that reads the same in both languages.
     m_numberField->setToolTip(QStringLiteral(
         "Textnummer des aktuellen Textes. Es können auch Buchstaben eingetragen werden. Es wird "
         "Alphabetisch einsortiert."));
-    m_changeNumberButton = named(new QPushButton(QStringLiteral("Nr. ändern")), "Button2");
-    m_changeNumberButton->setToolTip(QStringLiteral(
-        "Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern"));
-    m_activeCheckBox = named(new QCheckBox(QStringLiteral("Text aktiv")), "CheckBox1");
+    m_changeNumberButton = named(new QPushButton, "Button2");
+    m_activeCheckBox = named(new QCheckBox, "CheckBox1");
     m_activeCheckBox->setChecked(true);
     m_activeCheckBox->hide();
-    m_noteLabel = named(new QLabel(QStringLiteral("Hinweisfeld:")), "HinweisLabel");
+    m_noteLabel = named(new QLabel, "HinweisLabel");
     m_noteField = named(new QPlainTextEdit, "Hinweis");
     m_noteField->setMaximumHeight(40);
-    m_noteField->setToolTip(
-        QStringLiteral("Hier können Sie einen Hinweis zum aktuelle Text eintragen"));
     addAll(header,
            {m_numberLabel, m_numberField, m_changeNumberButton, m_activeCheckBox, m_noteLabel});
     header->addWidget(m_noteField, 1);
@@ -112,15 +111,15 @@ void EntryEditorPanel::buildKindTabs() {
 
     m_blockEditor = named(new QTextEdit, "Textfeld");
     m_pageTime = spin("Seitenwechselzeit", 1, 3600, 3);
-    m_blockPage =
-        textPage("TabSheet1", m_blockEditor, QStringLiteral("Seitenwechselzeit"), m_pageTime);
-    m_kindTabs->addTab(m_blockPage, QStringLiteral("Blocktext"));
+    m_pageTimeLabel = named(new QLabel, "SeitenwechselzeitLabel");
+    m_blockPage = textPage("TabSheet1", m_blockEditor, m_pageTimeLabel, m_pageTime);
+    m_kindTabs->addTab(m_blockPage, QString());
 
     m_scrollEditor = named(new QTextEdit, "ScrollTextFeld");
     m_lineTime = spin("Zeilenwechselzeit", 1, 3600, 3);
-    m_scrollPage =
-        textPage("TabSheet2", m_scrollEditor, QStringLiteral("Zeilenwechselzeit"), m_lineTime);
-    m_kindTabs->addTab(m_scrollPage, QStringLiteral("Scrolltext"));
+    m_lineTimeLabel = named(new QLabel, "ZeilenwechselzeitLabel");
+    m_scrollPage = textPage("TabSheet2", m_scrollEditor, m_lineTimeLabel, m_lineTime);
+    m_kindTabs->addTab(m_scrollPage, QString());
 
     m_flowPage = named(new QWidget, "TabSheet3");
     m_flowEditor = named(new QPlainTextEdit, "Fliesstextfeld");
@@ -131,10 +130,10 @@ void EntryEditorPanel::buildKindTabs() {
     m_flowEditor->setTabChangesFocus(true);
     m_flowStep = spin("Fliesstakt", 1, 10, 5);
     m_flowStep->setWrapping(false);
-    m_flowStepLabel = named(new QLabel(QStringLiteral("Fliesstakt")), "Label7");
+    m_flowStepLabel = named(new QLabel, "Label7");
     m_flowStepSeconds = named(new QLabel(QStringLiteral("0,5")), "Label8");
     m_flowLine = spin("TextInZeile", 1, 1, 1);
-    m_flowLineLabel = named(new QLabel(QStringLiteral("Fliesstext in Zeile")), "Label12");
+    m_flowLineLabel = named(new QLabel, "Label12");
     auto* flow = new QVBoxLayout(m_flowPage);
     flow->addWidget(m_flowEditor);
     m_flowLinePanel = named(new QWidget, "FlowLinePanel");
@@ -144,7 +143,7 @@ void EntryEditorPanel::buildKindTabs() {
            {m_flowStepLabel, m_flowStep, m_flowStepSeconds, m_flowLineLabel, m_flowLine});
     flowTiming->addStretch();
     flow->addLayout(flowTiming);
-    m_kindTabs->addTab(m_flowPage, QStringLiteral("Fließtext"));
+    m_kindTabs->addTab(m_flowPage, QString());
     m_previewPanel = named(new QWidget, "PreviewPanel");
     auto* kinds = new QHBoxLayout;
     kinds->addWidget(scrolling(m_previewPanel));
@@ -154,29 +153,58 @@ void EntryEditorPanel::buildKindTabs() {
 
 void EntryEditorPanel::buildDurationRow() {
     auto* duration = new QHBoxLayout;
-    m_durationLabel = named(new QLabel(QStringLiteral("Mindestanzeigedauer:")), "Label4");
-    m_minutesLabel = named(new QLabel(QStringLiteral("Min.")), "Label5");
-    m_secondsLabel = named(new QLabel(QStringLiteral("Sek.")), "Label6");
-    m_presetLabel = named(new QLabel(QStringLiteral("Vor-\r\ngabe")), "Label16");
+    m_durationLabel = named(new QLabel, "Label4");
+    m_minutesLabel = named(new QLabel, "Label5");
+    m_secondsLabel = named(new QLabel, "Label6");
+    m_presetLabel = named(new QLabel, "Label16");
     m_presetDurationFlag = named(new QCheckBox, "Vorgabezeit");
     m_presetDurationFlag->hide(); // playback's flag for a preset duration, never shown
     m_byDuration = named(new QCheckBox, "NachDauer");
     m_durationMinutes = spin("DauerMinuten", 0, 1440, 0);
     m_durationSeconds = spin("DauerSekunden", 0, 60, 0);
-    const QString durationHint = QStringLiteral(
-        "Anzeigedauer wird verwendet wenn \"Automatisch nach Anzeigedauer\" ausgewählt wird");
-    m_durationMinutes->setToolTip(durationHint);
-    m_durationSeconds->setToolTip(durationHint);
-    m_presetLabel->setToolTip(
-        QStringLiteral("Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden"));
-    m_commitButton = named(new QPushButton(QStringLiteral("OK")), "Button11");
-    m_commitButton->setToolTip(QStringLiteral("Änderungen am aktiven Text in Tabelle übernehmen"));
+    m_commitButton = named(new QPushButton, "Button11");
     m_commitButton->setEnabled(false);
     addAll(duration, {m_durationLabel, m_durationMinutes, m_minutesLabel, m_durationSeconds,
                       m_secondsLabel, m_presetLabel, m_presetDurationFlag, m_byDuration});
     duration->addStretch();
     duration->addWidget(m_commitButton);
     static_cast<QBoxLayout*>(layout())->addLayout(duration);
+}
+
+void EntryEditorPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void EntryEditorPanel::retranslate() {
+    m_numberLabel->setText(tr("Text Nr."));
+    m_changeNumberButton->setText(tr("Nr. ändern"));
+    m_changeNumberButton->setToolTip(
+        tr("Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern"));
+    m_activeCheckBox->setText(tr("Text aktiv"));
+    m_noteLabel->setText(tr("Hinweisfeld:"));
+    m_noteField->setToolTip(tr("Hier können Sie einen Hinweis zum aktuelle Text eintragen"));
+    m_kindTabs->setTabText(m_kindTabs->indexOf(m_blockPage), tr("Blocktext"));
+    m_kindTabs->setTabText(m_kindTabs->indexOf(m_scrollPage), tr("Scrolltext"));
+    m_kindTabs->setTabText(m_kindTabs->indexOf(m_flowPage), tr("Fließtext"));
+    m_pageTimeLabel->setText(tr("Seitenwechselzeit"));
+    m_lineTimeLabel->setText(tr("Zeilenwechselzeit"));
+    m_flowEditor->setToolTip(tr("Fliesstext Eingabefeld"));
+    m_flowStepLabel->setText(tr("Fliesstakt"));
+    m_flowLineLabel->setText(tr("Fliesstext in Zeile"));
+    m_durationLabel->setText(tr("Mindestanzeigedauer:"));
+    m_minutesLabel->setText(tr("Min."));
+    m_secondsLabel->setText(tr("Sek."));
+    m_presetLabel->setText(tr("Vor-\r\ngabe"));
+    m_presetLabel->setToolTip(
+        tr("Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden"));
+    const QString durationHint =
+        tr("Anzeigedauer wird verwendet wenn \"Automatisch nach Anzeigedauer\" ausgewählt wird");
+    m_durationMinutes->setToolTip(durationHint);
+    m_durationSeconds->setToolTip(durationHint);
+    m_commitButton->setText(tr("OK"));
+    m_commitButton->setToolTip(tr("Änderungen am aktiven Text in Tabelle übernehmen"));
 }
 
 void EntryEditorPanel::addCommandBar(QWidget* bar) {

@@ -33,9 +33,6 @@ public:
     // slow for a flowing text has no flowing text page.
     void limitTimings(int changeTimeMinimum, int flowStepMinimum, bool hideFlowPage);
 
-    void applyLanguage(const QString& languageCode) { m_languageCode = languageCode; }
-    const QString& languageCode() const { return m_languageCode; }
-
     // A row of commands below the editor (the table commands).
     void addCommandBar(QWidget* bar);
 
@@ -72,7 +69,11 @@ signals:
     // The fixed-line fields and the preview lines were built anew.
     void lineFieldsBuilt();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void buildHeader();
     void buildKindTabs();
     void buildDurationRow();
@@ -80,7 +81,6 @@ private:
     void buildLineFields(int lineCount, int columnCount);
 
     DisplaySetup m_setup;
-    QString m_languageCode = QStringLiteral("D");
 
     QLabel* m_numberLabel = nullptr;
     QLineEdit* m_numberField = nullptr;
@@ -98,6 +98,8 @@ private:
     QPlainTextEdit* m_flowMeasure = nullptr;
     QLabel* m_referenceLabel = nullptr;
     QSpinBox* m_pageTime = nullptr;
+    QLabel* m_pageTimeLabel = nullptr;
+    QLabel* m_lineTimeLabel = nullptr;
     QSpinBox* m_lineTime = nullptr;
     QSpinBox* m_flowStep = nullptr;
     QLabel* m_flowStepLabel = nullptr;

@@ -4,13 +4,10 @@
 #include "playbackkeys.h"
 #include "playbackstrip.h"
 
-#include "windows/language.h"
-
 #include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenu>
 #include <QStatusBar>
 
 PlaybackPanel::PlaybackPanel(QMainWindow& window, PlaybackStrip& strip, QAbstractItemView& table,
@@ -27,7 +24,6 @@ PlaybackPanel::PlaybackPanel(QMainWindow& window, PlaybackStrip& strip, QAbstrac
 
     m_keys = new PlaybackKeys(m_strip.keyActions(), m_window, this);
     connectCommands();
-    applyLanguage(QString());
 
     PlaybackController::Hooks hooks;
     hooks.showMode = [this](PlaybackMode mode) {
@@ -72,12 +68,6 @@ void PlaybackPanel::connectCommands() {
             [&c](int factor) { c.setSpeedFactor(factor); });
     connect(s, &PlaybackStrip::followChanged, this, [&c](bool on) { c.setFollow(on); });
     connect(s, &PlaybackStrip::followClicked, this, [&c](bool on) { c.followClicked(on); });
-}
-
-void PlaybackPanel::applyLanguage(const QString& languageCode) {
-    m_strip.applyLanguage(languageCode);
-    if (auto* menu = m_window.findChild<QMenu*>(QStringLiteral("Abspielen1")))
-        menu->setTitle(Language::choose(languageCode, "&Abspielen", "&Play"));
 }
 
 void PlaybackPanel::addCommandWindow(QWidget* window) {

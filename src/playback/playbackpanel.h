@@ -27,8 +27,6 @@ public:
     PlaybackPanel(QMainWindow& window, PlaybackStrip& strip, QAbstractItemView& table,
                   PlaybackController& controller);
 
-    // Captions and hints in the language of the code ("GB" English, else German).
-    void applyLanguage(const QString& languageCode);
     // Another window holding controls of a command group; the current state is applied.
     void addCommandWindow(QWidget* window);
     // The playback keys work while this window is the active one too (the supervision

@@ -3,11 +3,11 @@
 #include "playbackcontroller.h"
 
 #include "platform/windows1252.h"
-#include "windows/language.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,15 +28,6 @@ QToolButton* toolButton(const char* name, const QString& text, bool checkable = 
     b->setCheckable(checkable);
     b->setFixedSize(33, 33);
     return b;
-}
-
-struct Text {
-    const char* german;
-    const char* english;
-};
-
-QString pick(const QString& languageCode, Text text) {
-    return Language::choose(languageCode, text.german, text.english);
 }
 
 } // namespace
@@ -61,7 +52,7 @@ PlaybackStrip::PlaybackStrip(QWidget* parent)
     buildNavigationGroup(strip);
     buildMenuActions();
     connectControls();
-    applyLanguage(QString());
+    retranslate();
 }
 
 void PlaybackStrip::buildCurrentGroup(QBoxLayout* strip) {
@@ -296,66 +287,51 @@ void PlaybackStrip::showCurrentNumber(const QByteArray& number) {
     m_currentNumberLabel->setText(Windows1252::toUnicode(number));
 }
 
-void PlaybackStrip::applyLanguage(const QString& languageCode) {
-    const QString& l = languageCode;
+void PlaybackStrip::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void PlaybackStrip::retranslate() {
     m_playButton->setToolTip(
-        pick(l, {"Automatisch abspielen, beginnt am ausgewählten Text (Strg+Enter)",
-                 "Play automaticly, starts at the selected text (Ctl+Return)"}));
-    m_stopButton->setToolTip(pick(l, {"Anzeige anhalten und löschen (Escape-Taste)",
-                                      "Stop and clear the display (Esc-key)"}));
-    m_manualButton->setToolTip(pick(l, {"Manuell anspielen (Alt+M", "Play manuell (Alt+M)"}));
-    m_pauseButton->setToolTip(pick(l, {"Pause (Ablauf an der aktuellen Stelle anhalten)(Strg+P)",
-                                       "Pause (hold sequence at the actual position)(Strg+P)"}));
-    m_firstButton->setToolTip(
-        pick(l, {"Der erste Text wird abgespielt (F5)", "The first text is played (F5)"}));
-    m_lastButton->setToolTip(
-        pick(l, {"Der letzte Text wird abgespielt (F6)", "The last text is played (F6)"}));
-    m_previousButton->setToolTip(pick(
-        l, {"Der vorhergehende Text wird abgespielt (F7)", "The previous text is played (F7)"}));
-    m_nextButton->setToolTip(
-        pick(l, {"Der nächste Text wird abgespielt (F8)", "The next text is played (F8)"}));
-    m_goToButton->setText(pick(l, {"Gehe zu Text", "Go to text"}));
-    m_goToButton->setToolTip(pick(l, {"Der mit blauem Balken ausgewählte Text wird abgespielt (F9)",
-                                      "The blue bar selected text is played next (F9)"}));
-    m_goOnButton->setText(
-        pick(l, {"Weiter bei Pause (Strg+Leertaste)", "Go on if holded (Ctl+Space)"}));
-    m_goOnButton->setToolTip(
-        pick(l, {"Weiterblättern bei Pause (F11)", "Next page if holded (F11)"}));
-    m_currentTextLabel->setText(pick(l, {"Aktueller Text:", "Actual text:"}));
-    m_currentNumberLabel->setToolTip(pick(l, {"Der aktuelle Text welcher gezeigt werden soll",
-                                              "The actual text wich is now in the display"}));
-    m_speedLabel->setText(pick(l, {"Gesamtgeschwindigkeit", "Overall speed"}));
-    m_speedSlider->setToolTip(
-        pick(l, {"Gesamtablaufgeschwindigkeit ändern", "Change overall speed"}));
-    m_speed50Button->setToolTip(
-        pick(l, {"Geschwindigkeit auf 50% setzten", "Set overall speed to 50%"}));
-    m_speed100Button->setToolTip(
-        pick(l, {"Geschwindigkeit auf 100% setzten", "Set overall speed to 100%"}));
-    m_speed150Button->setToolTip(
-        pick(l, {"Geschwindigkeit auf 150% setzten", "Set overall speed to 150%"}));
-    m_followCheckBox->setText(pick(l, {"Verfolgen", "Follow"}));
-    m_followCheckBox->setToolTip(pick(l, {"Während des automatischen Ablaufs wird in der ersten "
-                                          "Reihe der Tabele der gerade aktuelle Text gezeigt",
-                                          "During the automatic playing the actual text will be "
-                                          "shown in the first row"}));
-    m_playAction->setText(pick(l, {"&Automatisch abspielen", "Play &automaticly"}));
-    m_stopAction->setText(pick(l, {"&Stop", "&Stop"}));
-    m_stopAction->setToolTip(pick(l, {"Anzeige anhalten und löschen", "Stop and &clear display"}));
-    m_pauseAction->setText(pick(l, {"&Pause", "&Hold"}));
-    m_startPausedAction->setText(pick(l, {"Start+Pause", "Start+Hold"}));
+        tr("Automatisch abspielen, beginnt am ausgewählten Text (Strg+Enter)"));
+    m_stopButton->setToolTip(tr("Anzeige anhalten und löschen (Escape-Taste)"));
+    m_manualButton->setToolTip(tr("Manuell anspielen (Alt+M"));
+    m_pauseButton->setToolTip(tr("Pause (Ablauf an der aktuellen Stelle anhalten)(Strg+P)"));
+    m_firstButton->setToolTip(tr("Der erste Text wird abgespielt (F5)"));
+    m_lastButton->setToolTip(tr("Der letzte Text wird abgespielt (F6)"));
+    m_previousButton->setToolTip(tr("Der vorhergehende Text wird abgespielt (F7)"));
+    m_nextButton->setToolTip(tr("Der nächste Text wird abgespielt (F8)"));
+    m_goToButton->setText(tr("Gehe zu Text"));
+    m_goToButton->setToolTip(tr("Der mit blauem Balken ausgewählte Text wird abgespielt (F9)"));
+    m_goOnButton->setText(tr("Weiter bei Pause (Strg+Leertaste)"));
+    m_goOnButton->setToolTip(tr("Weiterblättern bei Pause (F11)"));
+    m_currentTextLabel->setText(tr("Aktueller Text:"));
+    m_currentNumberLabel->setToolTip(tr("Der aktuelle Text welcher gezeigt werden soll"));
+    m_speedLabel->setText(tr("Gesamtgeschwindigkeit"));
+    m_speedSlider->setToolTip(tr("Gesamtablaufgeschwindigkeit ändern"));
+    m_speed50Button->setToolTip(tr("Geschwindigkeit auf 50% setzten"));
+    m_speed100Button->setToolTip(tr("Geschwindigkeit auf 100% setzten"));
+    m_speed150Button->setToolTip(tr("Geschwindigkeit auf 150% setzten"));
+    m_followCheckBox->setText(tr("Verfolgen"));
+    m_followCheckBox->setToolTip(tr("Während des automatischen Ablaufs wird in der ersten "
+                                    "Reihe der Tabele der gerade aktuelle Text gezeigt"));
+    m_playAction->setText(tr("&Automatisch abspielen"));
+    m_stopAction->setText(tr("&Stop"));
+    m_stopAction->setToolTip(tr("Anzeige anhalten und löschen"));
+    m_pauseAction->setText(tr("&Pause"));
+    m_startPausedAction->setText(tr("Start+Pause"));
     m_startPausedAction->setToolTip(
-        pick(l, {"Ablauf wird gestarte und angehaltet und wartet dann auf \"weiter\"",
-                 "Sequence starts, hold then and waits for \"Go on if holded (space)\""}));
-    m_manualAction->setText(pick(l, {"&Manuell", "&Manual"}));
-    m_manualAction->setToolTip(pick(l, {"Pause / manuell", "Hold / manual"}));
-    m_firstAction->setText(pick(l, {"&Erster", "&First"}));
-    m_lastAction->setText(pick(l, {"&Letzter", "&Last"}));
-    m_previousAction->setText(pick(l, {"&Zurück", "&Previous"}));
-    m_nextAction->setText(pick(l, {"&Vor", "&Next"}));
-    m_nextAction->setToolTip(
-        pick(l, {"Der nächste Text wird abgespielt", "The next text is played"}));
-    m_goToAction->setText(pick(l, {"&Gehe zu", "&Go to"}));
-    m_goToAction->setToolTip(pick(l, {"Der mit blauem Balken ausgewählte Text wird abgespielt",
-                                      "The blue bar selected text is played"}));
-    m_goOnAction->setText(pick(l, {"&Weiter", "Go &on"}));
+        tr("Ablauf wird gestarte und angehaltet und wartet dann auf \"weiter\""));
+    m_manualAction->setText(tr("&Manuell"));
+    m_manualAction->setToolTip(tr("Pause / manuell"));
+    m_firstAction->setText(tr("&Erster"));
+    m_lastAction->setText(tr("&Letzter"));
+    m_previousAction->setText(tr("&Zurück"));
+    m_nextAction->setText(tr("&Vor"));
+    m_nextAction->setToolTip(tr("Der nächste Text wird abgespielt"));
+    m_goToAction->setText(tr("&Gehe zu"));
+    m_goToAction->setToolTip(tr("Der mit blauem Balken ausgewählte Text wird abgespielt"));
+    m_goOnAction->setText(tr("&Weiter"));
 }

@@ -32,8 +32,6 @@ public:
     QList<QAction*> keyActions() const;
     // Controls of another part (the display's buttons) placed after the mode buttons.
     void addDisplayControls(QWidget* controls);
-    // Captions and hints in the language of the code ("GB" English, else German).
-    void applyLanguage(const QString& languageCode);
     // Offline the display plays from its own memory: the live controls and menu items go.
     void hideLiveControls();
 
@@ -64,7 +62,11 @@ signals:
     // The operator clicked the check box.
     void followClicked(bool on);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void buildCurrentGroup(QBoxLayout* strip);
     void buildSpeedGroup(QBoxLayout* strip);
     void buildModeButtons(QBoxLayout* strip);

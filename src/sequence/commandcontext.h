@@ -2,8 +2,6 @@
 
 #include "editorhooks.h"
 
-#include "windows/language.h"
-
 #include <QString>
 
 #include <functional>
@@ -15,7 +13,7 @@ class RowSelection;
 class SequenceTable;
 
 // What the table and file commands work on: the table with its selection and marks, the
-// document, the boxes, the entry editor, and the language their messages are shown in.
+// document, the boxes, the entry editor, and the language whose Aktiv words they write.
 struct CommandContext {
     SequenceTable& table;
     RowSelection& selection;
@@ -26,7 +24,4 @@ struct CommandContext {
     std::function<QString()> languageCode;
 
     QString language() const { return languageCode ? languageCode() : QStringLiteral("D"); }
-    QString choose(const QString& german, const QString& english) const {
-        return Language::choose(language(), german, english);
-    }
 };

@@ -32,7 +32,7 @@ DocumentCommands::DocumentCommands(CommandContext context, QObject* parent)
 }
 
 bool DocumentCommands::newSequence() {
-    if (!askToSave(QStringLiteral("Save changes in %1 ?")))
+    if (!askToSave(tr("Möchten Die die Änderungen in %1 speichern?", "before a new or other file")))
         return false;
     startNewDocument();
     return true;
@@ -43,7 +43,7 @@ void DocumentCommands::openSequence() {
         m_c.prompter.chooseOpenFile(QFileInfo(m_c.document.currentFile()).absolutePath(), Filter);
     if (path.isEmpty())
         return;
-    if (!askToSave(QStringLiteral("Save changes in %1 ?")))
+    if (!askToSave(tr("Möchten Die die Änderungen in %1 speichern?", "before a new or other file")))
         return;
     openFile(path);
 }
@@ -82,7 +82,7 @@ bool DocumentCommands::openFile(const QString& path) {
 }
 
 bool DocumentCommands::askToSaveOnClose() {
-    return askToSave(QStringLiteral("Save changes to %1 ?"));
+    return askToSave(tr("Möchten Die die Änderungen in %1 speichern?", "on closing"));
 }
 
 void DocumentCommands::openAtStartup(const QString& path, bool required) {
@@ -135,12 +135,11 @@ QString DocumentCommands::rescuePath(const QString& documentPath, const QString&
         .filePath(base + QStringLiteral(".rescue.lta"));
 }
 
-bool DocumentCommands::askToSave(const QString& english) {
+bool DocumentCommands::askToSave(const QString& question) {
     if (!m_c.document.isModified())
         return true;
-    const Answer answer = m_c.prompter.askYesNoCancel(
-        m_c.choose(QStringLiteral("Möchten Die die Änderungen in %1 speichern?"), english)
-            .arg(shown(m_c.document.currentFile())));
+    const Answer answer =
+        m_c.prompter.askYesNoCancel(QString(question).arg(shown(m_c.document.currentFile())));
     if (answer == Answer::Cancel)
         return false;
     return answer != Answer::Yes || save();
@@ -165,9 +164,7 @@ bool DocumentCommands::chooseFileAndSave() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".lta");
     if (QFileInfo::exists(path) &&
-        m_c.prompter.askYesNo(m_c.choose(QStringLiteral("Datei %1 überscheiben?"),
-                                         QStringLiteral("Overwrite File %1 ?"))
-                                  .arg(shown(path))) != Answer::Yes)
+        m_c.prompter.askYesNo(tr("Datei %1 überscheiben?").arg(shown(path))) != Answer::Yes)
         return false;
     if (!write(path))
         return false;

@@ -61,7 +61,7 @@ signals:
 
 private:
     // The save question; false when cancelled or when the save did not happen.
-    bool askToSave(const QString& english);
+    bool askToSave(const QString& question);
     void startNewDocument();
     bool chooseFileAndSave();
     bool write(const QString& path);

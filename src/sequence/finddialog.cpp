@@ -1,8 +1,7 @@
 #include "finddialog.h"
 
-#include "windows/language.h"
-
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,22 +48,25 @@ FindDialog::FindDialog(QWidget* parent)
             [this](const QString& text) { m_findNext->setEnabled(!text.isEmpty()); });
     connect(m_findNext, &QPushButton::clicked, this, [this] { emit findNext(query()); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    setLanguageCode(QStringLiteral("D"));
+    retranslate();
 }
 
-void FindDialog::setLanguageCode(const QString& code) {
-    const auto choose = [&code](const char* german, const char* english) {
-        return Language::choose(code, german, english);
-    };
-    setWindowTitle(choose("Suchen", "Find"));
-    m_label->setText(choose("Suchen &nach:", "Fi&nd what:"));
-    m_wholeWord->setText(choose("Nur &ganzes Wort suchen", "Match &whole word only"));
-    m_matchCase->setText(choose("Groß-/&Kleinschreibung", "Match &case"));
-    m_direction->setTitle(choose("Richtung", "Direction"));
-    m_up->setText(choose("Nach &oben", "&Up"));
-    m_down->setText(choose("Nach &unten", "&Down"));
-    m_findNext->setText(choose("&Weitersuchen", "&Find Next"));
-    m_cancel->setText(choose("Abbrechen", "Cancel"));
+void FindDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void FindDialog::retranslate() {
+    setWindowTitle(tr("Suchen"));
+    m_label->setText(tr("Suchen &nach:"));
+    m_wholeWord->setText(tr("Nur &ganzes Wort suchen"));
+    m_matchCase->setText(tr("Groß-/&Kleinschreibung"));
+    m_direction->setTitle(tr("Richtung"));
+    m_up->setText(tr("Nach &oben"));
+    m_down->setText(tr("Nach &unten"));
+    m_findNext->setText(tr("&Weitersuchen"));
+    m_cancel->setText(tr("Abbrechen"));
 }
 
 void FindDialog::openFor(int column) {

@@ -20,7 +20,6 @@ class FindDialog final : public QDialog {
 public:
     explicit FindDialog(QWidget* parent = nullptr);
 
-    void setLanguageCode(const QString& languageCode);
     // Shows the dialog for a column (1, 4 or 7).
     void openFor(int column);
     int column() const { return m_column; }
@@ -33,10 +32,14 @@ public:
     QRadioButton* down() const { return m_down; }
     QPushButton* findNextButton() const { return m_findNext; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 signals:
     void findNext(const TableSearch::Query& query);
 
 private:
+    void retranslate();
     int m_column = 1;
     QLineEdit* m_text = nullptr;
     QCheckBox* m_matchCase = nullptr;

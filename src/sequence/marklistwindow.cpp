@@ -3,8 +3,7 @@
 #include "marklist.h"
 
 #include "platform/windows1252.h"
-#include "windows/language.h"
-
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,7 +33,7 @@ MarkListWindow::MarkListWindow(QWidget* parent)
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         emit numberClicked(Windows1252::fromUnicode(item->text()));
     });
-    setLanguageCode(QStringLiteral("D"));
+    retranslate();
 }
 
 void MarkListWindow::setMarkList(const MarkList* marks) {
@@ -50,13 +49,17 @@ void MarkListWindow::refresh() {
         m_list->addItem(Windows1252::toUnicode(number));
 }
 
-void MarkListWindow::setLanguageCode(const QString& code) {
-    setWindowTitle(Language::choose(code, QStringLiteral("Markierung"), QStringLiteral("Mark")));
-    m_delete->setText(
-        Language::choose(code, QStringLiteral("Texte löschen"), QStringLiteral("Clear texts")));
-    m_exchange->setText(
-        Language::choose(code, QStringLiteral("Texte tauschen"), QStringLiteral("Exchange texts")));
-    m_close->setText(Language::choose(code, QStringLiteral("Abbrechen"), QStringLiteral("Close")));
+void MarkListWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void MarkListWindow::retranslate() {
+    setWindowTitle(tr("Markierung"));
+    m_delete->setText(tr("Texte löschen"));
+    m_exchange->setText(tr("Texte tauschen"));
+    m_close->setText(tr("Abbrechen"));
 }
 
 void MarkListWindow::showAt(const QPoint& screenPosition) {

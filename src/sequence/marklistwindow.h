@@ -21,7 +21,6 @@ public:
     // The list shown; the window reads it again on refresh().
     void setMarkList(const MarkList* marks);
     void refresh();
-    void setLanguageCode(const QString& languageCode);
     // Shows the window with its top left corner at a screen position.
     void showAt(const QPoint& screenPosition);
 
@@ -30,12 +29,16 @@ public:
     QPushButton* exchangeButton() const { return m_exchange; }
     QPushButton* closeButton() const { return m_close; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 signals:
     void deleteRequested();
     void exchangeRequested();
     void numberClicked(const QByteArray& number);
 
 private:
+    void retranslate();
     const MarkList* m_marks = nullptr;
     QListWidget* m_list = nullptr;
     QPushButton* m_delete = nullptr;

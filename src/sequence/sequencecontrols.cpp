@@ -8,10 +8,9 @@
 #include "tablecommandbar.h"
 #include "tablecommands.h"
 
-#include "windows/language.h"
-
 #include <QAction>
 #include <QCursor>
+#include <QEvent>
 #include <QMenu>
 
 SequenceControls::SequenceControls(Context context, EditorHooks editor)
@@ -30,7 +29,9 @@ SequenceControls::SequenceControls(Context context, EditorHooks editor)
     connectFileMenu();
     connectEditCommands();
     connectTableView();
-    applyLanguage(m_c.languageCode());
+    m_activeMenu->installEventFilter(this);
+    setLanguageCode(m_c.languageCode());
+    retranslate();
 }
 
 SequenceControls::~SequenceControls() = default;
@@ -88,7 +89,6 @@ void SequenceControls::connectTableView() {
 void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
     m_markWindow = &window;
     window.setMarkList(&m_c.marks);
-    window.setLanguageCode(m_c.languageCode());
     run(&window, &MarkListWindow::deleteRequested, [this] { m_commands->deleteTexts(); });
     run(&window, &MarkListWindow::exchangeRequested, [this] { m_commands->exchangeTexts(); });
     connect(&window, &MarkListWindow::numberClicked, this, [this](const QByteArray& number) {
@@ -99,15 +99,20 @@ void SequenceControls::attachMarkListWindow(MarkListWindow& window) {
     connect(&m_c.tableView, &SequenceTableView::markerClicked, &window, &MarkListWindow::refresh);
 }
 
-void SequenceControls::applyLanguage(const QString& code) {
+void SequenceControls::setLanguageCode(const QString& code) {
     m_document->setLanguageCode(code);
-    m_find->setLanguageCode(code);
-    if (m_markWindow)
-        m_markWindow->setLanguageCode(code);
-    m_c.commandBar.applyLanguage(code);
+}
+
+bool SequenceControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_activeMenu.get() && event->type() == QEvent::LanguageChange)
+        retranslate();
+    return QObject::eventFilter(watched, event);
+}
+
+void SequenceControls::retranslate() {
     const QList<QAction*> items = m_activeMenu->actions();
-    items.at(0)->setText(Language::choose(code, "Alle Texte aktivieren", "Activate all texts"));
-    items.at(1)->setText(Language::choose(code, "Keinen Text aktivieren", "Deactivate all texts"));
+    items.at(0)->setText(tr("Alle Texte aktivieren"));
+    items.at(1)->setText(tr("Keinen Text aktivieren"));
 }
 
 void SequenceControls::openAtStartup(const QString& executableDir, const QString& captionPrefix,

@@ -55,8 +55,8 @@ public:
     ~SequenceControls() override;
 
     void attachMarkListWindow(MarkListWindow& window);
-    // Captions of the windows and controls this class owns, and the untitled name.
-    void applyLanguage(const QString& languageCode);
+    // The language of the untitled name; the commands read theirs from the context.
+    void setLanguageCode(const QString& languageCode);
     // The start-up's last sequence: a file named on the command line, else the settings'.
     void openAtStartup(const QString& executableDir, const QString& captionPrefix,
                        const QString& namedFile);
@@ -68,7 +68,12 @@ public:
     FindDialog& findDialog() { return *m_find; }
     QMenu& activeMenu() { return *m_activeMenu; }
 
+protected:
+    // The pop-up menu of the Aktiv header follows a language change.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void retranslate();
     // Connects a signal to a command that runs under the general error box.
     template <typename Sender, typename Signal>
     void run(Sender* sender, Signal signal, std::function<void()> command);

@@ -1,8 +1,7 @@
 #include "tablecommandbar.h"
 
-#include "windows/language.h"
-
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -50,36 +49,33 @@ TableCommandBar::TableCommandBar(QWidget* parent)
     connect(m_exchangeTextsAction, &QAction::triggered, this,
             &TableCommandBar::exchangeTextsRequested);
     connect(m_markListAction, &QAction::triggered, this, &TableCommandBar::markListRequested);
-    applyLanguage(QStringLiteral("D"));
+    retranslate();
 }
 
 QList<QAction*> TableCommandBar::menuActions() const {
     return {m_deleteTextsAction, m_exchangeTextsAction, m_markListAction};
 }
 
-void TableCommandBar::applyLanguage(const QString& code) {
-    const auto choose = [&code](const char* german, const char* english) {
-        return Language::choose(code, german, english);
-    };
-    m_proposeNumber->setText(choose("Nr. neu", "New No."));
-    m_proposeNumber->setToolTip(
-        choose("Neue, freie Textnummer ermitteln", "Get a new free number"));
-    m_newText->setText(choose("Neuer Text", "New text"));
-    m_newText->setToolTip(choose("Aktiven Text löschen", "Clear activ text"));
-    m_renumber->setText(choose("Neu durchnumerieren", "All numbers new"));
-    m_renumber->setToolTip(choose("Alle Texte in 10er - Schritten neu durchnummerieren",
-                                  "All texts will get new numbers in steps by 10"));
-    m_deleteTexts->setText(choose("Texte löschen", "Clear texts"));
-    m_deleteTexts->setToolTip(
-        choose("Die mit der gelben Markierung ausgewählten Texte oder der "
-               "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht",
-               "The yellow marked texts or the selected text is deleted after "
-               "confirmation"));
-    m_exchangeTexts->setText(choose("Texte tauschen", "Exchange texts"));
+void TableCommandBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void TableCommandBar::retranslate() {
+    m_proposeNumber->setText(tr("Nr. neu"));
+    m_proposeNumber->setToolTip(tr("Neue, freie Textnummer ermitteln"));
+    m_newText->setText(tr("Neuer Text"));
+    m_newText->setToolTip(tr("Aktiven Text löschen"));
+    m_renumber->setText(tr("Neu durchnumerieren"));
+    m_renumber->setToolTip(tr("Alle Texte in 10er - Schritten neu durchnummerieren"));
+    m_deleteTexts->setText(tr("Texte löschen"));
+    m_deleteTexts->setToolTip(tr("Die mit der gelben Markierung ausgewählten Texte oder der "
+                                 "ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht"));
+    m_exchangeTexts->setText(tr("Texte tauschen"));
     m_exchangeTexts->setToolTip(
-        choose("Zwei mit der gelben Markierung ausgewählten Texte werden getauscht",
-               "Exchange two yellow marged texts"));
-    m_deleteTextsAction->setText(choose("Texte &löschen", "&Delete texts"));
-    m_exchangeTextsAction->setText(choose("Texte &tauschen", "&Exchange texts"));
-    m_markListAction->setText(choose("Liste &Markierung", "List of &marks"));
+        tr("Zwei mit der gelben Markierung ausgewählten Texte werden getauscht"));
+    m_deleteTextsAction->setText(tr("Texte &löschen"));
+    m_exchangeTextsAction->setText(tr("Texte &tauschen"));
+    m_markListAction->setText(tr("Liste &Markierung"));
 }

@@ -16,8 +16,6 @@ class TableCommandBar final : public QWidget {
 public:
     explicit TableCommandBar(QWidget* parent = nullptr);
 
-    // Captions and hints in the given language ("D" or "GB").
-    void applyLanguage(const QString& languageCode);
     // The menu's actions in menu order; they stay owned by the bar.
     QList<QAction*> menuActions() const;
 
@@ -30,6 +28,9 @@ public:
     QAction* exchangeTextsAction() const { return m_exchangeTextsAction; }
     QAction* markListAction() const { return m_markListAction; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 signals:
     void proposeNumberRequested();
     void newTextRequested();
@@ -39,6 +40,7 @@ signals:
     void markListRequested();
 
 private:
+    void retranslate();
     QPushButton* m_proposeNumber = nullptr;
     QPushButton* m_newText = nullptr;
     QPushButton* m_renumber = nullptr;

@@ -45,17 +45,13 @@ void TableCommands::renumberAll() {
     if (!Renumbering::isOffered(m_c.table))
         return;
     if (!Renumbering::fits(m_c.table)) {
-        m_c.prompter.showWarning(
-            m_c.choose(QStringLiteral("Mehr als %1 Texte können nicht neu durchnummeriert werden."),
-                       QStringLiteral("More than %1 texts can not get new numbers."))
-                .arg(Renumbering::MaximumRows));
+        m_c.prompter.showWarning(tr("Mehr als %1 Texte können nicht neu durchnummeriert werden.")
+                                     .arg(Renumbering::MaximumRows));
         return;
     }
-    if (m_c.prompter.askWarningYesNo(m_c.choose(
-            QStringLiteral("Achtung! Alle Texte werden neu duchnummeriert bei 00010 beginnend in "
-                           "Schritten von 10. Die bisherige Reihenfolge bleibt dabei erhalten."),
-            QStringLiteral("Attention! All texts get new numbers. Starting at 00010 in steps by "
-                           "10. The previous order will not be changed."))) != Answer::Yes)
+    if (m_c.prompter.askWarningYesNo(tr(
+            "Achtung! Alle Texte werden neu duchnummeriert bei 00010 beginnend in "
+            "Schritten von 10. Die bisherige Reihenfolge bleibt dabei erhalten.")) != Answer::Yes)
         return;
     Renumbering::apply(m_c.table, m_c.marks);
     emit marksChanged();
@@ -76,10 +72,9 @@ void TableCommands::deleteSelected() {
     const int row = m_c.selection.selectedRow();
     if (!m_c.table.holdsEntry(row))
         return;
-    if (m_c.prompter.askWarningYesNo(m_c.choose(
-            QStringLiteral("Achtung! Soll der aktuell ausgewählte Text (blauer Balken) gelöscht "
-                           "werden?"),
-            QStringLiteral("Attention! Erase the selected (blue bar) text?"))) != Answer::Yes)
+    if (m_c.prompter.askWarningYesNo(
+            tr("Achtung! Soll der aktuell ausgewählte Text (blauer Balken) gelöscht "
+               "werden?")) != Answer::Yes)
         return;
     EntryDeletion::deleteRow(m_c.table, m_c.marks, row);
     m_c.document.setModified(true);
@@ -89,9 +84,7 @@ void TableCommands::deleteSelected() {
 void TableCommands::deleteMarked() {
     const QString list = text(EntryDeletion::markedNumbers(m_c.marks));
     if (m_c.prompter.askWarningYesNo(
-            m_c.choose(QStringLiteral("Achtung! Sollen die Texte %1 gelöscht werden?"),
-                       QStringLiteral("Attention! Erase %1 ?"))
-                .arg(list)) != Answer::Yes)
+            tr("Achtung! Sollen die Texte %1 gelöscht werden?").arg(list)) != Answer::Yes)
         return;
     EntryDeletion::deleteMarked(m_c.table, m_c.marks);
     m_c.document.setModified(true);
@@ -101,17 +94,15 @@ void TableCommands::deleteMarked() {
 void TableCommands::exchangeTexts() {
     dropUnheldMarks();
     if (!EntryExchange::isPossible(m_c.marks)) {
-        m_c.prompter.showInformation(m_c.choose(
-            QStringLiteral("Es können nicht mehr als 2 Texte miteinander getauscht werden."),
-            QStringLiteral("You can not exchange more then two texts.")));
+        m_c.prompter.showInformation(
+            tr("Es können nicht mehr als 2 Texte miteinander getauscht werden."));
         return;
     }
     const QString first = text(m_c.marks.numbers().at(0));
     const QString second = text(m_c.marks.numbers().at(1));
     if (m_c.prompter.askWarningYesNo(
-            m_c.choose(QStringLiteral("Achtung! Sollen die Texte %1 und %2 getauscht werden?"),
-                       QStringLiteral("Attention! Exchange the texts %1 and %2?"))
-                .arg(first, second)) != Answer::Yes)
+            tr("Achtung! Sollen die Texte %1 und %2 getauscht werden?").arg(first, second)) !=
+        Answer::Yes)
         return;
     m_c.editor.callSetFollowsSelection(false);
     const int selected = m_c.selection.selectedRow();
@@ -144,9 +135,7 @@ bool TableCommands::findNext(const TableSearch::Query& query) {
         m_c.selection.select(row);
         return true;
     }
-    m_c.prompter.showInformation(
-        m_c.choose(QStringLiteral("\"%1\" nicht gefunden."), QStringLiteral("\"%1\" not found."))
-            .arg(query.text));
+    m_c.prompter.showInformation(tr("\"%1\" nicht gefunden.").arg(query.text));
     return false;
 }
 

@@ -10,4 +10,10 @@ public:
     explicit CopyboardWindow(QWidget* parent = nullptr);
     // Places the window at its stored left and top edge with its stored height.
     void setUpGeometry(int left, int top, int height);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
 };

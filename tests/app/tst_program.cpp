@@ -120,6 +120,7 @@ private slots:
     void ctrlSWritesTheOpenedSequence();
     void terminationKeepsUnsavedChangesInARescueCopy();
     void ctrlEnterPlaysTheSequenceOnTheBoard();
+    void englishFromTheSettingsStaysEnglish();
 };
 
 void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings_data() {
@@ -282,6 +283,23 @@ void ProgramTest::ctrlEnterPlaysTheSequenceOnTheBoard() {
         after += folder.board->readAtLeast(18, 500);
     QCOMPARE(distinctFrames(after).last(), blank);
     QVERIFY(folder.terminate());
+}
+
+// "GB" in the settings: the caption is English from the start and "GB" is written back.
+void ProgramTest::englishFromTheSettingsStaysEnglish() {
+    if (!XSession::available())
+        QSKIP("Xvfb and xdotool are not installed (scripts/setup installs them)");
+    XSession x;
+    QVERIFY2(x.start(), x.errorOutput().constData());
+    ProgramFolder folder;
+    QVERIFY(folder.prepare("[Anzeige]\r\nSeriellerCOM-Port=7\r\n[Programm]\r\nSprache=GB\r\n"));
+    QVERIFY2(folder.start(onX(x)), folder.log.constData());
+    // The key finds the window by its caption only when the caption is English.
+    QVERIFY2(x.key(QStringLiteral("^RPW V1\\.54 - Untitled\\.lta$"), QStringLiteral("shift")),
+             x.errorOutput().constData());
+    QVERIFY(folder.terminate());
+    const QByteArray ini = folder.read(QStringLiteral("RPW.ini"));
+    QVERIFY2(ini.contains("\r\nSprache=GB\r\n"), ini.constData());
 }
 
 QTEST_GUILESS_MAIN(ProgramTest)

@@ -5,6 +5,8 @@
 #include "display/displayoutput.h"
 #include "display/screenframe.h"
 
+#include "windows/languageswitch.h"
+
 #include <QTest>
 
 namespace {
@@ -124,7 +126,8 @@ void DisplayOutputTest::failureShowsMessageUntilNextGoodSend() {
     QFETCH(QString, message);
 
     Rig rig;
-    rig.output.setLanguageCode(language);
+    LanguageSwitch languages;
+    languages.apply(language);
     rig.port.setPortNumber(3);
     rig.port.setAvailablePorts(failure == QLatin1String("absent") ? QSet<int>{} : QSet<int>{3});
     rig.port.setRefuseWrites(failure == QLatin1String("refuse"));
@@ -135,7 +138,7 @@ void DisplayOutputTest::failureShowsMessageUntilNextGoodSend() {
     QVERIFY(rig.port.writes().isEmpty());
     QCOMPARE(rig.pump.calls(), 0); // waiting cannot help: nothing is queued
     QCOMPARE(rig.statuses, QStringList{message});
-    QCOMPARE(DisplayOutput::unavailableMessage(3, language), message);
+    QCOMPARE(DisplayOutput::unavailableMessage(3), message);
 
     rig.port.setAvailablePorts({3});
     rig.port.setRefuseWrites(false);
@@ -230,7 +233,8 @@ void DisplayOutputTest::overtakenSendDropsItsOlderFrame() {
 
 void DisplayOutputTest::stalledLineGivesUp() {
     Rig rig;
-    rig.output.setLanguageCode(QStringLiteral("GB"));
+    LanguageSwitch languages;
+    languages.apply(QStringLiteral("GB"));
     rig.openPort();
     rig.port.setQueued(1000);
     rig.output.sendDisplayImage();

@@ -3,6 +3,8 @@
 
 #include "display/portcommand.h"
 
+#include "windows/languageswitch.h"
+
 #include <QTest>
 
 using Answer = Prompter::Answer;
@@ -13,7 +15,6 @@ namespace {
 struct Rig {
     RecordingSerialPort port;
     ScriptedPrompter prompter;
-    QString language = QStringLiteral("D");
     QStringList ports;
     QList<int> stored;
     int timerStops = 0;
@@ -25,9 +26,6 @@ struct Rig {
     }
     PortCommand::Hooks hooks() {
         PortCommand::Hooks h;
-        h.languageCode = [this] {
-            return language;
-        };
         h.stopTimers = [this] {
             ++timerStops;
         };
@@ -129,13 +127,13 @@ void PortCommandTest::retryRunsTheWholeCommandAgain() {
 }
 
 void PortCommandTest::englishTexts() {
-    QCOMPARE(PortCommand::changeQuestion(3, QStringLiteral("GB")),
-             QStringLiteral("Change COM-Port? Now: COM3"));
-    QCOMPARE(PortCommand::retryQuestion(0, QStringLiteral("GB")),
-             QStringLiteral("Try again? Now: COM0"));
+    LanguageSwitch languages;
+    languages.apply(QStringLiteral("GB"));
+    QCOMPARE(PortCommand::changeQuestion(3), QStringLiteral("Change COM-Port? Now: COM3"));
+    QCOMPARE(PortCommand::retryQuestion(0), QStringLiteral("Try again? Now: COM0"));
     // Only "GB" is English; the code is case-sensitive.
-    QCOMPARE(PortCommand::retryQuestion(7, QStringLiteral("gb")),
-             QStringLiteral("Noch ein Versuch? Momentan: COM7"));
+    languages.apply(QStringLiteral("gb"));
+    QCOMPARE(PortCommand::retryQuestion(7), QStringLiteral("Noch ein Versuch? Momentan: COM7"));
 }
 
 QTEST_GUILESS_MAIN(PortCommandTest)

@@ -1,6 +1,7 @@
 #include "display/uploadhandshake.h"
 #include "platform/porterror.h"
 #include "sequence/sequencetable.h"
+#include "windows/languageswitch.h"
 
 #include "recordingserialport.h"
 #include "virtualclock.h"
@@ -18,7 +19,7 @@ struct Rig {
     RecordingSerialPort port;
     VirtualClock clock;
     SequenceTable table;
-    QString language = QStringLiteral("D");
+    LanguageSwitch languages;
     bool outputEnabled = true;
     QStringList statuses;
     QList<bool> pendingStates;
@@ -33,9 +34,6 @@ struct Rig {
 
     UploadHandshake::Hooks hooks() {
         UploadHandshake::Hooks h;
-        h.languageCode = [this] {
-            return language;
-        };
         h.outputEnabled = [this] {
             return outputEnabled;
         };
@@ -125,7 +123,7 @@ void UploadHandshakeTest::replies() {
     QFETCH(bool, pending);
     QFETCH(QString, status);
     Rig rig;
-    rig.language = language;
+    rig.languages.apply(language);
     if (started)
         rig.start();
     rig.port.clearWritten();

@@ -1,4 +1,5 @@
 #include "display/uploadstrip.h"
+#include "windows/languageswitch.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -39,8 +40,8 @@ void UploadStripTest::buttonsSayWhatTheOperatorWants() {
     strip.setOfflineMode(true);
     QSignalSpy upload(&strip, &UploadStrip::uploadRequested);
     QSignalSpy cancel(&strip, &UploadStrip::cancelRequested);
-    QCOMPARE(strip.uploadButton()->text(), QStringLiteral("senden"));
-    QCOMPARE(strip.cancelButton()->text(), QStringLiteral("abbrechen"));
+    QCOMPARE(strip.uploadButton()->text(), QStringLiteral("Senden"));
+    QCOMPARE(strip.cancelButton()->text(), QStringLiteral("Abbrechen"));
     QVERIFY(strip.uploadButton()->isEnabled());
     QVERIFY(!strip.cancelButton()->isEnabled());
     strip.uploadButton()->click();
@@ -52,10 +53,11 @@ void UploadStripTest::buttonsSayWhatTheOperatorWants() {
     strip.cancelButton()->click();
     QCOMPARE(upload.count(), 1);
     QCOMPARE(cancel.count(), 1);
-    strip.applyLanguage(QStringLiteral("GB"));
+    LanguageSwitch languages;
+    languages.apply(QStringLiteral("GB"));
     QCOMPARE(strip.uploadButton()->text(), QStringLiteral("Transmit"));
     QCOMPARE(strip.cancelButton()->text(), QStringLiteral("Cancel"));
-    strip.applyLanguage(QStringLiteral("D"));
+    languages.apply(QStringLiteral("D"));
     QCOMPARE(strip.uploadButton()->text(), QStringLiteral("Senden"));
 }
 

@@ -10,6 +10,7 @@
 #include "sequence/documentstate.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetable.h"
+#include "windows/languageswitch.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -22,6 +23,7 @@
 // compared as their seven text cells joined by "|":
 // number|Aktiv|B/S/F|Text|Parameter|Dauer|Hinweis.
 struct EditorRig {
+    LanguageSwitch languages;
     QMainWindow window;
     EntryEditorPanel* panel = new EntryEditorPanel;
     SequenceTable table;
@@ -40,7 +42,7 @@ struct EditorRig {
         setup.lineCount = lineCount;
         setup.columnCount = columnCount;
         panel->setUpForDisplay(setup);
-        panel->applyLanguage(languageCode);
+        languages.apply(languageCode);
     }
 
     void setRows(const QStringList& rows) {

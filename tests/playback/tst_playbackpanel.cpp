@@ -6,6 +6,7 @@
 #include "sequence/marklist.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetableview.h"
+#include "windows/languageswitch.h"
 
 #include <QAction>
 #include <QApplication>
@@ -180,8 +181,6 @@ void PlaybackPanelTest::languageTexts_data() {
     QTest::newRow("Button8") << "Button8" << QByteArray("toolTip")
                              << "Geschwindigkeit auf 50% setzten"
                              << "Set overall speed to 50%";
-    QTest::newRow("menu") << "Abspielen1" << QByteArray("title") << "&Abspielen"
-                          << "&Play";
     QTest::newRow("StartPause hint")
         << "StartPause" << QByteArray("toolTip")
         << "Ablauf wird gestarte und angehaltet und wartet dann auf \"weiter\""
@@ -198,12 +197,13 @@ void PlaybackPanelTest::languageTexts() {
     QFETCH(QString, german);
     QFETCH(QString, english);
     PanelRig rig;
+    LanguageSwitch languages;
     QObject* o = rig.window.findChild<QObject*>(object);
     QVERIFY(o);
     QCOMPARE(o->property(property.constData()).toString(), german);
-    rig.panel->applyLanguage("GB");
+    languages.apply("GB");
     QCOMPARE(o->property(property.constData()).toString(), english);
-    rig.panel->applyLanguage("gb"); // only "GB" is English
+    languages.apply("gb"); // only "GB" is English
     QCOMPARE(o->property(property.constData()).toString(), german);
 }
 
@@ -329,9 +329,10 @@ void PlaybackPanelTest::stripFitsTheDefaultWidth() {
     const QFont previous = QApplication::font();
     QApplication::setFont(QFont(font, previous.pointSize()));
     {
+        LanguageSwitch languages;
+        languages.apply(language);
         PlaybackStrip strip;
         strip.addDisplayControls(new QPushButton("Anzeige"));
-        strip.applyLanguage(language);
         strip.showCurrentNumber("00010");
         strip.resize(775, strip.height());
         strip.show();

@@ -8,6 +8,8 @@
 #include "sequence/rowselection.h"
 #include "sequence/sequencefile.h"
 
+#include "windows/languageswitch.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -34,6 +36,7 @@ struct Rig {
     DocumentState document;
     ScriptedPrompter prompter;
     QString language = u"D"_s;
+    LanguageSwitch languages;
     RecordingEditor editor;
     std::unique_ptr<DocumentCommands> commands;
 
@@ -135,6 +138,7 @@ void DocumentCommandsTest::saveAsOverAnExistingFile() {
     QFETCH(Answer, answer);
     Rig rig;
     rig.language = language;
+    rig.languages.apply(rig.language);
     rig.modifiedNamed(u"show.lta"_s);
     rig.write(u"other.lta"_s, "keep me");
     const QString other = QDir::toNativeSeparators(rig.path(u"other.lta"_s));
@@ -260,6 +264,7 @@ void DocumentCommandsTest::closeQuestion() {
     QFETCH(bool, written);
     Rig rig;
     rig.language = language;
+    rig.languages.apply(rig.language);
     rig.modifiedNamed(u"show.lta"_s);
     const QString shown = QDir::toNativeSeparators(rig.path(u"show.lta"_s));
     rig.prompter.expect(Kind::YesNoCancel,

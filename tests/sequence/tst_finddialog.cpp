@@ -1,5 +1,7 @@
 #include "sequence/finddialog.h"
 
+#include "windows/languageswitch.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,7 +42,8 @@ void FindDialogTest::asksForTheRememberedColumn() {
     QVERIFY(second.matchCase);
     QVERIFY(!second.down);
 
-    dialog.setLanguageCode(QStringLiteral("GB"));
+    LanguageSwitch languages;
+    languages.apply(QStringLiteral("GB"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Find"));
 }
 

@@ -8,6 +8,8 @@
 #include "sequence/rowselection.h"
 #include "sequence/tablecommands.h"
 
+#include "windows/languageswitch.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,6 +29,7 @@ struct Rig {
     DocumentState document;
     ScriptedPrompter prompter;
     QString language = u"D"_s;
+    LanguageSwitch languages;
     RecordingEditor editor;
     QList<int> selectedWhileFollowing;
     std::unique_ptr<TableCommands> commands;
@@ -131,6 +134,7 @@ void TableCommandsTest::renumber() {
     QFETCH(ByteList, numbers);
     Rig rig({"00005", "00017", "A"});
     rig.language = language;
+    rig.languages.apply(rig.language);
     rig.selection.select(2);
     rig.prompter.expect(Kind::WarningYesNo,
                         language == "GB"_L1 ? u"Attention! All texts get new numbers. Starting at "
@@ -225,6 +229,7 @@ void TableCommandsTest::deleteMarked() {
     QFETCH(ByteList, left);
     Rig rig({"00010", "00020", "00030"});
     rig.language = language;
+    rig.languages.apply(rig.language);
     for (const QByteArray& n : marked)
         rig.mark({n.constData()});
     rig.selection.select(2);
@@ -303,6 +308,7 @@ void TableCommandsTest::activeStateOfAll() {
     QCOMPARE(SequenceRows::column(rig.table, SequenceTable::ActiveColumn),
              (ByteList{"JA", "JA", "JA"}));
     rig.language = u"GB"_s;
+    rig.languages.apply(rig.language);
     rig.commands->deactivateAll();
     QCOMPARE(SequenceRows::column(rig.table, SequenceTable::ActiveColumn),
              (ByteList{"NO", "YES", "NO"}));
@@ -328,6 +334,7 @@ void TableCommandsTest::search() {
     QFETCH(QString, message);
     Rig rig({"00010", "00020", "00030"});
     rig.language = language;
+    rig.languages.apply(rig.language);
     rig.selection.select(1);
     if (!message.isEmpty())
         rig.prompter.expect(Kind::Information, message);

@@ -1,0 +1,604 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>CopyboardWindow</name>
+    <message>
+        <source>Copyboard</source>
+        <translation>Copyboard</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOutput</name>
+    <message>
+        <source>Ausgabe nicht möglich, da COM-Port%1 nicht verfügbar</source>
+        <translation>No output because COM-Port%1 not available</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Möchten Die die Änderungen in %1 speichern?</source>
+        <comment>before a new or other file</comment>
+        <translation>Save changes in %1 ?</translation>
+    </message>
+    <message>
+        <source>Möchten Die die Änderungen in %1 speichern?</source>
+        <comment>on closing</comment>
+        <translation>Save changes to %1 ?</translation>
+    </message>
+    <message>
+        <source>Datei %1 überscheiben?</source>
+        <translation>Overwrite File %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>EntryCommit</name>
+    <message>
+        <source>Dieser Text läuft gerade!</source>
+        <translation>This text is just running!</translation>
+    </message>
+    <message>
+        <source>Achtung: Duch die Schriftändeung hat sich die Textformatierung geändert.</source>
+        <translation>Attention: The formatting has changed because the font changed.</translation>
+    </message>
+    <message>
+        <source>Text Nr.: %1 existiert bereits.</source>
+        <translation>Text No.: %1 already exists.</translation>
+    </message>
+    <message>
+        <source>Keine Textnummer eingetragen.</source>
+        <translation>No textnumber!</translation>
+    </message>
+    <message>
+        <source>Achtung: Anzeigedauer ist für diesen Text zu klein gewählt. Die Anzeigedauer wird automatisch auf Minimalzeit erhöht. Wenn die Anzeigedauer zu groß ist müssen Sie die Takt-Zeiten im Text reduzieren.</source>
+        <translation>Attention: The display period of this text ist choosed too small. The display period of this text is now set to the minimal time. If then period is to large you have to choose smaller changing times in the text.</translation>
+    </message>
+    <message>
+        <source>Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. Folgende Zeichen wurden durch # ersetzt:</source>
+        <translation>Attention: Some characters could not be displayed. The following characters are set to # :</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditor</name>
+    <message>
+        <source>Änderungen in Tabelle übernehmen?</source>
+        <translation>Save changes to the grid?</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditorPanel</name>
+    <message>
+        <source>Text Nr.</source>
+        <translation>Text No.</translation>
+    </message>
+    <message>
+        <source>Nr. ändern</source>
+        <translation>Change No.</translation>
+    </message>
+    <message>
+        <source>Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern</source>
+        <translation>Take the number set above to the selected text</translation>
+    </message>
+    <message>
+        <source>Text aktiv</source>
+        <translation>Text aktiv</translation>
+    </message>
+    <message>
+        <source>Hinweisfeld:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Hier können Sie einen Hinweis zum aktuelle Text eintragen</source>
+        <translation>You can enter a note for the actual text here</translation>
+    </message>
+    <message>
+        <source>Blocktext</source>
+        <translation>Block text</translation>
+    </message>
+    <message>
+        <source>Scrolltext</source>
+        <translation>Scroll text</translation>
+    </message>
+    <message>
+        <source>Fließtext</source>
+        <translation>Flow text</translation>
+    </message>
+    <message>
+        <source>Seitenwechselzeit</source>
+        <translation>Change page</translation>
+    </message>
+    <message>
+        <source>Zeilenwechselzeit</source>
+        <translation>Change of line</translation>
+    </message>
+    <message>
+        <source>Fliesstext Eingabefeld</source>
+        <translation>Flow pulse entry field</translation>
+    </message>
+    <message>
+        <source>Fliesstakt</source>
+        <translation>Flow pulse</translation>
+    </message>
+    <message>
+        <source>Fliesstext in Zeile</source>
+        <translation>Flow text in line</translation>
+    </message>
+    <message>
+        <source>Mindestanzeigedauer:</source>
+        <translation>Minimal text time:</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Sek.</source>
+        <translation>Sec.</translation>
+    </message>
+    <message>
+        <source>Vor-<byte value="xd" />
+gabe</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden</source>
+        <translation>Use the set-time otherwise use minimal text-time</translation>
+    </message>
+    <message>
+        <source>Anzeigedauer wird verwendet wenn "Automatisch nach Anzeigedauer" ausgewählt wird</source>
+        <translation>The set-time is used if "set" is checked</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Änderungen am aktiven Text in Tabelle übernehmen</source>
+        <translation>Take the changes of the actual text in the grid</translation>
+    </message>
+</context>
+<context>
+    <name>FindDialog</name>
+    <message>
+        <source>Suchen</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Suchen &amp;nach:</source>
+        <translation>Fi&amp;nd what:</translation>
+    </message>
+    <message>
+        <source>Nur &amp;ganzes Wort suchen</source>
+        <translation>Match &amp;whole word only</translation>
+    </message>
+    <message>
+        <source>Groß-/&amp;Kleinschreibung</source>
+        <translation>Match &amp;case</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Nach &amp;oben</source>
+        <translation>&amp;Up</translation>
+    </message>
+    <message>
+        <source>Nach &amp;unten</source>
+        <translation>&amp;Down</translation>
+    </message>
+    <message>
+        <source>&amp;Weitersuchen</source>
+        <translation>&amp;Find Next</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowForm</name>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ablauf &amp;öffnen</source>
+        <translation>&amp;Open sequence</translation>
+    </message>
+    <message>
+        <source>Ablauf &amp;speichern</source>
+        <translation>&amp;Save sequence</translation>
+    </message>
+    <message>
+        <source>Ablauf speichern &amp;unter</source>
+        <translation>Save sequence &amp;as</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Abspielen</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;COM-Port</source>
+        <translation>&amp;COM-Port</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Deutsch</source>
+        <translation>&amp;German</translation>
+    </message>
+    <message>
+        <source>&amp;Englisch</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe (F1)</source>
+        <translation>&amp;Help (F1)</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Größe Eingabebereich ändern</source>
+        <translation>Resize entry fields</translation>
+    </message>
+</context>
+<context>
+    <name>MarkListWindow</name>
+    <message>
+        <source>Markierung</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Texte löschen</source>
+        <translation>Clear texts</translation>
+    </message>
+    <message>
+        <source>Texte tauschen</source>
+        <translation>Exchange texts</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackStrip</name>
+    <message>
+        <source>Automatisch abspielen, beginnt am ausgewählten Text (Strg+Enter)</source>
+        <translation>Play automaticly, starts at the selected text (Ctl+Return)</translation>
+    </message>
+    <message>
+        <source>Anzeige anhalten und löschen (Escape-Taste)</source>
+        <translation>Stop and clear the display (Esc-key)</translation>
+    </message>
+    <message>
+        <source>Manuell anspielen (Alt+M</source>
+        <translation>Play manuell (Alt+M)</translation>
+    </message>
+    <message>
+        <source>Pause (Ablauf an der aktuellen Stelle anhalten)(Strg+P)</source>
+        <translation>Pause (hold sequence at the actual position)(Strg+P)</translation>
+    </message>
+    <message>
+        <source>Der erste Text wird abgespielt (F5)</source>
+        <translation>The first text is played (F5)</translation>
+    </message>
+    <message>
+        <source>Der letzte Text wird abgespielt (F6)</source>
+        <translation>The last text is played (F6)</translation>
+    </message>
+    <message>
+        <source>Der vorhergehende Text wird abgespielt (F7)</source>
+        <translation>The previous text is played (F7)</translation>
+    </message>
+    <message>
+        <source>Der nächste Text wird abgespielt (F8)</source>
+        <translation>The next text is played (F8)</translation>
+    </message>
+    <message>
+        <source>Gehe zu Text</source>
+        <translation>Go to text</translation>
+    </message>
+    <message>
+        <source>Der mit blauem Balken ausgewählte Text wird abgespielt (F9)</source>
+        <translation>The blue bar selected text is played next (F9)</translation>
+    </message>
+    <message>
+        <source>Weiter bei Pause (Strg+Leertaste)</source>
+        <translation>Go on if holded (Ctl+Space)</translation>
+    </message>
+    <message>
+        <source>Weiterblättern bei Pause (F11)</source>
+        <translation>Next page if holded (F11)</translation>
+    </message>
+    <message>
+        <source>Aktueller Text:</source>
+        <translation>Actual text:</translation>
+    </message>
+    <message>
+        <source>Der aktuelle Text welcher gezeigt werden soll</source>
+        <translation>The actual text wich is now in the display</translation>
+    </message>
+    <message>
+        <source>Gesamtgeschwindigkeit</source>
+        <translation>Overall speed</translation>
+    </message>
+    <message>
+        <source>Gesamtablaufgeschwindigkeit ändern</source>
+        <translation>Change overall speed</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit auf 50% setzten</source>
+        <translation>Set overall speed to 50%</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit auf 100% setzten</source>
+        <translation>Set overall speed to 100%</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit auf 150% setzten</source>
+        <translation>Set overall speed to 150%</translation>
+    </message>
+    <message>
+        <source>Verfolgen</source>
+        <translation>Follow</translation>
+    </message>
+    <message>
+        <source>Während des automatischen Ablaufs wird in der ersten Reihe der Tabele der gerade aktuelle Text gezeigt</source>
+        <translation>During the automatic playing the actual text will be shown in the first row</translation>
+    </message>
+    <message>
+        <source>&amp;Automatisch abspielen</source>
+        <translation>Play &amp;automaticly</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Anzeige anhalten und löschen</source>
+        <translation>Stop and &amp;clear display</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Hold</translation>
+    </message>
+    <message>
+        <source>Start+Pause</source>
+        <translation>Start+Hold</translation>
+    </message>
+    <message>
+        <source>Ablauf wird gestarte und angehaltet und wartet dann auf "weiter"</source>
+        <translation>Sequence starts, hold then and waits for "Go on if holded (space)"</translation>
+    </message>
+    <message>
+        <source>&amp;Manuell</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>Pause / manuell</source>
+        <translation>Hold / manual</translation>
+    </message>
+    <message>
+        <source>&amp;Erster</source>
+        <translation>&amp;First</translation>
+    </message>
+    <message>
+        <source>&amp;Letzter</source>
+        <translation>&amp;Last</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Vor</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Der nächste Text wird abgespielt</source>
+        <translation>The next text is played</translation>
+    </message>
+    <message>
+        <source>&amp;Gehe zu</source>
+        <translation>&amp;Go to</translation>
+    </message>
+    <message>
+        <source>Der mit blauem Balken ausgewählte Text wird abgespielt</source>
+        <translation>The blue bar selected text is played</translation>
+    </message>
+    <message>
+        <source>&amp;Weiter</source>
+        <translation>Go &amp;on</translation>
+    </message>
+</context>
+<context>
+    <name>PortCommand</name>
+    <message>
+        <source>COM-Port ändern? Momentan: COM%1</source>
+        <translation>Change COM-Port? Now: COM%1</translation>
+    </message>
+    <message>
+        <source>Noch ein Versuch? Momentan: COM%1</source>
+        <translation>Try again? Now: COM%1</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceControls</name>
+    <message>
+        <source>Alle Texte aktivieren</source>
+        <translation>Activate all texts</translation>
+    </message>
+    <message>
+        <source>Keinen Text aktivieren</source>
+        <translation>Deactivate all texts</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSequence</name>
+    <message>
+        <source>Anzeige hat zu viele Zeichen.</source>
+        <translation>The display has too many characters.</translation>
+    </message>
+</context>
+<context>
+    <name>SupervisionWindow</name>
+    <message>
+        <source>Anzeige Kontrolle</source>
+        <translation>Display supervision</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommandBar</name>
+    <message>
+        <source>Nr. neu</source>
+        <translation>New No.</translation>
+    </message>
+    <message>
+        <source>Neue, freie Textnummer ermitteln</source>
+        <translation>Get a new free number</translation>
+    </message>
+    <message>
+        <source>Neuer Text</source>
+        <translation>New text</translation>
+    </message>
+    <message>
+        <source>Aktiven Text löschen</source>
+        <translation>Clear activ text</translation>
+    </message>
+    <message>
+        <source>Neu durchnumerieren</source>
+        <translation>All numbers new</translation>
+    </message>
+    <message>
+        <source>Alle Texte in 10er - Schritten neu durchnummerieren</source>
+        <translation>All texts will get new numbers in steps by 10</translation>
+    </message>
+    <message>
+        <source>Texte löschen</source>
+        <translation>Clear texts</translation>
+    </message>
+    <message>
+        <source>Die mit der gelben Markierung ausgewählten Texte oder der ausgwähle Text (blauer Balken) wird nach Bestätigung gelöscht</source>
+        <translation>The yellow marked texts or the selected text is deleted after confirmation</translation>
+    </message>
+    <message>
+        <source>Texte tauschen</source>
+        <translation>Exchange texts</translation>
+    </message>
+    <message>
+        <source>Zwei mit der gelben Markierung ausgewählten Texte werden getauscht</source>
+        <translation>Exchange two yellow marged texts</translation>
+    </message>
+    <message>
+        <source>Texte &amp;löschen</source>
+        <translation>&amp;Delete texts</translation>
+    </message>
+    <message>
+        <source>Texte &amp;tauschen</source>
+        <translation>&amp;Exchange texts</translation>
+    </message>
+    <message>
+        <source>Liste &amp;Markierung</source>
+        <translation>List of &amp;marks</translation>
+    </message>
+</context>
+<context>
+    <name>TableCommands</name>
+    <message>
+        <source>Mehr als %1 Texte können nicht neu durchnummeriert werden.</source>
+        <translation>More than %1 texts can not get new numbers.</translation>
+    </message>
+    <message>
+        <source>Achtung! Alle Texte werden neu duchnummeriert bei 00010 beginnend in Schritten von 10. Die bisherige Reihenfolge bleibt dabei erhalten.</source>
+        <translation>Attention! All texts get new numbers. Starting at 00010 in steps by 10. The previous order will not be changed.</translation>
+    </message>
+    <message>
+        <source>Achtung! Soll der aktuell ausgewählte Text (blauer Balken) gelöscht werden?</source>
+        <translation>Attention! Erase the selected (blue bar) text?</translation>
+    </message>
+    <message>
+        <source>Achtung! Sollen die Texte %1 gelöscht werden?</source>
+        <translation>Attention! Erase %1 ?</translation>
+    </message>
+    <message>
+        <source>Es können nicht mehr als 2 Texte miteinander getauscht werden.</source>
+        <translation>You can not exchange more then two texts.</translation>
+    </message>
+    <message>
+        <source>Achtung! Sollen die Texte %1 und %2 getauscht werden?</source>
+        <translation>Attention! Exchange the texts %1 and %2?</translation>
+    </message>
+    <message>
+        <source>"%1" nicht gefunden.</source>
+        <translation>"%1" not found.</translation>
+    </message>
+</context>
+<context>
+    <name>UploadStrip</name>
+    <message>
+        <source>Senden</source>
+        <translation>Transmit</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>UploadTexts</name>
+    <message>
+        <source>Bitte warten...</source>
+        <translation>wait please...</translation>
+    </message>
+    <message>
+        <source>Wird gesendet...</source>
+        <translation>Transmit...</translation>
+    </message>
+    <message>
+        <source>Übertragung ist OK!</source>
+        <translation>Transmission OK!</translation>
+    </message>
+    <message>
+        <source>Fehler bei Übertragung</source>
+        <translation>Error in transmission</translation>
+    </message>
+    <message>
+        <source>Anzeigespeicher ist defekt</source>
+        <translation>Defective displaymemory</translation>
+    </message>
+    <message>
+        <source>Text ist zu lang! Maximal 2048 Zeichen.</source>
+        <translation>Text too long! 2048 characters maximum.</translation>
+    </message>
+    <message>
+        <source>Nicht gesendet: Die Anzeige ist zu groß für die Übertragung (höchstens 99 Zeilen und 9999 Stellen).</source>
+        <translation>Not transmitted: the display is too large for the transmission (at most 99 lines and 9999 characters).</translation>
+    </message>
+    <message>
+        <source>Nicht gesendet: Die Zelle &quot;Parameter&quot; von Text Nr. %1 enthält keine Zahl von 0 bis 99.</source>
+        <translation>Not transmitted: the cell &quot;Parameter&quot; of text no. %1 holds no number from 0 to 99.</translation>
+    </message>
+</context>
+</TS>

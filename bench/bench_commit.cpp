@@ -9,6 +9,7 @@
 #include "app/mainwindow.h"
 #include "app/programservices.h"
 #include "app/programwindows.h"
+#include "programfolder.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetable.h"
 
@@ -45,12 +46,7 @@ struct Program {
         ini.write("[Anzeige]\r\nSeriellerCOM-Port=1\r\n");
         ini.close();
         port.setAvailablePorts({1});
-        services.reset(new ProgramServices{clock, pump, prompter, port, {}, {}, {}, {}});
-        services->argv0 = dir.filePath(QStringLiteral("RPW"));
-        services->fallbackDir = dir.path();
-        services->configDir = dir.filePath(QStringLiteral("config"));
-        services->screenWidth = 1024;
-        services->screenHeight = 768;
+        services = servicesInFolder(dir.path(), QStringLiteral("RPW"), clock, pump, prompter, port);
         windows = std::make_unique<ProgramWindows>(*services);
         clock.advance(200);
         if (!main().startupDone() || !prompter.finished())

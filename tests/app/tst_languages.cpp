@@ -8,6 +8,7 @@
 #include "app/programservices.h"
 #include "app/programwindows.h"
 #include "display/portcommand.h"
+#include "programfolder.h"
 #include "sequence/activemarks.h"
 #include "sequence/documentstate.h"
 #include "sequence/sequencecontrols.h"
@@ -39,12 +40,7 @@ struct ProgramRig {
     std::unique_ptr<ProgramWindows> windows;
 
     explicit ProgramRig(const QByteArray& language = "D") {
-        services.reset(new ProgramServices{clock, pump, prompter, port, {}, {}, {}, {}});
-        services->argv0 = dir.filePath(QStringLiteral("RPW"));
-        services->fallbackDir = dir.path();
-        services->configDir = dir.filePath(QStringLiteral("config"));
-        services->screenWidth = 1024;
-        services->screenHeight = 768;
+        services = servicesInFolder(dir.path(), QStringLiteral("RPW"), clock, pump, prompter, port);
         QFile f(dir.filePath(QStringLiteral("RPW.ini")));
         if (f.open(QIODevice::WriteOnly))
             f.write("[Anzeige]\nSeriellerCOM-Port=1\n[Programm]\nSprache=" + language + "\n");

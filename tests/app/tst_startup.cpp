@@ -13,6 +13,7 @@
 #include "editor/entryeditor.h"
 #include "editor/entryeditorpanel.h"
 #include "platform/timer.h"
+#include "programfolder.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklistwindow.h"
 #include "sequence/rowselection.h"
@@ -58,15 +59,10 @@ struct ProgramRig {
     std::unique_ptr<ProgramWindows> windows;
 
     explicit ProgramRig(const QString& executable = QStringLiteral("RPW")) {
-        services.reset(new ProgramServices{clock, pump, prompter, port, {}, {}, {}, {}});
+        services = servicesInFolder(dir.path(), executable, clock, pump, prompter, port);
         services->listPorts = [this] {
             return offeredPorts;
         };
-        services->argv0 = dir.filePath(executable);
-        services->fallbackDir = dir.path();
-        services->configDir = dir.filePath(QStringLiteral("config"));
-        services->screenWidth = 1024;
-        services->screenHeight = 768;
     }
     QString iniPath(const QString& name = QStringLiteral("RPW.ini")) const {
         return dir.filePath(name);

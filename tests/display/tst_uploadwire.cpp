@@ -12,6 +12,7 @@
 #include "platform/comportresolver.h"
 #include "platform/qteventpump.h"
 #include "platform/qtserialport.h"
+#include "programfolder.h"
 #include "sequence/sequencetable.h"
 
 #include <QDir>
@@ -50,12 +51,8 @@ struct OfflineProgram {
         ini.write("[Anzeige]\r\nSeriellerCOM-Port=5\r\nZeilen=2\r\nStellen=4\r\noffline=1\r\n");
         ini.close();
         port = std::make_unique<QtSerialPort>(ComPortResolver(dir.filePath("com")));
-        services.reset(new ProgramServices{clock, pump, prompter, *port, {}, {}, {}, {}});
-        services->argv0 = dir.filePath("Lumentafel");
-        services->fallbackDir = dir.path();
-        services->configDir = dir.filePath("config");
-        services->screenWidth = 1024;
-        services->screenHeight = 768;
+        services = servicesInFolder(dir.path(), QStringLiteral("Lumentafel"), clock, pump, prompter,
+                                    *port);
         windows = std::make_unique<ProgramWindows>(*services);
         clock.advance(200);
         return main().startupDone() && port->isOpen();

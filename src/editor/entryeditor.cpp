@@ -29,11 +29,13 @@ EntryEditor::EntryEditor(EntryEditorPanel& panel, SequenceTable& table, RowSelec
     connect(panel.commitButton(), &QPushButton::clicked, this, &EntryEditor::commitEntry);
     connect(panel.changeNumberButton(), &QPushButton::clicked, this, &EntryEditor::changeNumber);
     connect(qApp, &QApplication::focusChanged, this, &EntryEditor::focusChanged);
-    panel.flowEditor()->installEventFilter(this);
+    m_flowEditor = panel.flowEditor();
+    m_flowEditor->installEventFilter(this);
 }
 
 bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_c.panel.flowEditor() && event->type() == QEvent::KeyPress) {
+    // Compared by address only: while the panel goes, its children still send events here.
+    if (watched == m_flowEditor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;

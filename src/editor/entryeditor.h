@@ -58,6 +58,8 @@ private:
     void focusChanged(QWidget* old, QWidget* now);
 
     EditorContext m_c;
+    // The flow text, whose Enter the filter swallows.
+    QObject* m_flowEditor = nullptr;
     EditorFlags m_flags;
     EntryLoader m_loader{m_c};
     EntryCommit m_commit{m_c, m_flags};

@@ -199,16 +199,14 @@ void StartupSequence::applyLineRateAndMode() {
 
 void StartupSequence::buildLineFields() {
     m_c.supervision.buildLineFields(m_c.shell.lineCount, m_c.shell.columnCount);
-    buildPreviewLines();
+    setUpEditorForDisplay();
 }
 
-void StartupSequence::buildPreviewLines() {
+void StartupSequence::setUpEditorForDisplay() {
     const ShellState& shell = m_c.shell;
     m_c.form.editorPanel->setUpForDisplay(DisplaySetup{shell.lineCount, shell.columnCount,
                                                        shell.lowerCaseAllowed, shell.offlineMode,
                                                        shell.frameTime});
-    if (m_c.lineFieldsBuilt)
-        m_c.lineFieldsBuilt();
 }
 
 void StartupSequence::loadLastSequence() {

@@ -36,8 +36,6 @@ public:
         SequenceTable& table;
         SequenceControls& sequence;
         PlaybackStrip& playbackStrip;
-        // Called once the flowing text's fixed-line fields and the preview lines exist.
-        std::function<void()> lineFieldsBuilt = {};
         // Switches the texts of every window to the language of the code.
         std::function<void(const QString& languageCode)> switchTexts = {};
     };
@@ -55,7 +53,7 @@ private:
     void applyFrameTimeLimits();
     void applyLineRateAndMode();
     void buildLineFields();
-    void buildPreviewLines();
+    void setUpEditorForDisplay();
     void loadLastSequence();
 
     Context m_c;

@@ -1,63 +1,21 @@
-#include "ptypair.h"
-#include "ptyreader.h"
-#include "scriptedprompter.h"
-#include "virtualclock.h"
+#include "programonline.h"
 
 #include "app/mainwindow.h"
-#include "app/programservices.h"
-#include "app/programwindows.h"
 #include "display/statusline.h"
 #include "display/uploadhandshake.h"
 #include "display/uploadstrip.h"
-#include "platform/comportresolver.h"
-#include "platform/qteventpump.h"
-#include "platform/qtserialport.h"
-#include "programfolder.h"
 #include "sequence/sequencetable.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 namespace {
 
-// The program in offline mode on the virtual clock, its port a socat pseudo-terminal pair
-// whose far end plays the board.
-struct OfflineProgram {
-    QTemporaryDir dir;
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<PtyReader> board;
-    VirtualClock clock;
-    QtEventPump pump;
-    ScriptedPrompter prompter;
-    std::unique_ptr<QtSerialPort> port;
-    std::unique_ptr<ProgramServices> services;
-    std::unique_ptr<ProgramWindows> windows;
-
-    // A display of 2 lines of 4 characters on COM5.
-    bool start() {
-        QDir(dir.path()).mkpath("com");
-        pty = std::make_unique<PtyPair>(dir.filePath("com/COM5"), dir.filePath("board"));
-        if (!pty->start())
-            return false;
-        board = std::make_unique<PtyReader>(dir.filePath("board"));
-        QFile ini(dir.filePath("Lumentafel.ini"));
-        if (!board->isOpen() || !ini.open(QIODevice::WriteOnly))
-            return false;
-        ini.write("[Anzeige]\r\nSeriellerCOM-Port=5\r\nZeilen=2\r\nStellen=4\r\noffline=1\r\n");
-        ini.close();
-        port = std::make_unique<QtSerialPort>(ComPortResolver(dir.filePath("com")));
-        services = servicesInFolder(dir.path(), QStringLiteral("Lumentafel"), clock, pump, prompter,
-                                    *port);
-        windows = std::make_unique<ProgramWindows>(*services);
-        clock.advance(200);
-        return main().startupDone() && port->isOpen();
-    }
-    MainWindow& main() { return windows->main(); }
+// The program in offline mode on the line; the peer plays the board.
+struct OfflineProgram : ProgramOnLine {
+    bool start() { return ProgramOnLine::start("offline=1\r\n"); }
     UploadStrip& strip() { return *main().form().uploadStrip; }
     QString status() { return main().form().statusLine->currentMessage(); }
 };
@@ -94,16 +52,16 @@ void UploadWireTest::uploadOverTheLine() {
     program.strip().uploadButton()->click();
     QVERIFY2(program.prompter.finished(), program.prompter.report());
     QVERIFY(!program.strip().uploadButton()->isEnabled());
-    QCOMPARE(program.board->readAtLeast(1), QByteArray("U"));
+    QCOMPARE(program.peer->readAtLeast(1), QByteArray("U"));
     QCOMPARE(program.status(), QStringLiteral("Bitte warten..."));
 
-    QVERIFY(program.board->write("<<<BEREIT!>>>"));
+    QVERIFY(program.peer->write("<<<BEREIT!>>>"));
     const QByteArray upload = program.main().upload().uploadData();
     QCOMPARE(upload.size(), 6 + 12 + 16 + 1 + 8);
-    QCOMPARE(program.board->readAtLeast(int(upload.size())), upload);
+    QCOMPARE(program.peer->readAtLeast(int(upload.size())), upload);
     QCOMPARE(program.status(), QStringLiteral("Wird gesendet..."));
 
-    QVERIFY(program.board->write(finalReply));
+    QVERIFY(program.peer->write(finalReply));
     QTRY_COMPARE(program.status(), status);
     QVERIFY(program.strip().uploadButton()->isEnabled());
     QVERIFY(!program.strip().cancelButton()->isEnabled());

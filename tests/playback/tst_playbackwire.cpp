@@ -1,66 +1,23 @@
-#include "ptypair.h"
-#include "ptyreader.h"
-#include "scriptedprompter.h"
-#include "virtualclock.h"
+#include "programonline.h"
 
 #include "app/mainwindow.h"
-#include "app/programservices.h"
-#include "app/programwindows.h"
 #include "display/supervisionwindow.h"
 #include "editor/entryeditorpanel.h"
-#include "platform/comportresolver.h"
-#include "platform/qteventpump.h"
-#include "platform/qtserialport.h"
 #include "playback/playbackcontroller.h"
-#include "programfolder.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetable.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 namespace {
 
-// The whole program on the virtual clock, its display on a real serial port behind a socat
-// pseudo-terminal pair whose far end the test reads.
-struct ProgramOnLine {
-    QTemporaryDir dir;
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<PtyReader> peer;
-    VirtualClock clock;
-    QtEventPump pump;
-    ScriptedPrompter prompter;
-    std::unique_ptr<QtSerialPort> port;
-    std::unique_ptr<ProgramServices> services;
-    std::unique_ptr<ProgramWindows> windows;
-
-    // Starts the program on a display of 2 lines of 4 characters, port COM5.
-    bool start() {
-        QDir(dir.path()).mkpath("com");
-        pty = std::make_unique<PtyPair>(dir.filePath("com/COM5"), dir.filePath("peer"));
-        if (!pty->start())
-            return false;
-        peer = std::make_unique<PtyReader>(dir.filePath("peer"));
-        QFile ini(dir.filePath("Lumentafel.ini"));
-        if (!peer->isOpen() || !ini.open(QIODevice::WriteOnly))
-            return false;
-        ini.write("[Anzeige]\r\nSeriellerCOM-Port=5\r\nZeilen=2\r\nStellen=4\r\n");
-        ini.close();
-        port = std::make_unique<QtSerialPort>(ComPortResolver(dir.filePath("com")));
-        services = servicesInFolder(dir.path(), QStringLiteral("Lumentafel"), clock, pump, prompter,
-                                    *port);
-        windows = std::make_unique<ProgramWindows>(*services);
-        clock.advance(200);
-        return main().startupDone() && port->isOpen();
-    }
-    MainWindow& main() { return windows->main(); }
+// The program on the line, with the playback test's table and keys.
+struct ProgramPlaying : ProgramOnLine {
     void setRows(const std::vector<SequenceTable::Cells>& rows) {
         main().table().setRows(rows);
         main().selection().select(1);
@@ -94,7 +51,7 @@ private slots:
 // The operator presses Ctrl+Enter and the frames arrive at the far end in order, byte for
 // byte; Esc blanks the display.
 void PlaybackWireTest::ctrlEnterPlaysTheSequenceOnTheLine() {
-    ProgramOnLine program;
+    ProgramPlaying program;
     QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
     QVERIFY2(program.prompter.finished(), program.prompter.report());
     program.setRows({{"", "1", "JA", "B", "AB,CD,EF", "1", "M1", ""},
@@ -127,7 +84,7 @@ void PlaybackWireTest::ctrlEnterPlaysTheSequenceOnTheLine() {
 // Space then shows the next page at once, and the one after the last page starts the next
 // entry, whose first frame comes 100 ms later.
 void PlaybackWireTest::startAndPauseThenSpaceTurnsPages() {
-    ProgramOnLine program;
+    ProgramPlaying program;
     QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
     program.setRows({{"", "1", "JA", "B", "AB,CD,EF", "5", "M1", ""},
                      {"", "2", "JA", "S", "S1", "5", "M1", ""}});
@@ -164,7 +121,7 @@ void PlaybackWireTest::commitOfTheEntryOnTheDisplay() {
     QFETCH(int, after);
     QFETCH(bool, refused);
 
-    ProgramOnLine program;
+    ProgramPlaying program;
     QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
     program.setRows(
         {{"", "1", "JA", "B", "A", "1", "V30", ""}, {"", "2", "JA", "B", "B", "1", "M1", ""}});

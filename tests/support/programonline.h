@@ -32,6 +32,8 @@ struct ProgramOnLine {
     std::unique_ptr<QtSerialPort> port;
     std::unique_ptr<ProgramServices> services;
     std::unique_ptr<ProgramWindows> windows;
+    // Off when another process (the board emulator) takes the far end.
+    bool openPeer = true;
 
     // Starts the program on a display of 2 lines of 4 characters, port COM5; further lines of
     // the [Anzeige] section may follow.
@@ -41,9 +43,10 @@ struct ProgramOnLine {
                                         dir.filePath(QStringLiteral("peer")));
         if (!pty->start())
             return false;
-        peer = std::make_unique<PtyReader>(dir.filePath(QStringLiteral("peer")));
+        if (openPeer)
+            peer = std::make_unique<PtyReader>(dir.filePath(QStringLiteral("peer")));
         QFile ini(dir.filePath(QStringLiteral("Lumentafel.ini")));
-        if (!peer->isOpen() || !ini.open(QIODevice::WriteOnly))
+        if ((openPeer && !peer->isOpen()) || !ini.open(QIODevice::WriteOnly))
             return false;
         ini.write("[Anzeige]\r\nSeriellerCOM-Port=5\r\nZeilen=2\r\nStellen=4\r\n" + displayKeys);
         ini.close();

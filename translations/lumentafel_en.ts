@@ -601,4 +601,11 @@ gabe</source>
         <translation>Not transmitted: the cell &quot;Parameter&quot; of text no. %1 holds no number from 0 to 99.</translation>
     </message>
 </context>
+<context>
+    <name>PortCommand</name>
+    <message>
+        <source>Kein COM-Port gewählt: Abspielen &gt; COM-Port wählt einen</source>
+        <translation>No COM-Port chosen: Play &gt; COM-Port chooses one</translation>
+    </message>
+</context>
 </TS>

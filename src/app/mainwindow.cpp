@@ -100,8 +100,11 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     hooks.storePortNumber = [this](int number) {
         SettingsFile(m_shell.settingsFilePath).writePortNumber(number);
     };
+    // Giving up the choice keeps the program running without a port, as "No" to the first
+    // question does; closing here ended the program without a word, and without asking
+    // about a sequence not yet saved.
     hooks.giveUp = [this] {
-        m_close->closeWithoutSaving();
+        m_form.statusLine->showStatus(PortCommand::noPortStatus());
     };
     m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
     wireUpload();

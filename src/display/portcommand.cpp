@@ -18,6 +18,10 @@ QString PortCommand::retryQuestion(int portNumber) {
     return tr("Noch ein Versuch? Momentan: COM%1").arg(portNumber);
 }
 
+QString PortCommand::noPortStatus() {
+    return tr("Kein COM-Port gewählt: Abspielen > COM-Port wählt einen");
+}
+
 PortCommand::Outcome PortCommand::choosePort() {
     for (;;) {
         if (m_hooks.stopTimers)

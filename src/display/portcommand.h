@@ -9,7 +9,7 @@ class Prompter;
 class SerialPort;
 
 // The port command ("&COM-Port"): asks whether to change the port, lets the operator
-// choose one, stores it, and offers retries; giving up closes the program.
+// choose one, stores it, and offers retries; giving up leaves the program without a port.
 class PortCommand {
     Q_DECLARE_TR_FUNCTIONS(PortCommand)
 
@@ -19,7 +19,7 @@ public:
         std::function<void()> stopTimers;
         // Stores the port number in the settings file (only that key).
         std::function<void(int portNumber)> storePortNumber;
-        // Arms the delayed close; the program ends 500 ms later without writing settings.
+        // The operator gave up choosing a port: the program goes on without one.
         std::function<void()> giveUp;
     };
     enum class Outcome { Unchanged, Opened, GaveUp };
@@ -30,6 +30,8 @@ public:
 
     static QString changeQuestion(int portNumber);
     static QString retryQuestion(int portNumber);
+    // The status after giving up: where a port is chosen later.
+    static QString noPortStatus();
 
 private:
     SerialPort& m_port;

@@ -3,6 +3,7 @@
 #include "display/displayimage.h"
 #include "display/screenframe.h"
 #include "display/uploadbuilder.h"
+#include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
 
 #include "../support/sequencerows.h"
@@ -53,6 +54,7 @@ private slots:
     void readsBackWhatTheProgramBuilds_data();
     void readsBackWhatTheProgramBuilds();
     void framesReadBackWhatTheProgramBuilds();
+    void demoSequenceUploadsAsItShows();
 };
 
 // Each upload on a board of 2 x 2, checked as the board checks it.
@@ -136,6 +138,24 @@ void UploadParserTest::framesReadBackWhatTheProgramBuilds() {
     QVERIFY(lines.has_value());
     QCOMPARE(*lines, (QList<QByteArray>{"HALL", "    ", "\xC4\xD6\xDC "}));
     QVERIFY(!FrameParser::parse(ScreenFrame::build(image, 2, 4), 3, 4).has_value());
+}
+
+// The demo the README starts with holds a block, a scroll and a flowing text for 3 x 24.
+void UploadParserTest::demoSequenceUploadsAsItShows() {
+    const QString path = QFINDTESTDATA("../../demo/demo.lta");
+    QVERIFY(!path.isEmpty());
+    SequenceTable table;
+    SequenceFile::load(table, path);
+    const UploadBuilder::Result upload = UploadBuilder::build(table, 3, 24);
+    QVERIFY(upload.ok());
+    const UploadParser::Result result = UploadParser::parse(upload.data, 3, 24);
+    QCOMPARE(result.fault, QString());
+    QCOMPARE(result.entries.size(), 3);
+    QCOMPARE(result.entries.at(0).kind, 'B');
+    QCOMPARE(result.entries.at(0).lines.size(), 6);
+    QCOMPARE(result.entries.at(1).kind, 'S');
+    QCOMPARE(result.entries.at(2).kind, 'F');
+    QVERIFY(result.entries.at(2).flowText.contains("VERGN\xDCGEN"));
 }
 
 QTEST_APPLESS_MAIN(UploadParserTest)

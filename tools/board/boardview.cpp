@@ -3,6 +3,7 @@
 #include "platform/windows1252.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -52,13 +53,15 @@ const QImage& BoardView::dotsOf(QChar c) {
     QPainter painter(&image);
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(DotRows);
+    // Capitals take rows 2 to 9, accents and umlaut dots the rows above, descenders below.
+    font.setPixelSize(DotRows - 2);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, -1, DotColumns, DotRows + 1), Qt::AlignHCenter | Qt::AlignBaseline,
-                     QString(c));
+    const QString text(c);
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    painter.drawText(QPointF((DotColumns - advance) / 2, DotRows - 3), text);
     painter.end();
     return *m_dots.insert(c, image);
 }
@@ -81,7 +84,7 @@ const QPixmap& BoardView::glyphOf(QChar c) {
     const qreal radius = p * 0.42;
     for (int y = 0; y < DotRows; ++y) {
         for (int x = 0; x < DotColumns; ++x) {
-            const QPointF centre((x + 0.5) * p, (y + 1.5) * p);
+            const QPointF centre((x + 0.5) * p, (y + 1) * p);
             if (qAlpha(dots.pixel(x, y)) > 127) {
                 QRadialGradient glow(centre, radius * 1.6);
                 glow.setColorAt(0, QColor(255, 236, 180));

@@ -13,7 +13,7 @@ class BoardView final : public QWidget {
 
 public:
     static constexpr int DotColumns = 7;
-    static constexpr int DotRows = 11;
+    static constexpr int DotRows = 12;
 
     BoardView(int lineCount, int columnCount, QWidget* parent = nullptr);
 

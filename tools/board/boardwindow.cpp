@@ -14,7 +14,11 @@ namespace {
 
 QString describe(const UploadParser::Entry& entry) {
     const auto text = [](const QByteArray& bytes) {
-        return QLatin1Char('"') + Windows1252::toUnicode(bytes) + QLatin1Char('"');
+        // Line fields come padded to the board's width; the padding says nothing.
+        QByteArray shown = bytes;
+        while (shown.endsWith(' '))
+            shown.chop(1);
+        return QLatin1Char('"') + Windows1252::toUnicode(shown) + QLatin1Char('"');
     };
     QStringList lines;
     for (const QByteArray& line : entry.lines)

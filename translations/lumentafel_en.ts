@@ -601,4 +601,15 @@ gabe</source>
         <translation>Not transmitted: the cell &quot;Parameter&quot; of text no. %1 holds no number from 0 to 99.</translation>
     </message>
 </context>
+<context>
+    <name>PreviewLines</name>
+    <message>
+        <source>Text simulieren</source>
+        <translation>Simulate text</translation>
+    </message>
+    <message>
+        <source>Der zu bearbeitende Text wird simuliert</source>
+        <translation>The edited text will be simulated</translation>
+    </message>
+</context>
 </TS>

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -47,7 +46,6 @@ class FlowLineFieldsTest : public QObject {
 private slots:
     void typedAndPasted_data();
     void typedAndPasted();
-    void builtForTheDisplay();
 };
 
 void FlowLineFieldsTest::typedAndPasted_data() {
@@ -95,21 +93,6 @@ void FlowLineFieldsTest::typedAndPasted() {
     QVERIFY(rig.editor.isEntryModified());
     // The caret stays behind what was entered.
     QCOMPARE(field->cursorPosition(), expected.size());
-}
-
-void FlowLineFieldsTest::builtForTheDisplay() {
-    FieldRig rig(24, false);
-    QCOMPARE(rig.panel.flowLineFields().size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        QLineEdit* field = rig.field(i);
-        QCOMPARE(field->objectName(), QStringLiteral("FliesstextZeile%1").arg(i));
-        QCOMPARE(field->maxLength(), 24);
-        QCOMPARE(field->font(), rig.panel.referenceLabel()->font());
-        QVERIFY(field->text().isEmpty());
-        // A whole display line and one character more fit in the field.
-        QVERIFY(field->width() >=
-                QFontMetrics(field->font()).horizontalAdvance(QString(25, QLatin1Char('X'))));
-    }
 }
 
 QTEST_MAIN(FlowLineFieldsTest)

@@ -90,17 +90,11 @@ void EditorSimulationTest::cycleOfEachKind_data() {
     QTest::newRow("block of 5 lines on 3: page 0 follows the last")
         << 3 << 24 << TextKind::Block << "L0/L1/L2/L3/L4" << 3 << 1 << none << 1000 << 3000
         << QStringList{"L0|L1|L2", "L3|L4|", "L0|L1|L2", "L3|L4|"};
-    QTest::newRow("block of 3 lines on 3: the one page again and again")
-        << 3 << 24 << TextKind::Block << "A/B/C" << 2 << 1 << none << 500 << 1000
-        << QStringList{"A|B|C", "A|B|C"};
     QTest::newRow("empty block: blank pages") << 2 << 24 << TextKind::Block << "" << 1 << 1 << none
                                               << 1000 << 1000 << QStringList{"|", "|"};
     QTest::newRow("scroll of 2 lines on 2: one blank frame more than playback")
         << 2 << 24 << TextKind::Scroll << "A/B" << 2 << 1 << none << 1500 << 3000
         << QStringList{"|A", "A|B", "B|", "|", "|A", "A|B"};
-    QTest::newRow("scroll of 3 lines on 3")
-        << 3 << 24 << TextKind::Scroll << "A/B/C" << 1 << 1 << none << 1000 << 1000
-        << QStringList{"||A", "|A|B", "A|B|C", "B|C|", "C||", "||", "||A"};
     QTest::newRow("flow AB on 4 columns, step 5 at 1500: 750 ms, no line break passes")
         << 2 << 4 << TextKind::Flow << "AB" << 5 << 1 << QStringList{"X"} << 1500 << 750
         << QStringList{"    |X", "    |X", "   A|X", "  AB|X", " AB|X",

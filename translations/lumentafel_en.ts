@@ -609,3 +609,14 @@ gabe</source>
     </message>
 </context>
 </TS>
+    <name>PreviewLines</name>
+    <message>
+        <source>Text simulieren</source>
+        <translation>Simulate text</translation>
+    </message>
+    <message>
+        <source>Der zu bearbeitende Text wird simuliert</source>
+        <translation>The edited text will be simulated</translation>
+    </message>
+</context>
+</TS>

@@ -12,9 +12,11 @@
 #include "display/uploadstrip.h"
 #include "editor/entryeditor.h"
 #include "editor/entryeditorpanel.h"
+#include "editor/previewlines.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
+#include "playback/editorsimulation.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
 #include "playback/playbackstrip.h"
@@ -84,6 +86,7 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
             [this](bool paused) { m_form.editorPanel->kindTabs()->setEnabled(!paused); });
     m_editor->setRunningCheck(
         [this](const QByteArray& number) { return m_playback->isRunning(number); });
+    wireEditorSimulation();
 
     services.port.setPortSelector([this] {
         return m_services.prompter.choosePort(m_services.listPorts ? m_services.listPorts()
@@ -252,9 +255,7 @@ bool MainWindow::askToSaveModifiedSequence() {
 }
 
 void MainWindow::stopEditorSimulation() {
-    // Extension point: the editor's preview does not yet simulate the edited text, so there is
-    // no simulation timer to stop. When it comes, its stop belongs here: the close passes and
-    // the port command call this before they stop playback and freeze the port.
+    m_simulation->stop();
 }
 
 void MainWindow::stopPlayback() {
@@ -293,6 +294,25 @@ void MainWindow::writeSettings() {
     }
     if (!SettingsFile(m_shell.settingsFilePath).writeShutdownKeys(s))
         qWarning("cannot write the settings file %s", qPrintable(m_shell.settingsFilePath));
+}
+
+void MainWindow::wireEditorSimulation() {
+    EditorSimulation::Hooks hooks;
+    hooks.editedEntry = [this] {
+        return m_editor->editedEntry();
+    };
+    hooks.display = [this] {
+        return m_form.editorPanel->displaySetup();
+    };
+    hooks.speedFactor = [this] {
+        return m_playback->speedFactor();
+    };
+    hooks.showPreview = [this](const QList<QByteArray>& lines) {
+        m_form.editorPanel->preview()->showTexts(lines);
+    };
+    m_simulation = new EditorSimulation(hooks, m_services.clock, this);
+    connect(m_form.editorPanel->simulationBox(), &QCheckBox::toggled, m_simulation,
+            &EditorSimulation::setRunning);
 }
 
 void MainWindow::wireUpload() {

@@ -13,6 +13,7 @@ class AboutWindow;
 class CopyboardWindow;
 class LanguageSwitch;
 class DisplayOutput;
+class EditorSimulation;
 class EntryEditor;
 class HelpWindow;
 class MarkList;
@@ -66,6 +67,7 @@ public:
     PlaybackPanel& playbackPanel() { return *m_playbackPanel; }
     PlaybackStrip& playbackStrip() { return *m_playbackStrip; }
     EntryEditor& editor() { return *m_editor; }
+    EditorSimulation& editorSimulation() { return *m_simulation; }
     UploadHandshake& upload() { return *m_upload; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
@@ -91,6 +93,7 @@ private:
 
     void stopPlaybackTimers();
     void runGuarded(const std::function<void()>& handler);
+    void wireEditorSimulation();
     void wireUpload();
 
     ProgramServices& m_services;
@@ -102,6 +105,7 @@ private:
     RowSelection* m_selection = nullptr;
     std::unique_ptr<MarkList> m_markList;
     EntryEditor* m_editor = nullptr;
+    EditorSimulation* m_simulation = nullptr;
     std::unique_ptr<DisplayOutput> m_output;
     std::unique_ptr<PlaybackController> m_playback;
     PlaybackStrip* m_playbackStrip = nullptr;

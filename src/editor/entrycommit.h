@@ -34,10 +34,11 @@ public:
     // The editors hold plain text in one font: giving them the reference font cannot
     // re-wrap them, so the warning about a changed layout does not come in practice.
     void applyReferenceFont();
+    // The fields as an entry of the active tab's kind, as they stand; the number as
+    // numberFromField gives it.
+    SequenceEntry entryFromFields() const;
 
 private:
-    // The fields as an entry; the number as numberFromField gives it.
-    SequenceEntry entryFromFields() const;
     QByteArray numberFromField() const;
     void showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number);
     void showDuration(const EntryTakeover::Outcome& outcome);

@@ -44,6 +44,8 @@ public:
     void showNumber(const QByteArray& number);
 
     EntryCommit& commit() { return m_commit; }
+    // The entry as the fields hold it now, of the active tab's kind (the preview plays it).
+    SequenceEntry editedEntry() const { return m_commit.entryFromFields(); }
 
 protected:
     // The flow text is one line: Enter inserts no line break there (pasted text may bring some).

@@ -1,10 +1,11 @@
 #include "entryeditorpanel.h"
 
 #include "editorlines.h"
+#include "flowlinefields.h"
+#include "previewlines.h"
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,12 +56,6 @@ QScrollArea* scrolling(QWidget* lines) {
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return area;
-}
-
-QLineEdit* lineField(QWidget* parent, const QString& name) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    return field;
 }
 
 } // namespace
@@ -136,7 +131,7 @@ void EntryEditorPanel::buildKindTabs() {
     m_flowLineLabel = named(new QLabel, "Label12");
     auto* flow = new QVBoxLayout(m_flowPage);
     flow->addWidget(m_flowEditor);
-    m_flowLinePanel = named(new QWidget, "FlowLinePanel");
+    m_flowLinePanel = new FlowLineFields;
     flow->addWidget(scrolling(m_flowLinePanel));
     auto* flowTiming = new QHBoxLayout;
     addAll(flowTiming,
@@ -144,9 +139,9 @@ void EntryEditorPanel::buildKindTabs() {
     flowTiming->addStretch();
     flow->addLayout(flowTiming);
     m_kindTabs->addTab(m_flowPage, QString());
-    m_previewPanel = named(new QWidget, "PreviewPanel");
+    m_previewPanel = new PreviewLines;
     auto* kinds = new QHBoxLayout;
-    kinds->addWidget(scrolling(m_previewPanel));
+    kinds->addWidget(m_previewPanel);
     kinds->addWidget(m_kindTabs, 1);
     static_cast<QBoxLayout*>(layout())->addLayout(kinds, 1);
 }
@@ -224,7 +219,7 @@ void EntryEditorPanel::setUpForDisplay(const DisplaySetup& setup) {
                  m_durationLabel, m_minutesLabel, m_secondsLabel, m_presetLabel,
                  m_presetDurationFlag, m_byDuration, m_durationMinutes, m_durationSeconds})
             w->hide();
-    buildLineFields(setup.lineCount, setup.columnCount);
+    buildLineFields(setup);
 }
 
 void EntryEditorPanel::limitTimings(int changeTimeMinimum, int flowStepMinimum, bool hideFlowPage) {
@@ -252,39 +247,21 @@ void EntryEditorPanel::sizeEditorsToColumns(int columnCount) {
     m_flowMeasure->setFixedWidth(width);
 }
 
-void EntryEditorPanel::buildLineFields(int lineCount, int columnCount) {
-    qDeleteAll(m_flowLineFields);
-    qDeleteAll(m_previewLines);
-    m_flowLineFields.clear();
-    m_previewLines.clear();
-    delete m_flowLinePanel->layout();
-    delete m_previewPanel->layout();
-
-    auto* flowLines = new QVBoxLayout(m_flowLinePanel);
-    flowLines->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i + 1 < lineCount; ++i) {
-        QLineEdit* field = lineField(m_flowLinePanel, QStringLiteral("FliesstextZeile%1").arg(i));
-        field->setMaxLength(columnCount);
-        flowLines->addWidget(field);
-        m_flowLineFields.append(field);
-    }
-
-    auto* preview = new QVBoxLayout(m_previewPanel);
-    preview->setContentsMargins(0, 0, 0, 0);
-    preview->setSpacing(0);
-    QFont monospaced(QStringLiteral("Courier"));
-    monospaced.setStyleHint(QFont::Monospace);
-    for (int i = 0; i < lineCount; ++i) {
-        QLineEdit* line = lineField(m_previewPanel, QStringLiteral("VorschauZeile%1").arg(i));
-        line->setReadOnly(true);
-        line->setFocusPolicy(Qt::NoFocus);
-        line->setFont(monospaced);
-        const int width =
-            QFontMetrics(monospaced).horizontalAdvance(QLatin1Char('X')) * (columnCount + 1) + 8;
-        line->setMinimumWidth(qMin(width, 320));
-        preview->addWidget(line);
-        m_previewLines.append(line);
-    }
-    preview->addStretch();
+void EntryEditorPanel::buildLineFields(const DisplaySetup& setup) {
+    m_flowLinePanel->build(setup.lineCount, setup.columnCount, setup.lowerCaseAllowed,
+                           m_referenceLabel->font());
+    m_previewPanel->build(setup.lineCount, setup.columnCount);
     emit lineFieldsBuilt();
+}
+
+const QList<QLineEdit*>& EntryEditorPanel::flowLineFields() const {
+    return m_flowLinePanel->fields();
+}
+
+const QList<QLineEdit*>& EntryEditorPanel::previewLines() const {
+    return m_previewPanel->lines();
+}
+
+QCheckBox* EntryEditorPanel::simulationBox() const {
+    return m_previewPanel->simulationBox();
 }

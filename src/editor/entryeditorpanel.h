@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+class FlowLineFields;
+class PreviewLines;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -62,8 +64,11 @@ public:
     QSpinBox* durationSeconds() const { return m_durationSeconds; }
     QPushButton* commitButton() const { return m_commitButton; }
     // Built by setUpForDisplay: lineCount - 1 fixed-line fields, lineCount preview lines.
-    const QList<QLineEdit*>& flowLineFields() const { return m_flowLineFields; }
-    const QList<QLineEdit*>& previewLines() const { return m_previewLines; }
+    const QList<QLineEdit*>& flowLineFields() const;
+    const QList<QLineEdit*>& previewLines() const;
+    PreviewLines* preview() const { return m_previewPanel; }
+    // "Text simulieren": the preview plays the edited text.
+    QCheckBox* simulationBox() const;
 
 signals:
     // The fixed-line fields and the preview lines were built anew.
@@ -78,7 +83,7 @@ private:
     void buildKindTabs();
     void buildDurationRow();
     void sizeEditorsToColumns(int columnCount);
-    void buildLineFields(int lineCount, int columnCount);
+    void buildLineFields(const DisplaySetup& setup);
 
     DisplaySetup m_setup;
 
@@ -106,10 +111,8 @@ private:
     QLabel* m_flowStepSeconds = nullptr;
     QSpinBox* m_flowLine = nullptr;
     QLabel* m_flowLineLabel = nullptr;
-    QWidget* m_flowLinePanel = nullptr;
-    QWidget* m_previewPanel = nullptr;
-    QList<QLineEdit*> m_flowLineFields;
-    QList<QLineEdit*> m_previewLines;
+    FlowLineFields* m_flowLinePanel = nullptr;
+    PreviewLines* m_previewPanel = nullptr;
     QLabel* m_durationLabel = nullptr;
     QLabel* m_minutesLabel = nullptr;
     QLabel* m_secondsLabel = nullptr;

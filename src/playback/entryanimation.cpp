@@ -1,9 +1,9 @@
 #include "entryanimation.h"
 
+#include "animationframes.h"
 #include "playbacktime.h"
 
 #include "display/displayoutput.h"
-#include "display/texthelpers.h"
 #include "platform/clock.h"
 #include "platform/timer.h"
 #include "sequence/sequenceentry.h"
@@ -81,7 +81,7 @@ bool EntryAnimation::blockTick(const SequenceEntry& entry) {
     const int n = int(lines.size());
     if (first < n) {
         m_pageIndex += 1;
-        showLines(lines, int(first));
+        showImage(AnimationFrames::window(lines, first, lineCount));
         return false;
     }
     m_pageIndex = 0;
@@ -97,7 +97,7 @@ bool EntryAnimation::scrollTick(const SequenceEntry& entry) {
     const int n = int(lines.size());
     if (s - lineCount + 1 < n) {
         m_scrollIndex += 1;
-        showLines(lines, s - (lineCount - 1));
+        showImage(AnimationFrames::window(lines, s - (lineCount - 1), lineCount));
         return false;
     }
     m_scrollIndex = 0;
@@ -112,8 +112,8 @@ void EntryAnimation::flowTick(const SequenceEntry& entry, Origin origin) {
     m_timer->setInterval(PlaybackTime::fromTenths(step, m_host.speedFactor()));
 
     const int columnCount = m_output.columnCount();
-    const QByteArray run =
-        TextHelpers::prependCopies(entry.flowText(), QByteArrayLiteral(" "), columnCount) + "\r\n";
+    // The line break at the end reaches the display as two blanks.
+    const QByteArray run = AnimationFrames::runString(entry.flowText(), columnCount) + "\r\n";
 
     if (origin == Origin::GoOn) {
         m_host.nextEntry();
@@ -125,19 +125,10 @@ void EntryAnimation::flowTick(const SequenceEntry& entry, Origin origin) {
         endText(false);
         return;
     }
-    // Positions count from 1; position 0 reads as 1.
-    const QByteArray window = run.mid(qMax(m_flowIndex, 1) - 1, columnCount);
+    const QByteArray window = AnimationFrames::flowWindow(run, m_flowIndex, columnCount);
     m_flowIndex += 1;
-
-    // The fixed lines fill the other lines from the top; a line without one stays empty.
-    int next = 0;
-    for (int d = 1; d <= m_output.lineCount(); ++d) {
-        if (d == entry.runningLine)
-            m_output.image().setLine(d - 1, window);
-        else
-            m_output.image().setLine(d - 1, entry.fixedLines.value(next++));
-    }
-    m_output.sendDisplayImage();
+    showImage(AnimationFrames::flowLines(window, entry.runningLine, entry.fixedLines,
+                                         m_output.lineCount()));
 }
 
 void EntryAnimation::timeInSeconds(int changeTime) {
@@ -184,11 +175,8 @@ bool EntryAnimation::clearsOnRunOut() const {
            (m_host.playbackMode() == PlaybackMode::Manual || m_host.hasPresetDuration());
 }
 
-void EntryAnimation::showLines(const QList<QByteArray>& lines, int first) {
-    const int lineCount = m_output.lineCount();
-    for (int i = 0; i < lineCount; ++i) {
-        const int j = first + i;
-        m_output.image().setLine(i, j >= 0 && j < lines.size() ? lines.at(j) : QByteArray());
-    }
+void EntryAnimation::showImage(const QList<QByteArray>& lines) {
+    for (int i = 0; i < lines.size(); ++i)
+        m_output.image().setLine(i, lines.at(i));
     m_output.sendDisplayImage();
 }

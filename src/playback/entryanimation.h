@@ -78,7 +78,8 @@ private:
     void restartForNextEntry();
     bool nextEntryDue() const;
     bool clearsOnRunOut() const;
-    void showLines(const QList<QByteArray>& lines, int first);
+    // Puts the lines into the display image and sends it.
+    void showImage(const QList<QByteArray>& lines);
 
     Host& m_host;
     const SequenceTable& m_table;

@@ -443,6 +443,10 @@ gabe</source>
         <source>Noch ein Versuch? Momentan: COM%1</source>
         <translation>Try again? Now: COM%1</translation>
     </message>
+    <message>
+        <source>Kein COM-Port gewählt: Abspielen &gt; COM-Port wählt einen</source>
+        <translation>No COM-Port chosen: Play &gt; COM-Port chooses one</translation>
+    </message>
 </context>
 <context>
     <name>SequenceControls</name>
@@ -602,13 +606,6 @@ gabe</source>
     </message>
 </context>
 <context>
-    <name>PortCommand</name>
-    <message>
-        <source>Kein COM-Port gewählt: Abspielen &gt; COM-Port wählt einen</source>
-        <translation>No COM-Port chosen: Play &gt; COM-Port chooses one</translation>
-    </message>
-</context>
-</TS>
     <name>PreviewLines</name>
     <message>
         <source>Text simulieren</source>

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "caretpage.h"
 #include "editorcontext.h"
 #include "entrycommit.h"
 #include "entryloader.h"
+#include "kindtabconverter.h"
+#include "linealigner.h"
+#include "typingfilter.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -44,6 +48,9 @@ public:
     void showNumber(const QByteArray& number);
 
     EntryCommit& commit() { return m_commit; }
+    CaretPage& caretPage() { return m_caretPage; }
+    LineAligner& aligner() { return m_aligner; }
+    TypingFilter& typingFilter() { return m_typing; }
 
 protected:
     // The flow text is one line: Enter inserts no line break there (pasted text may bring some).
@@ -56,6 +63,7 @@ private:
     void connectFlowLineEdits();
     void showFlowStep(int tenths);
     void focusChanged(QWidget* old, QWidget* now);
+    void kindChanged(TextKind from, TextKind to);
 
     EditorContext m_c;
     // The flow text, whose Enter the filter swallows.
@@ -63,4 +71,8 @@ private:
     EditorFlags m_flags;
     EntryLoader m_loader{m_c};
     EntryCommit m_commit{m_c, m_flags};
+    CaretPage m_caretPage{m_c.panel};
+    LineAligner m_aligner{m_c.panel, m_caretPage};
+    KindTabConverter m_converter{m_c.panel, m_c.prompter};
+    TypingFilter m_typing{m_c.panel, m_c.prompter};
 };

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "display/displaysetup.h"
+#include "sequence/textkind.h"
 
 #include <QList>
 #include <QString>
 #include <QWidget>
 
+class AlignmentButtons;
+class EditorContextMenu;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -32,6 +35,27 @@ public:
     // The shortest change time and flow step one frame allows (0: no limit); a display too
     // slow for a flowing text has no flowing text page.
     void limitTimings(int changeTimeMinimum, int flowStepMinimum, bool hideFlowPage);
+
+    // The kind page shown, as the program changes it (an entry loaded, a text imported): no
+    // text is carried over and nothing is asked.
+    void showKind(TextKind kind);
+    TextKind currentKind() const;
+    TextKind kindOf(const QWidget* page) const;
+    QWidget* pageOf(TextKind kind) const;
+    // The text editor of a kind's page.
+    QWidget* editorOf(TextKind kind) const;
+    // The block or scroll editor the context menu works on: the block editor while its page
+    // is shown, the scroll editor otherwise.
+    QTextEdit* menuTarget() const;
+
+    // While cleared, moving the block editor's caret leaves the preview lines alone: the
+    // alignment, the caret page itself and the loading of an entry move it themselves.
+    bool caretPreviewEnabled() const { return m_caretPreviewEnabled; }
+    void setCaretPreviewEnabled(bool enabled) { m_caretPreviewEnabled = enabled; }
+    // Set while the simulation of the edited text drives the preview lines: the caret's page
+    // is not shown then.
+    bool isSimulationRunning() const { return m_simulationRunning; }
+    void setSimulationRunning(bool running) { m_simulationRunning = running; }
 
     // A row of commands below the editor (the table commands).
     void addCommandBar(QWidget* bar);
@@ -61,6 +85,9 @@ public:
     QSpinBox* durationMinutes() const { return m_durationMinutes; }
     QSpinBox* durationSeconds() const { return m_durationSeconds; }
     QPushButton* commitButton() const { return m_commitButton; }
+    AlignmentButtons* blockAlignment() const { return m_blockAlignment; }
+    AlignmentButtons* scrollAlignment() const { return m_scrollAlignment; }
+    EditorContextMenu* contextMenu() const { return m_contextMenu; }
     // Built by setUpForDisplay: lineCount - 1 fixed-line fields, lineCount preview lines.
     const QList<QLineEdit*>& flowLineFields() const { return m_flowLineFields; }
     const QList<QLineEdit*>& previewLines() const { return m_previewLines; }
@@ -68,6 +95,8 @@ public:
 signals:
     // The fixed-line fields and the preview lines were built anew.
     void lineFieldsBuilt();
+    // The operator changed the kind tab (a click, Ctrl+Tab); showKind raises nothing.
+    void kindChangedByOperator(TextKind from, TextKind to);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -79,6 +108,7 @@ private:
     void buildDurationRow();
     void sizeEditorsToColumns(int columnCount);
     void buildLineFields(int lineCount, int columnCount);
+    void kindTabChanged();
 
     DisplaySetup m_setup;
 
@@ -119,4 +149,11 @@ private:
     QSpinBox* m_durationMinutes = nullptr;
     QSpinBox* m_durationSeconds = nullptr;
     QPushButton* m_commitButton = nullptr;
+    AlignmentButtons* m_blockAlignment = nullptr;
+    AlignmentButtons* m_scrollAlignment = nullptr;
+    EditorContextMenu* m_contextMenu = nullptr;
+    TextKind m_shownKind = TextKind::Block;
+    bool m_programKindChange = false;
+    bool m_caretPreviewEnabled = true;
+    bool m_simulationRunning = false;
 };

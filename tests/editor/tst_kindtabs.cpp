@@ -20,7 +20,6 @@ private slots:
     void controlTabConvertsLikeAClick();
     void contextMenuOnTheShownEditor_data();
     void contextMenuOnTheShownEditor();
-    void contextMenuInEnglish();
 };
 
 Q_DECLARE_METATYPE(TextKind)
@@ -161,16 +160,6 @@ void KindTabsTest::contextMenuOnTheShownEditor() {
     menu.undoAction()->trigger();
     QCOMPARE(target->toPlainText(), QStringLiteral("a#~b"));
     QCOMPARE(other->toPlainText(), otherText);
-}
-
-void KindTabsTest::contextMenuInEnglish() {
-    EditorRig rig(3, 24, QStringLiteral("GB"));
-    EditorContextMenu& menu = *rig.panel->contextMenu();
-    QStringList captions;
-    for (QAction* a : menu.actions())
-        if (!a->isSeparator())
-            captions << a->text();
-    QCOMPARE(captions, (QStringList{"&Undo", "&Cut", "&Copy", "&Paste", "&Clear", "&Mark all"}));
 }
 
 QTEST_MAIN(KindTabsTest)

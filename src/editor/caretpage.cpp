@@ -24,16 +24,10 @@ void CaretPage::follow() {
 void CaretPage::show() {
     const CaretPreviewPause pause(m_panel);
     QTextEdit& editor = *m_panel.blockEditor();
-    const QList<QByteArray> lines = EditorLines::read(editor);
     const QList<QLineEdit*>& preview = m_panel.previewLines();
     const int lineCount = static_cast<int>(preview.size());
-    if (lineCount == 0)
-        return;
-    const int caretLine = EditorLines::lineIndexAt(editor, editor.textCursor().selectionStart());
-    const int first = caretLine / lineCount * lineCount;
-    for (int i = 0; i < lineCount; ++i) {
-        const int line = first + i;
-        preview.at(i)->setText(line < lines.size() ? Windows1252::toUnicode(lines.at(line))
-                                                   : QString());
-    }
+    const QList<QByteArray> page =
+        EditorLines::pageAt(editor, editor.textCursor().selectionStart(), lineCount);
+    for (int i = 0; i < lineCount; ++i)
+        preview.at(i)->setText(i < page.size() ? Windows1252::toUnicode(page.at(i)) : QString());
 }

@@ -65,6 +65,18 @@ QList<LaidOutLine> laidOut(QTextEdit& editor) {
     return lines;
 }
 
+int lineIndexIn(const QList<LaidOutLine>& lines, QTextEdit& editor, int position) {
+    // After a final line break (or in an empty editor) the caret stands on the empty line
+    // that is not counted: the one after the last.
+    const QTextBlock lastBlock = editor.document()->lastBlock();
+    if (lines.isEmpty() || (lastBlock.text().isEmpty() && position >= lastBlock.position()))
+        return static_cast<int>(lines.size());
+    int index = 0;
+    while (index + 1 < lines.size() && lines.at(index + 1).position <= position)
+        ++index;
+    return index;
+}
+
 } // namespace
 
 void wrapAtColumns(QTextEdit& editor, int columns) {
@@ -85,16 +97,18 @@ QList<QByteArray> read(QTextEdit& editor) {
 }
 
 int lineIndexAt(QTextEdit& editor, int position) {
+    return lineIndexIn(laidOut(editor), editor, position);
+}
+
+QList<QByteArray> pageAt(QTextEdit& editor, int position, int pageSize) {
     const QList<LaidOutLine> lines = laidOut(editor);
-    // After a final line break (or in an empty editor) the caret stands on the empty line
-    // that is not counted: the one after the last.
-    const QTextBlock lastBlock = editor.document()->lastBlock();
-    if (lines.isEmpty() || (lastBlock.text().isEmpty() && position >= lastBlock.position()))
-        return static_cast<int>(lines.size());
-    int index = 0;
-    while (index + 1 < lines.size() && lines.at(index + 1).position <= position)
-        ++index;
-    return index;
+    QList<QByteArray> page;
+    if (pageSize < 1)
+        return page;
+    const int first = lineIndexIn(lines, editor, position) / pageSize * pageSize;
+    for (int i = first; i < first + pageSize && i < lines.size(); ++i)
+        page.append(Windows1252::fromUnicode(lines.at(i).text));
+    return page;
 }
 
 int count(QTextEdit& editor) {

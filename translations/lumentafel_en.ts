@@ -156,6 +156,26 @@ gabe</source>
         <source>Änderungen am aktiven Text in Tabelle übernehmen</source>
         <translation>Take the changes of the actual text in the grid</translation>
     </message>
+    <message>
+        <source>Blocktext Eingabefeld</source>
+        <translation>Block text entry field</translation>
+    </message>
+    <message>
+        <source>Zeit für das Umblättern auf die nächste Seite</source>
+        <translation>Time to change to the next page</translation>
+    </message>
+    <message>
+        <source>Zeit in welcher sich der Text um eine Zeile nach oben schiebt</source>
+        <translation>Time to scroll the text one line up</translation>
+    </message>
+    <message>
+        <source>Zeit für einen Fliesstextschritt</source>
+        <translation>Speed of flowing text</translation>
+    </message>
+    <message>
+        <source>Nummer der Zeile in welcher der Fliesstext laufen soll</source>
+        <translation>Number of the line in wich the flow text will run</translation>
+    </message>
 </context>
 <context>
     <name>FindDialog</name>
@@ -614,6 +634,55 @@ gabe</source>
     <message>
         <source>Der zu bearbeitende Text wird simuliert</source>
         <translation>The edited text will be simulated</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentButtons</name>
+    <message>
+        <source>Linksbündig</source>
+        <translation>Left alignment</translation>
+    </message>
+    <message>
+        <source>Zentriert</source>
+        <translation>Center alignment</translation>
+    </message>
+    <message>
+        <source>Rechtsbündig</source>
+        <translation>Right alignment</translation>
+    </message>
+</context>
+<context>
+    <name>EditorContextMenu</name>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ausschneiden</source>
+        <translation>&amp;Cut</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>Alles &amp;markieren</source>
+        <translation>&amp;Mark all</translation>
+    </message>
+</context>
+<context>
+    <name>KindTabConverter</name>
+    <message>
+        <source>Achtung: Bei Umwandlung in Fliesstext geht die Formatierung verloren. Umwandlung durchfühlen?</source>
+        <translation>Attention: The formatting will be lost if you convert the text to floating-text. Carry out the convertion?</translation>
     </message>
 </context>
 </TS>

@@ -313,6 +313,9 @@ void MainWindow::wireEditorSimulation() {
     m_simulation = new EditorSimulation(hooks, m_services.clock, this);
     connect(m_form.editorPanel->simulationBox(), &QCheckBox::toggled, m_simulation,
             &EditorSimulation::setRunning);
+    // While the simulation plays, the caret does not choose the preview's page.
+    connect(m_simulation, &EditorSimulation::runningChanged, m_form.editorPanel,
+            &EntryEditorPanel::setSimulationRunning);
 }
 
 void MainWindow::wireUpload() {

@@ -21,22 +21,23 @@ bool displayable(unsigned char c) {
     }
 }
 
-unsigned char upper(unsigned char c) {
+} // namespace
+
+char displayUpperCase(char byte) {
+    const auto c = static_cast<unsigned char>(byte);
     if (c >= 'a' && c <= 'z')
-        return static_cast<unsigned char>(c - 'a' + 'A');
+        return static_cast<char>(c - 'a' + 'A');
     switch (c) {
     case 228:
-        return 196;
+        return static_cast<char>(196);
     case 246:
-        return 214;
+        return static_cast<char>(214);
     case 252:
-        return 220;
+        return static_cast<char>(220);
     default:
-        return c;
+        return byte;
     }
 }
-
-} // namespace
 
 CheckedText checkDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed) {
     CheckedText result;
@@ -47,9 +48,8 @@ CheckedText checkDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed
             result.replaced += byte;
             c = '#';
         }
-        if (!lowerCaseAllowed)
-            c = upper(c);
-        result.text += static_cast<char>(c);
+        result.text +=
+            lowerCaseAllowed ? static_cast<char>(c) : displayUpperCase(static_cast<char>(c));
     }
     return result;
 }

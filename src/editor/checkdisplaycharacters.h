@@ -15,3 +15,7 @@ struct CheckedText {
 // German umlauts and sharp s) becomes "#". Unless lower case is allowed, a..z and the
 // umlauts are forced to upper case; the sharp s has no capital on the display and stays.
 CheckedText checkDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed);
+
+// The display's capital of a Windows-1252 character: a..z and the umlauts; the sharp s has
+// none and stays, as does every other character.
+char displayUpperCase(char c);

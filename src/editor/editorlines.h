@@ -18,6 +18,12 @@ void wrapAtColumns(QTextEdit& editor, int columns);
 // empty editor has none.
 QList<QByteArray> read(QTextEdit& editor);
 int count(QTextEdit& editor);
+// The index of the editor line that holds this character position (a caret at a wrap point
+// is on the next line). After a final line break it is the count: the line not counted.
+int lineIndexAt(QTextEdit& editor, int position);
+// The `pageSize` lines of the page (lines from a multiple of `pageSize` on) that holds this
+// position, fewer at the end of the text, in one reading of the lines.
+QList<QByteArray> pageAt(QTextEdit& editor, int position, int pageSize);
 
 // Replaces the text by these lines, each ended by a line break, caret at the start.
 void write(QTextEdit& editor, const QList<QByteArray>& lines);

@@ -31,6 +31,10 @@ EntryEditor::EntryEditor(EntryEditorPanel& panel, SequenceTable& table, RowSelec
     connect(qApp, &QApplication::focusChanged, this, &EntryEditor::focusChanged);
     m_flowEditor = panel.flowEditor();
     m_flowEditor->installEventFilter(this);
+    for (QWidget* editor :
+         {static_cast<QWidget*>(panel.blockEditor()), static_cast<QWidget*>(panel.scrollEditor()),
+          static_cast<QWidget*>(panel.flowEditor())})
+        m_typing.watch(editor, TypingFilter::Mode::Refusing);
 }
 
 bool EntryEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -54,8 +58,7 @@ void EntryEditor::connectChangeNotifications() {
     for (QSpinBox* spin : {p.pageTime(), p.lineTime(), p.flowStep(), p.flowLine(),
                            p.durationMinutes(), p.durationSeconds()})
         connect(spin, &QSpinBox::valueChanged, this, modified);
-    // Changing the kind converts nothing yet; the entry counts as changed.
-    connect(p.kindTabs(), &QTabWidget::currentChanged, this, modified);
+    connect(&p, &EntryEditorPanel::kindChangedByOperator, this, &EntryEditor::kindChanged);
     connectFlowLineEdits();
 }
 
@@ -64,6 +67,11 @@ void EntryEditor::connectFlowLineEdits() {
         disconnect(field, &QLineEdit::textChanged, this, nullptr); // once per field
         connect(field, &QLineEdit::textChanged, this, &EntryEditor::markModified);
     }
+}
+
+void EntryEditor::kindChanged(TextKind from, TextKind to) {
+    m_converter.convert(from, to);
+    markModified(); // also when the operator kept the previous kind
 }
 
 void EntryEditor::setRunningCheck(EntryCommit::RunningCheck check) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "caretpage.h"
 #include "editorcontext.h"
 #include "entrycommit.h"
 #include "entryloader.h"
+#include "kindtabconverter.h"
+#include "linealigner.h"
+#include "typingfilter.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -46,6 +50,9 @@ public:
     EntryCommit& commit() { return m_commit; }
     // The entry as the fields hold it now, of the active tab's kind (the preview plays it).
     SequenceEntry editedEntry() const { return m_commit.entryFromFields(); }
+    CaretPage& caretPage() { return m_caretPage; }
+    LineAligner& aligner() { return m_aligner; }
+    TypingFilter& typingFilter() { return m_typing; }
 
 protected:
     // The flow text is one line: Enter inserts no line break there (pasted text may bring some).
@@ -58,6 +65,7 @@ private:
     void connectFlowLineEdits();
     void showFlowStep(int tenths);
     void focusChanged(QWidget* old, QWidget* now);
+    void kindChanged(TextKind from, TextKind to);
 
     EditorContext m_c;
     // The flow text, whose Enter the filter swallows.
@@ -65,4 +73,8 @@ private:
     EditorFlags m_flags;
     EntryLoader m_loader{m_c};
     EntryCommit m_commit{m_c, m_flags};
+    CaretPage m_caretPage{m_c.panel};
+    LineAligner m_aligner{m_c.panel, m_caretPage};
+    KindTabConverter m_converter{m_c.panel, m_c.prompter};
+    TypingFilter m_typing{m_c.panel, m_c.prompter};
 };

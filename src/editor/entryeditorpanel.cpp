@@ -1,5 +1,7 @@
 #include "entryeditorpanel.h"
 
+#include "alignmentbuttons.h"
+#include "editorcontextmenu.h"
 #include "editorlines.h"
 #include "flowlinefields.h"
 #include "previewlines.h"
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -32,16 +35,24 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
     return box;
 }
 
-// A page of the kind tabs: the text editor with its change time beside it.
-QWidget* textPage(const char* name, QWidget* editor, QLabel* timing, QSpinBox* time) {
+// A page of the kind tabs: the text editor with its change time and alignment beside it.
+QWidget* textPage(const char* name, QWidget* editor, QLabel* timing, QSpinBox* time,
+                  QWidget* alignment) {
     auto* page = named(new QWidget, name);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(editor);
+    auto* side = new QVBoxLayout;
     auto* form = new QFormLayout;
     form->addRow(timing, time);
-    layout->addLayout(form);
+    side->addLayout(form);
+    side->addWidget(alignment);
+    side->addStretch();
+    layout->addLayout(side);
     return page;
 }
+
+constexpr const char* BlockAlignmentNames[3] = {"LeftAlign", "CenterAlign", "RightAlign"};
+constexpr const char* ScrollAlignmentNames[3] = {"ScrLeft", "ScrCenter", "ScrRight"};
 
 void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
     for (QWidget* w : widgets)
@@ -107,13 +118,17 @@ void EntryEditorPanel::buildKindTabs() {
     m_blockEditor = named(new QTextEdit, "Textfeld");
     m_pageTime = spin("Seitenwechselzeit", 1, 3600, 3);
     m_pageTimeLabel = named(new QLabel, "SeitenwechselzeitLabel");
-    m_blockPage = textPage("TabSheet1", m_blockEditor, m_pageTimeLabel, m_pageTime);
+    m_blockAlignment = new AlignmentButtons(BlockAlignmentNames);
+    m_blockPage =
+        textPage("TabSheet1", m_blockEditor, m_pageTimeLabel, m_pageTime, m_blockAlignment);
     m_kindTabs->addTab(m_blockPage, QString());
 
     m_scrollEditor = named(new QTextEdit, "ScrollTextFeld");
     m_lineTime = spin("Zeilenwechselzeit", 1, 3600, 3);
     m_lineTimeLabel = named(new QLabel, "ZeilenwechselzeitLabel");
-    m_scrollPage = textPage("TabSheet2", m_scrollEditor, m_lineTimeLabel, m_lineTime);
+    m_scrollAlignment = new AlignmentButtons(ScrollAlignmentNames);
+    m_scrollPage =
+        textPage("TabSheet2", m_scrollEditor, m_lineTimeLabel, m_lineTime, m_scrollAlignment);
     m_kindTabs->addTab(m_scrollPage, QString());
 
     m_flowPage = named(new QWidget, "TabSheet3");
@@ -139,6 +154,13 @@ void EntryEditorPanel::buildKindTabs() {
     flowTiming->addStretch();
     flow->addLayout(flowTiming);
     m_kindTabs->addTab(m_flowPage, QString());
+    connect(m_kindTabs, &QTabWidget::currentChanged, this, &EntryEditorPanel::kindTabChanged);
+    m_contextMenu = new EditorContextMenu([this] { return menuTarget(); }, this);
+    for (QTextEdit* editor : {m_blockEditor, m_scrollEditor}) {
+        editor->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(editor, &QWidget::customContextMenuRequested, this,
+                [this, editor](const QPoint& at) { m_contextMenu->popUpFor(editor, at); });
+    }
     m_previewPanel = new PreviewLines;
     auto* kinds = new QHBoxLayout;
     kinds->addWidget(m_previewPanel);
@@ -186,6 +208,11 @@ void EntryEditorPanel::retranslate() {
     m_pageTimeLabel->setText(tr("Seitenwechselzeit"));
     m_lineTimeLabel->setText(tr("Zeilenwechselzeit"));
     m_flowEditor->setToolTip(tr("Fliesstext Eingabefeld"));
+    m_blockEditor->setToolTip(tr("Blocktext Eingabefeld"));
+    m_pageTime->setToolTip(tr("Zeit für das Umblättern auf die nächste Seite"));
+    m_lineTime->setToolTip(tr("Zeit in welcher sich der Text um eine Zeile nach oben schiebt"));
+    m_flowStep->setToolTip(tr("Zeit für einen Fliesstextschritt"));
+    m_flowLine->setToolTip(tr("Nummer der Zeile in welcher der Fliesstext laufen soll"));
     m_flowStepLabel->setText(tr("Fliesstakt"));
     m_flowLineLabel->setText(tr("Fliesstext in Zeile"));
     m_durationLabel->setText(tr("Mindestanzeigedauer:"));
@@ -200,6 +227,68 @@ void EntryEditorPanel::retranslate() {
     m_durationSeconds->setToolTip(durationHint);
     m_commitButton->setText(tr("OK"));
     m_commitButton->setToolTip(tr("Änderungen am aktiven Text in Tabelle übernehmen"));
+}
+
+void EntryEditorPanel::showKind(TextKind kind) {
+    QWidget* page = pageOf(kind);
+    if (!page)
+        return;
+    const QScopedValueRollback program(m_programKindChange, true);
+    m_kindTabs->setCurrentWidget(page);
+    m_shownKind = kind;
+}
+
+void EntryEditorPanel::kindTabChanged() {
+    const TextKind from = m_shownKind;
+    m_shownKind = currentKind();
+    if (!m_programKindChange && from != m_shownKind)
+        emit kindChangedByOperator(from, m_shownKind);
+}
+
+TextKind EntryEditorPanel::currentKind() const {
+    return kindOf(m_kindTabs->currentWidget());
+}
+
+TextKind EntryEditorPanel::kindOf(const QWidget* page) const {
+    if (page == m_blockPage)
+        return TextKind::Block;
+    if (page == m_scrollPage)
+        return TextKind::Scroll;
+    if (page == m_flowPage)
+        return TextKind::Flow;
+    return TextKind::None;
+}
+
+QWidget* EntryEditorPanel::pageOf(TextKind kind) const {
+    switch (kind) {
+    case TextKind::Block:
+        return m_blockPage;
+    case TextKind::Scroll:
+        return m_scrollPage;
+    case TextKind::Flow:
+        return m_flowPage;
+    case TextKind::None:
+        break;
+    }
+    return nullptr;
+}
+
+QWidget* EntryEditorPanel::editorOf(TextKind kind) const {
+    switch (kind) {
+    case TextKind::Block:
+        return m_blockEditor;
+    case TextKind::Scroll:
+        return m_scrollEditor;
+    case TextKind::Flow:
+        return m_flowEditor;
+    case TextKind::None:
+        break;
+    }
+    return nullptr;
+}
+
+QTextEdit* EntryEditorPanel::menuTarget() const {
+    return currentKind() == TextKind::Block ? m_blockEditor : m_scrollEditor;
 }
 
 void EntryEditorPanel::addCommandBar(QWidget* bar) {

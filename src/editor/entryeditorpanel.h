@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/displaysetup.h"
+#include "sequence/textkind.h"
 
 #include <QList>
 #include <QString>
@@ -8,6 +9,8 @@
 
 class FlowLineFields;
 class PreviewLines;
+class AlignmentButtons;
+class EditorContextMenu;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +37,27 @@ public:
     // The shortest change time and flow step one frame allows (0: no limit); a display too
     // slow for a flowing text has no flowing text page.
     void limitTimings(int changeTimeMinimum, int flowStepMinimum, bool hideFlowPage);
+
+    // The kind page shown, as the program changes it (an entry loaded, a text imported): no
+    // text is carried over and nothing is asked.
+    void showKind(TextKind kind);
+    TextKind currentKind() const;
+    TextKind kindOf(const QWidget* page) const;
+    QWidget* pageOf(TextKind kind) const;
+    // The text editor of a kind's page.
+    QWidget* editorOf(TextKind kind) const;
+    // The block or scroll editor the context menu works on: the block editor while its page
+    // is shown, the scroll editor otherwise.
+    QTextEdit* menuTarget() const;
+
+    // While cleared, moving the block editor's caret leaves the preview lines alone: the
+    // alignment, the caret page itself and the loading of an entry move it themselves.
+    bool caretPreviewEnabled() const { return m_caretPreviewEnabled; }
+    void setCaretPreviewEnabled(bool enabled) { m_caretPreviewEnabled = enabled; }
+    // Set while the simulation of the edited text drives the preview lines: the caret's page
+    // is not shown then.
+    bool isSimulationRunning() const { return m_simulationRunning; }
+    void setSimulationRunning(bool running) { m_simulationRunning = running; }
 
     // A row of commands below the editor (the table commands).
     void addCommandBar(QWidget* bar);
@@ -63,6 +87,9 @@ public:
     QSpinBox* durationMinutes() const { return m_durationMinutes; }
     QSpinBox* durationSeconds() const { return m_durationSeconds; }
     QPushButton* commitButton() const { return m_commitButton; }
+    AlignmentButtons* blockAlignment() const { return m_blockAlignment; }
+    AlignmentButtons* scrollAlignment() const { return m_scrollAlignment; }
+    EditorContextMenu* contextMenu() const { return m_contextMenu; }
     // Built by setUpForDisplay: lineCount - 1 fixed-line fields, lineCount preview lines.
     const QList<QLineEdit*>& flowLineFields() const;
     const QList<QLineEdit*>& previewLines() const;
@@ -73,6 +100,8 @@ public:
 signals:
     // The fixed-line fields and the preview lines were built anew.
     void lineFieldsBuilt();
+    // The operator changed the kind tab (a click, Ctrl+Tab); showKind raises nothing.
+    void kindChangedByOperator(TextKind from, TextKind to);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -84,6 +113,7 @@ private:
     void buildDurationRow();
     void sizeEditorsToColumns(int columnCount);
     void buildLineFields(const DisplaySetup& setup);
+    void kindTabChanged();
 
     DisplaySetup m_setup;
 
@@ -122,4 +152,11 @@ private:
     QSpinBox* m_durationMinutes = nullptr;
     QSpinBox* m_durationSeconds = nullptr;
     QPushButton* m_commitButton = nullptr;
+    AlignmentButtons* m_blockAlignment = nullptr;
+    AlignmentButtons* m_scrollAlignment = nullptr;
+    EditorContextMenu* m_contextMenu = nullptr;
+    TextKind m_shownKind = TextKind::Block;
+    bool m_programKindChange = false;
+    bool m_caretPreviewEnabled = true;
+    bool m_simulationRunning = false;
 };

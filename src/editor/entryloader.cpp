@@ -1,5 +1,6 @@
 #include "entryloader.h"
 
+#include "caretpreviewpause.h"
 #include "editorcontext.h"
 #include "editorlines.h"
 #include "entryeditorpanel.h"
@@ -48,19 +49,19 @@ void EntryLoader::load(int row) {
 void EntryLoader::showKindText(const SequenceEntry& entry) {
     EntryEditorPanel& p = m_c.panel;
     clearPreview();
+    // The program's own change of kind: nothing is carried over, nothing asked.
+    p.showKind(entry.kind);
     switch (entry.kind) {
     case TextKind::Block: {
-        p.kindTabs()->setCurrentWidget(p.blockPage());
+        const CaretPreviewPause pause(p);
         const QSignalBlocker quiet(p.blockEditor());
         EditorLines::write(*p.blockEditor(), entry.lines);
         break;
     }
     case TextKind::Scroll:
-        p.kindTabs()->setCurrentWidget(p.scrollPage());
         EditorLines::write(*p.scrollEditor(), entry.lines);
         break;
     case TextKind::Flow:
-        p.kindTabs()->setCurrentWidget(p.flowPage());
         p.flowEditor()->setPlainText(Windows1252::toUnicode(entry.flowText()));
         break;
     case TextKind::None:

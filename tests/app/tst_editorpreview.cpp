@@ -18,7 +18,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -65,10 +64,7 @@ struct ProgramRig {
         return texts;
     }
     // The program's own change of the kind, which converts and asks nothing.
-    void showPage(QWidget* page) {
-        const QSignalBlocker quiet(panel().kindTabs());
-        panel().kindTabs()->setCurrentWidget(page);
-    }
+    void showPage(QWidget* page) { panel().showKind(panel().kindOf(page)); }
 };
 
 } // namespace

@@ -15,6 +15,8 @@ private slots:
     void writtenLinesReadBack();
     void memoLines_data();
     void memoLines();
+    void lineOfAPosition_data();
+    void lineOfAPosition();
 };
 
 namespace {
@@ -139,6 +141,35 @@ void EditorLinesTest::memoLines() {
     QCOMPARE(EditorLines::memoLines(text), bytes(lines));
     QCOMPARE(EditorLines::memoText(text), memoText);
     QCOMPARE(EditorLines::memoLines(EditorLines::memoFromLines(bytes(lines))), bytes(lines));
+}
+
+void EditorLinesTest::lineOfAPosition_data() {
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("lineOfEachPosition");
+
+    QTest::newRow("empty editor") << 24 << QString() << QList<int>{0};
+    QTest::newRow("hard lines") << 24 << QStringLiteral("AB\nC") << QList<int>{0, 0, 0, 1, 1};
+    // After a final break the caret is on the line that is not counted.
+    QTest::newRow("final break") << 24 << QStringLiteral("A\n") << QList<int>{0, 0, 1};
+    // At a wrap point the caret belongs to the next line.
+    QTest::newRow("wrapped words") << 4 << QStringLiteral("AB CD") << QList<int>{0, 0, 0, 1, 1, 1};
+    // A word longer than a line is cut into pieces, which Qt's own layout does not do.
+    QTest::newRow("long word cut")
+        << 4 << QStringLiteral("ABCDEFGHIJ") << QList<int>{0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2};
+}
+
+void EditorLinesTest::lineOfAPosition() {
+    QFETCH(int, columns);
+    QFETCH(QString, text);
+    QFETCH(QList<int>, lineOfEachPosition);
+    QTextEdit editor;
+    EditorLines::wrapAtColumns(editor, columns);
+    editor.setPlainText(text);
+    QList<int> lines;
+    for (int position = 0; position < editor.document()->characterCount(); ++position)
+        lines.append(EditorLines::lineIndexAt(editor, position));
+    QCOMPARE(lines, lineOfEachPosition);
 }
 
 QTEST_MAIN(EditorLinesTest)

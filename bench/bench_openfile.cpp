@@ -77,7 +77,7 @@ struct Program {
 
 QByteArray row(int number, const QByteArray& kind, const QByteArray& text, const QByteArray& note) {
     return "\t" + QByteArray::number(number).rightJustified(5, '0') + "\tJA\t" + kind + "\t" +
-           text + "\t" + (kind == "FLIESS" ? "5,1" : "3") + "\tM3\t" + note + "\t\r\n";
+           text + "\t" + (kind == "FLIESS" ? "5,1,\"\",\"\"" : "3") + "\tM3\t" + note + "\t\r\n";
 }
 
 // Rows made by `next` until the file is about 50 MB.
@@ -146,6 +146,14 @@ void BM_OpenLongestCells(benchmark::State& state) {
             false);
 }
 
+// One such entry alone: what the editor and the table take for it.
+void BM_OpenOneLongestEntry(benchmark::State& state) {
+    const qsizetype max = SequenceFile::MaxCellBytes;
+    runOpen(state,
+            Header + row(1, "FLIESS", "\"" + QByteArray(max - 2, 'A') + "\"", QByteArray(max, 'n')),
+            false);
+}
+
 } // namespace
 
 BENCHMARK(BM_RefuseLongFlowingText)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -153,6 +161,7 @@ BENCHMARK(BM_RefuseLongHeader)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_RefuseManyLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenLargestSequence)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenLongestCells)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenOneLongestEntry)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

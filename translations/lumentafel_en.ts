@@ -30,6 +30,10 @@
         <source>Datei %1 überscheiben?</source>
         <translation>Overwrite File %1 ?</translation>
     </message>
+    <message>
+        <source>Die Datei %1 enthielt Nullzeichen; sie wurden als Leerzeichen gelesen.</source>
+        <translation>The file %1 held NUL characters; they were read as spaces.</translation>
+    </message>
 </context>
 <context>
     <name>EntryCommit</name>
@@ -485,6 +489,10 @@ gabe</source>
         <source>Anzeige hat zu viele Zeichen.</source>
         <translation>The display has too many characters.</translation>
     </message>
+    <message>
+        <source>Einstellungsdatei %1 kann nicht gelesen werden; es gelten die Grundeinstellungen.</source>
+        <translation>The settings file %1 cannot be read; the default settings apply.</translation>
+    </message>
 </context>
 <context>
     <name>SupervisionWindow</name>
@@ -683,6 +691,63 @@ gabe</source>
     <message>
         <source>Achtung: Bei Umwandlung in Fliesstext geht die Formatierung verloren. Umwandlung durchfühlen?</source>
         <translation>Attention: The formatting will be lost if you convert the text to floating-text. Carry out the convertion?</translation>
+    </message>
+</context>
+<context>
+    <name>CellConversionError</name>
+    <message>
+        <source>Text %1, Spalte %2: %3</source>
+        <translation>Text %1, column %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnName</name>
+    <message>
+        <source>Markierung</source>
+        <translation>Marker</translation>
+    </message>
+    <message>
+        <source>Text Nr.</source>
+        <translation>Text No.</translation>
+    </message>
+    <message>
+        <source>Aktiv</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>B/S/F</source>
+        <translation>b/s/f</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Notes</translation>
+    </message>
+</context>
+<context>
+    <name>OversizedFileError</name>
+    <message>
+        <source>Zeile %1, Spalte %2 (%3) enthält %4 Zeichen; eine Zelle darf höchstens %5 Zeichen enthalten.</source>
+        <translation>Line %1, column %2 (%3) holds %4 characters; a cell may hold at most %5 characters.</translation>
+    </message>
+    <message>
+        <source>Sie hat mehr als %1 Zeilen; ein Ablauf hat höchstens so viele Texte.</source>
+        <translation>It has more than %1 lines; a sequence holds at most that many texts.</translation>
+    </message>
+    <message>
+        <source>Datei %1 wird nicht geöffnet: %2</source>
+        <translation>File %1 is not opened: %2</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@ bool CloseController::closeQuery(bool interactive) {
         if (!m_host.askToSaveModifiedSequence())
             return false;
     }
-    m_shuttingDown = true;
+    beginShutdown();
     m_host.stopEditorSimulation();
     if (!m_host.offlineMode())
         m_host.stopPlayback();
@@ -40,8 +40,16 @@ bool CloseController::closeQuery(bool interactive) {
 }
 
 void CloseController::closeWithoutSaving() {
-    m_shuttingDown = true;
+    beginShutdown();
     m_closeTimer->setEnabled(true);
+}
+
+void CloseController::beginShutdown() {
+    m_shuttingDown = true;
+    // Nothing on the way out may ask: a port dialog would hold the close open for as long as
+    // nobody answers it, and the session's end or SIGTERM would never finish. A port that is
+    // chosen may still open to be blanked; without one there is no board to blank.
+    m_port.setPortSelector({});
 }
 
 void CloseController::finishClose() {

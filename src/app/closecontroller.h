@@ -51,6 +51,7 @@ public:
     bool shuttingDown() const { return m_shuttingDown; }
 
 private:
+    void beginShutdown();
     void drainOutput();
 
     Host& m_host;

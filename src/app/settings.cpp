@@ -36,8 +36,10 @@ QString SettingsFile::untitledPath(const QString& executableDir, const QString& 
 }
 
 Settings SettingsFile::read(const QString& executableDir) const {
-    const IniFile ini = IniFile::load(m_path);
+    const std::optional<IniFile> loaded = IniFile::tryLoad(m_path);
+    const IniFile ini = loaded.value_or(IniFile());
     Settings s;
+    s.unreadable = !loaded.has_value();
     s.portNumber = ini.readInteger(DisplaySection, "SeriellerCOM-Port", s.portNumber);
     s.follow = flag(ini, OptionsSection, "Verfolgen");
     const bool hasLastFile = ini.contains(ProgramSection, "LetzteDatei");

@@ -18,6 +18,9 @@ struct Settings {
     bool offline = false;                          // [Anzeige] offline
     int offlineRate = 0;                           // [Anzeige] offlinerate
     bool trace = false;                            // [Anzeige] trace
+    // The file exists but cannot be read (a folder of that name, no permission): every value
+    // is its default.
+    bool unreadable = false;
 };
 
 // The settings file: opened for each read or write pass and released at its end. Every pass
@@ -28,7 +31,8 @@ public:
 
     const QString& path() const { return m_path; }
 
-    // Reads every key; a missing key or an unreadable integer gives the key's default. The
+    // Reads every key; a missing key or an unreadable integer gives the key's default, and so
+    // does a file that cannot be read (marked in the result). The
     // default of LetzteDatei is the untitled document in executableDir, named in the language
     // of Sprache.
     Settings read(const QString& executableDir) const;

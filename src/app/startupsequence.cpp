@@ -13,6 +13,7 @@
 #include "display/displayoutput.h"
 #include "display/displaysetup.h"
 #include "display/portcommand.h"
+#include "display/statusline.h"
 #include "display/supervisionwindow.h"
 #include "display/uploadstrip.h"
 #include "editor/entryeditorpanel.h"
@@ -31,6 +32,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -92,6 +94,12 @@ void StartupSequence::readSettings() {
     m_c.output.setOutputEnabled(true);
     const Settings s = SettingsFile(m_c.shell.settingsFilePath).read(m_c.shell.executableDir);
     ShellState& shell = m_c.shell;
+    if (s.unreadable)
+        m_c.form.statusLine->showStatus(
+            QCoreApplication::translate("StartupSequence",
+                                        "Einstellungsdatei %1 kann nicht gelesen werden; es "
+                                        "gelten die Grundeinstellungen.")
+                .arg(QDir::toNativeSeparators(m_c.shell.settingsFilePath)));
 
     m_c.services.port.setPortNumber(s.portNumber);
     m_c.playbackStrip.setFollows(s.follow);

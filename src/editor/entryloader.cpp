@@ -30,7 +30,7 @@ void EntryLoader::load(int row) {
     p.activeCheckBox()->setChecked(entry.isActive());
 
     if (!decoding.decodedCell(SequenceTable::DurationColumn))
-        throw *decoding.error;
+        throw decoding.error->located(entry.number);
     p.byDuration()->setChecked(entry.hasPresetDuration());
     p.durationMinutes()->setValue(entry.durationSeconds / 60);
     p.durationSeconds()->setValue(entry.durationSeconds % 60);
@@ -40,7 +40,7 @@ void EntryLoader::load(int row) {
     if (entry.kind != TextKind::None) {
         showKindText(entry);
         if (!decoding.decodedCell(SequenceTable::ParameterColumn))
-            throw *decoding.error;
+            throw decoding.error->located(entry.number);
         showKindTimings(entry);
     }
     p.commitButton()->setEnabled(false);

@@ -11,8 +11,9 @@ public:
         : m_c(context) {}
 
     // A row without a number loads nothing. A duration or parameter cell that does not
-    // convert throws its CellConversionError: the fields filled before keep their new values
-    // and the "OK" button keeps its state. A complete load disables it.
+    // convert throws its CellConversionError, its message naming the text number and the
+    // column: the fields filled before keep their new values and the "OK" button keeps its
+    // state. A complete load disables it.
     void load(int row);
 
 private:

@@ -47,14 +47,14 @@ void EntryAnimation::resetCounters() {
 
 void EntryAnimation::tick(Origin origin) {
     // The cells are read afresh at every tick: a commit may have changed the entry.
-    const EntryDecoding decoding =
-        SequenceEntry::decodeEach(m_table.rowCells(m_host.currentEntryRow()),
-                                  {SequenceTable::TextColumn, SequenceTable::ParameterColumn});
+    const SequenceTable::Cells cells = m_table.rowCells(m_host.currentEntryRow());
+    const EntryDecoding decoding = SequenceEntry::decodeEach(
+        cells, {SequenceTable::TextColumn, SequenceTable::ParameterColumn});
     if (const CellConversionError* error = decoding.errorOf(SequenceTable::ParameterColumn)) {
         // The same cell would fail at every tick: this entry's animation ends here, reported
         // once. Another entry, or a go-on, starts afresh.
         halt();
-        m_host.animationStopped(QString::fromUtf8(error->what()));
+        m_host.animationStopped(error->locatedMessage(cells[SequenceTable::NumberColumn]));
         return;
     }
     const SequenceEntry& entry = decoding.entry;

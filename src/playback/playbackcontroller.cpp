@@ -250,7 +250,7 @@ void PlaybackController::armDuration(const EntryDecoding& decoding) {
         error && preset) {
         // Reported without halting the show: the entry plays as if it had no preset
         // duration, so the sequence moves on when its text has run out.
-        report(QString::fromUtf8(error->what()));
+        report(error->locatedMessage(decoding.entry.number));
         preset = false;
     }
     m_hasPresetDuration = preset;

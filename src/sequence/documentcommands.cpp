@@ -3,6 +3,7 @@
 #include "documentstate.h"
 #include "fileerror.h"
 #include "marklist.h"
+#include "oversizedfileerror.h"
 #include "rowselection.h"
 #include "sequencefile.h"
 #include "sequencetable.h"
@@ -64,14 +65,25 @@ bool DocumentCommands::saveAs() {
 }
 
 bool DocumentCommands::openFile(const QString& path) {
-    startNewDocument();
+    SequenceFile::Lines lines;
     try {
-        SequenceFile::load(m_c.table, path);
+        lines = SequenceFile::read(path);
+    } catch (const OversizedFileError& e) {
+        // Refused before anything changed: the open document stays as it was.
+        m_c.prompter.showError(QString::fromUtf8(e.what()));
+        return false;
     } catch (const FileError& e) {
+        startNewDocument();
         m_c.prompter.showError(QString::fromUtf8(e.what()));
         return false;
     }
+    startNewDocument();
+    SequenceFile::fill(m_c.table, lines);
     m_c.document.setDocumentName(path);
+    if (lines.nulsReplaced)
+        m_c.prompter.showWarning(
+            tr("Die Datei %1 enthielt Nullzeichen; sie wurden als Leerzeichen gelesen.")
+                .arg(shown(path)));
     m_c.table.ensureActive(m_c.selection.selectedRow(), ActiveMarks::forLanguage(m_c.language()));
     // Row 1 is loaded once, here, and not a second time through the selection.
     m_c.editor.callSetFollowsSelection(false);
@@ -88,7 +100,9 @@ bool DocumentCommands::askToSaveOnClose() {
 void DocumentCommands::openAtStartup(const QString& path, bool required) {
     try {
         if (!path.isEmpty() && QFileInfo(path).isFile()) {
-            openFile(QFileInfo(path).absoluteFilePath());
+            // A refused file leaves no document behind that a save could write over it.
+            if (!openFile(QFileInfo(path).absoluteFilePath()))
+                startNewDocument();
         } else {
             startNewDocument();
             if (required)

@@ -34,7 +34,8 @@ public:
     bool saveAs();
 
     // "&Neu" without questions, then reads `path`. A file that cannot be read is reported
-    // and leaves a new, untitled document. False when nothing was read.
+    // and leaves a new, untitled document; a file refused as too large is reported
+    // and leaves the open document as it was. False when nothing was read.
     bool openFile(const QString& path);
 
     // The close pass's question about a modified sequence. False: the window stays open.

@@ -1,6 +1,7 @@
 #include "sequencefile.h"
 
 #include "fileerror.h"
+#include "oversizedfileerror.h"
 #include "separatorstospaces.h"
 
 #include "platform/windows1252.h"
@@ -31,19 +32,28 @@ SequenceTable::Cells headerCells(const SequenceTable& table) {
     return header;
 }
 
-SequenceTable::Cells splitFields(const char* begin, const char* end) {
+// A cell beyond the bound refuses the file; `line` names it in the error.
+QByteArray takeCell(const char* begin, const char* end, int line, int column) {
+    const qsizetype size = end - begin;
+    if (size > SequenceFile::MaxCellBytes)
+        throw OversizedFileError::cell(line, column, size);
+    return QByteArray(begin, size);
+}
+
+SequenceTable::Cells splitFields(const char* begin, const char* end, int line) {
     SequenceTable::Cells cells;
     int column = 0;
     const char* field = begin;
     for (const char* p = begin; p != end && column < SequenceTable::Columns; ++p) {
         if (*p == Tab) {
-            cells[column++] = QByteArray(field, static_cast<int>(p - field));
+            cells[column] = takeCell(field, p, line, column);
+            ++column;
             field = p + 1;
         }
     }
     // The last field of a line that does not end in a tab.
     if (column < SequenceTable::Columns && field != end)
-        cells[column] = QByteArray(field, static_cast<int>(end - field));
+        cells[column] = takeCell(field, end, line, column);
     return cells;
 }
 
@@ -64,21 +74,29 @@ QByteArray SequenceFile::encode(const SequenceTable& table) {
     return out;
 }
 
-SequenceFile::Lines SequenceFile::decode(const QByteArray& text) {
+SequenceFile::Lines SequenceFile::decode(const QByteArray& original) {
     Lines lines;
+    QByteArray text = original;
+    if (text.contains('\0')) {
+        text.replace('\0', ' ');
+        lines.nulsReplaced = true;
+    }
     const char* p = text.constData();
-    const char* end = p + qstrnlen(p, text.size()); // a NUL ends the text
+    const char* end = p + text.size();
     bool first = true;
+    int line = 0;
     while (p != end) {
         const char* lineEnd = p;
         while (lineEnd != end && *lineEnd != '\r' && *lineEnd != '\n')
             ++lineEnd;
-        const SequenceTable::Cells cells = splitFields(p, lineEnd);
+        const SequenceTable::Cells cells = splitFields(p, lineEnd, line++);
         if (first) {
             lines.hasHeader = true;
             lines.header = cells;
             first = false;
         } else {
+            if (lines.rows.size() == size_t(MaxRows))
+                throw OversizedFileError::lines();
             lines.rows.push_back(cells);
         }
         p = lineEnd;
@@ -104,16 +122,29 @@ void SequenceFile::save(const SequenceTable& table, const QString& path) {
         throw FileError::cannotCreate(path);
 }
 
-void SequenceFile::load(SequenceTable& table, const QString& path) {
+SequenceFile::Lines SequenceFile::read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError::cannotOpen(path);
     const QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw FileError::cannotOpen(path);
-    const Lines lines = decode(text);
+    try {
+        return decode(text);
+    } catch (const OversizedFileError& e) {
+        throw e.withPath(path);
+    }
+}
+
+void SequenceFile::fill(SequenceTable& table, const Lines& lines) {
     if (lines.hasHeader)
         table.setHeaderTexts(lines.header);
     if (!lines.rows.empty())
         table.setRows(lines.rows);
+}
+
+SequenceFile::Lines SequenceFile::load(SequenceTable& table, const QString& path) {
+    Lines lines = read(path);
+    fill(table, lines);
+    return lines;
 }

@@ -14,28 +14,45 @@
 // would split the row when the file is read back. Such a byte is written as a space.
 //
 // Reading accepts CR LF, a lone CR and a lone LF as line ends, with or without one at the
-// end; a NUL ends the text. Fields beyond the eighth are not read: the table has eight
-// columns, so a file written by this program always holds exactly eight per line. The header
-// line becomes the table's header until the language is set again, so a file round-trips
-// byte for byte whatever language wrote it.
+// end. A NUL is read as a space, like the writer writes it, and the whole file is read: a
+// text that stopped at the NUL would lose every row after it, and a save would make the loss
+// permanent. Fields beyond the eighth are not read: the table has eight columns, so a file
+// written by this program always holds exactly eight per line. The header line becomes the
+// table's header until the language is set again, so a file round-trips byte for byte
+// whatever language wrote it.
+//
+// A cell longer than MaxCellBytes, or more data lines than MaxRows, refuse the whole file
+// (OversizedFileError): far more than any display shows or any sequence numbers (five digits),
+// and laying such a file out in the table and the editor would freeze the window for minutes
+// (a 50 MB file of empty lines alone would make fifty million rows).
 class SequenceFile {
 public:
+    static constexpr qsizetype MaxCellBytes = 64 * 1024;
+    static constexpr int MaxRows = 100000;
+
     // The header line (line 0) and one line per data row.
     struct Lines {
         bool hasHeader = false;
         SequenceTable::Cells header;
         std::vector<SequenceTable::Cells> rows;
+        // The text held NUL bytes, read as spaces.
+        bool nulsReplaced = false;
     };
 
     // The whole text of the table.
     static QByteArray encode(const SequenceTable& table);
+    // Throws OversizedFileError (naming no file).
     static Lines decode(const QByteArray& text);
 
     // Writes the whole text into a temporary file beside `path`, flushes it to disk and then
     // replaces `path` in one step: a failed save leaves the old file as it was. Throws
     // FileError ("kann nicht erstellt werden") when any of this fails.
     static void save(const SequenceTable& table, const QString& path);
-    // Reads the file whole into the table, which the caller has emptied. Throws FileError
-    // ("kann nicht geöffnet werden") when the file cannot be read; the table is then untouched.
-    static void load(SequenceTable& table, const QString& path);
+    // Reads and decodes the whole file. Throws FileError ("kann nicht geöffnet werden") when
+    // the file cannot be read, OversizedFileError when it is too large.
+    static Lines read(const QString& path);
+    // Puts what was read into the table, which the caller has emptied.
+    static void fill(SequenceTable& table, const Lines& lines);
+    // read() and fill(): when read() throws, the table is untouched.
+    static Lines load(SequenceTable& table, const QString& path);
 };

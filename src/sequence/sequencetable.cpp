@@ -10,6 +10,9 @@
 
 namespace {
 
+// More than the widest column can show.
+constexpr qsizetype ShownCharacters = 1000;
+
 QString headerText(int column, bool english) {
     switch (column) {
     case SequenceTable::NumberColumn:
@@ -264,10 +267,15 @@ QVariant SequenceTable::data(const QModelIndex& index, int role) const {
     const Row& r = m_rows[size_t(index.row())];
     const bool english = Language::isEnglish(m_languageCode);
     switch (role) {
-    case Qt::DisplayRole:
+    case Qt::DisplayRole: {
         if (index.column() == MarkerColumn)
             return QVariant();
-        return Windows1252::toUnicode(r.cells[size_t(index.column())]);
+        // A column shows the beginning of a long cell and elides the rest; laying out all of
+        // a cell of many kilobytes at every paint only to elide it made the window stall.
+        const QByteArray& cell = r.cells[size_t(index.column())];
+        return Windows1252::toUnicode(cell.size() > ShownCharacters ? cell.left(ShownCharacters)
+                                                                    : cell);
+    }
     case MarkerRole:
         return index.column() == MarkerColumn ? QVariant(static_cast<int>(r.marker)) : QVariant();
     case Qt::ToolTipRole:

@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+#include <exception>
+#include <functional>
+
 namespace {
 
 // Records what the close asks of the main window, in order.
@@ -16,6 +19,7 @@ public:
     bool offline = false;
     CloseController* controller = nullptr;
     bool closedForGood = false;
+    std::function<void()> onStop;
 
     void askToCommitPendingEntry() override { calls << QStringLiteral("commit?"); }
     bool askToSaveModifiedSequence() override {
@@ -23,7 +27,11 @@ public:
         return !cancelSave;
     }
     void stopEditorSimulation() override { calls << QStringLiteral("simulation off"); }
-    void stopPlayback() override { calls << QStringLiteral("stop"); }
+    void stopPlayback() override {
+        calls << QStringLiteral("stop");
+        if (onStop)
+            onStop();
+    }
     void writeSettings() override { calls << QStringLiteral("settings"); }
     bool offlineMode() const override { return offline; }
     void closeMainWindow() override {
@@ -60,6 +68,8 @@ private slots:
     void stalledDrainIsGivenUp();
     void nonInteractiveCloseAsksNothing();
     void givingUpClosesWithoutSettings();
+    void blankingOnTheWayOutNeverAsksForAPort_data();
+    void blankingOnTheWayOutNeverAsksForAPort();
 };
 
 void CloseControllerTest::firstPassThenDelayedClose_data() {
@@ -149,6 +159,39 @@ void CloseControllerTest::givingUpClosesWithoutSettings() {
     rig.controller.closeWithoutSaving();
     rig.clock.advance(500);
     QCOMPARE(rig.host.calls, QStringList{"close"});
+    QVERIFY(rig.host.closedForGood);
+}
+
+void CloseControllerTest::blankingOnTheWayOutNeverAsksForAPort_data() {
+    QTest::addColumn<bool>("interactive");
+    QTest::newRow("closed by the operator") << true;
+    QTest::newRow("ended by the session or a signal") << false;
+}
+
+// No port chosen: Stop's blank would open the port on demand, and that asks for a port.
+void CloseControllerTest::blankingOnTheWayOutNeverAsksForAPort() {
+    QFETCH(bool, interactive);
+    Rig rig;
+    rig.port.close();
+    rig.port.setPortNumber(0);
+    int asked = 0;
+    rig.port.setPortSelector([&asked] {
+        ++asked;
+        return 1;
+    });
+    bool blankFailed = false;
+    rig.host.onStop = [&] {
+        try {
+            rig.port.writeText("\x02    \x03");
+        } catch (const std::exception&) {
+            blankFailed = true;
+        }
+    };
+    QVERIFY(!rig.controller.closeQuery(interactive));
+    QCOMPARE(asked, 0);
+    QVERIFY(blankFailed);
+    QVERIFY(rig.port.written().isEmpty());
+    rig.clock.advance(500);
     QVERIFY(rig.host.closedForGood);
 }
 

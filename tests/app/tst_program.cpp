@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -46,6 +47,9 @@ struct ProgramFolder {
     }
     // Starts the program and waits until its start-up has run.
     bool start(const QProcessEnvironment& environment, const QStringList& arguments = {}) {
+        return launch(environment, arguments) && waitForLog("start-up complete", 20000);
+    }
+    bool launch(const QProcessEnvironment& environment, const QStringList& arguments = {}) {
         QProcessEnvironment env = environment;
         env.insert(QStringLiteral("LUMENTAFEL_COM_DIR"), path(QStringLiteral("com")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
@@ -53,9 +57,7 @@ struct ProgramFolder {
         program.setWorkingDirectory(dir.path());
         program.setProcessChannelMode(QProcess::SeparateChannels);
         program.start(path(QStringLiteral("RPW")), arguments);
-        if (!program.waitForStarted())
-            return false;
-        return waitForLog("start-up complete", 20000);
+        return program.waitForStarted();
     }
     bool waitForLog(const QByteArray& text, int timeoutMs) {
         QDeadlineTimer deadline(timeoutMs);
@@ -121,6 +123,7 @@ private slots:
     void terminationKeepsUnsavedChangesInARescueCopy();
     void ctrlEnterPlaysTheSequenceOnTheBoard();
     void englishFromTheSettingsStaysEnglish();
+    void terminationWithoutAPortEndsPromptly();
 };
 
 void ProgramTest::terminationBlanksTheBoardAndWritesTheSettings_data() {
@@ -300,6 +303,25 @@ void ProgramTest::englishFromTheSettingsStaysEnglish() {
     QVERIFY(folder.terminate());
     const QByteArray ini = folder.read(QStringLiteral("RPW.ini"));
     QVERIFY2(ini.contains("\r\nSprache=GB\r\n"), ini.constData());
+}
+
+// No port chosen at start-up and the question answered No: the close's blank must not ask
+// for a port, or SIGTERM would leave the program waiting in the port dialog.
+void ProgramTest::terminationWithoutAPortEndsPromptly() {
+    if (!XSession::available())
+        QSKIP("Xvfb and xdotool are not installed (scripts/setup installs them)");
+    XSession x;
+    QVERIFY2(x.start(), x.errorOutput().constData());
+    ProgramFolder folder;
+    QVERIFY(folder.prepare("[Anzeige]\r\nSeriellerCOM-Port=0\r\n"));
+    QVERIFY(folder.launch(onX(x)));
+    // "COM-Port ändern? Momentan: COM0": No.
+    QVERIFY2(x.key(QStringLiteral("^RPW$"), QStringLiteral("Escape")), x.errorOutput().constData());
+    QVERIFY2(folder.waitForLog("start-up complete", 20000), folder.log.constData());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QVERIFY2(folder.terminate(), folder.log.constData());
+    QVERIFY2(elapsed.elapsed() < 5000, QByteArray::number(elapsed.elapsed()).constData());
 }
 
 QTEST_GUILESS_MAIN(ProgramTest)

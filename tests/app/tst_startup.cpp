@@ -105,6 +105,8 @@ private slots:
     void offlineMode();
     void unreachableWindowsComeBack();
     void portQuestionAnsweredNoOpensOnDemandLater();
+    void closeWithoutAPortNeverAsksForOne_data();
+    void closeWithoutAPortNeverAsksForOne();
     void givingUpKeepsTheProgramRunningWithoutAPort();
     void closeBlanksTheDisplayAndWritesTheSettings();
     void closeBeforeTheStartUpKeepsTheSettings();
@@ -122,6 +124,8 @@ private slots:
     void closeOffersThePendingEntry();
     void everyControlFitsTheDefaultWindow_data();
     void everyControlFitsTheDefaultWindow();
+    void unreadableSettingsAreReportedOnce_data();
+    void unreadableSettingsAreReportedOnce();
 };
 
 void StartupTest::firstStartAsksForAPort() {
@@ -327,6 +331,30 @@ void StartupTest::portQuestionAnsweredNoOpensOnDemandLater() {
     QCOMPARE(rig.port.written(), blankFrame(3, 24));
 }
 
+void StartupTest::closeWithoutAPortNeverAsksForOne_data() {
+    QTest::addColumn<bool>("interactive");
+    QTest::newRow("closed by the operator") << true;
+    QTest::newRow("SIGTERM or the session's end") << false;
+}
+
+// Stop's blank on the way out would open the port on demand, and that asks for a port: the
+// close would wait in the port dialog for as long as nobody answers it.
+void StartupTest::closeWithoutAPortNeverAsksForOne() {
+    QFETCH(bool, interactive);
+    ProgramRig rig;
+    rig.port.setAvailablePorts({1});
+    rig.offeredPorts = {QStringLiteral("COM1")};
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::No);
+    rig.start();
+    QSignalSpy closedSpy(&rig.main(), &MainWindow::closed);
+    rig.main().requestClose(interactive);
+    rig.clock.advance(500);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(closedSpy.count(), 1);
+    QVERIFY(rig.port.written().isEmpty());
+    QVERIFY(rig.readIni().contains("Sprache=D"));
+}
+
 void StartupTest::givingUpKeepsTheProgramRunningWithoutAPort() {
     ProgramRig rig;
     rig.offeredPorts = {QStringLiteral("COM1")};
@@ -481,7 +509,7 @@ void StartupTest::sequenceOpenedAtStartUp_data() {
     // Row 1 does not load into the editor: one error box, and the sequence stays open.
     QTest::newRow("a cell that does not convert")
         << QStringLiteral("bad.lta") << QString()
-        << QStringLiteral("'x' ist kein gültiger Integerwert")
+        << QStringLiteral("Text 00010, Spalte Parameter: 'x' ist kein gültiger Integerwert")
         << QStringLiteral("RPW V1.54 - bad.lta") << 2;
 }
 
@@ -597,7 +625,8 @@ void StartupTest::editorFollowsTheSelection_data() {
     QTest::newRow("entry loads") << QByteArray("M75") << QStringList() << false;
     // The general error box; the number is loaded already and the entry stays pending.
     QTest::newRow("cell that does not convert")
-        << QByteArray("V7x") << QStringList{"'7x' ist kein gültiger Integerwert"} << true;
+        << QByteArray("V7x")
+        << QStringList{"Text 00020, Spalte Dauer: '7x' ist kein gültiger Integerwert"} << true;
 }
 
 void StartupTest::editorFollowsTheSelection() {
@@ -706,6 +735,33 @@ void StartupTest::everyControlFitsTheDefaultWindow() {
                      qPrintable(text));
         }
     }
+}
+
+void StartupTest::unreadableSettingsAreReportedOnce_data() {
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a folder of that name") << true;
+    QTest::newRow("no permission to read") << false;
+}
+
+void StartupTest::unreadableSettingsAreReportedOnce() {
+    QFETCH(bool, folder);
+    ProgramRig rig;
+    if (folder) {
+        QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("RPW.ini")));
+    } else {
+        rig.writeIni("[Anzeige]\r\nSeriellerCOM-Port=1\r\n");
+        QVERIFY(QFile::setPermissions(rig.iniPath(), QFile::WriteOwner));
+        if (QFile(rig.iniPath()).open(QIODevice::ReadOnly))
+            QSKIP("running with the rights to read anything");
+    }
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::No);
+    rig.start();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    const QString status = rig.main().form().statusLine->currentMessage();
+    QVERIFY2(status.contains(QDir::toNativeSeparators(rig.iniPath())) &&
+                 status.contains(QStringLiteral("kann nicht gelesen werden")),
+             qPrintable(status));
+    QCOMPARE(rig.main().shell().lineCount, 3);
 }
 
 QTEST_MAIN(StartupTest)

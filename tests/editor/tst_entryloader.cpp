@@ -61,10 +61,11 @@ void EntryLoaderTest::load_data() {
     // A cell that does not convert stops the load where it stands.
     QTest::newRow("duration not a number")
         << "00010|JA|BLOCK|A|4|Vabc|Notiz" << -1 << "" << 0 << false << 0 << 0 << ""
-        << "'abc' ist kein gültiger Integerwert";
-    QTest::newRow("parameter not a number") << "00010|JA|BLOCK|A|4s|V7|Notiz" << 0 << "A\n"
-                                            << 0 << true << 0 << 7 << "Notiz\n"
-                                            << "'4s' ist kein gültiger Integerwert";
+        << "Text 00010, Spalte Dauer: 'abc' ist kein gültiger Integerwert";
+    QTest::newRow("parameter not a number")
+        << "00010|JA|BLOCK|A|4s|V7|Notiz" << 0 << "A\n"
+        << 0 << true << 0 << 7 << "Notiz\n"
+        << "Text 00010, Spalte Parameter: '4s' ist kein gültiger Integerwert";
     QTest::newRow("flow parameters too few")
         << "00010|JA|FLIESS|\"X\"|7,1|M20|" << 2 << "X" << 0 << false << 0 << 20 << ""
         << "*";

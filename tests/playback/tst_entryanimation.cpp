@@ -242,19 +242,20 @@ void EntryAnimationTest::malformedParameterStopsOnce_data() {
     QTest::newRow("page time") << "B"
                                << "A"
                                << "x3"
-                               << "'x3' ist kein gültiger Integerwert";
-    QTest::newRow("empty line time") << "S"
-                                     << "A"
-                                     << ""
-                                     << "'' ist kein gültiger Integerwert";
+                               << "Text 1, Spalte Parameter: 'x3' ist kein gültiger Integerwert";
+    QTest::newRow("empty line time")
+        << "S"
+        << "A"
+        << ""
+        << "Text 1, Spalte Parameter: '' ist kein gültiger Integerwert";
     QTest::newRow("flow step") << "F"
                                << "\"A\""
                                << "a,1,X"
-                               << "'a' ist kein gültiger Integerwert";
+                               << "Text 1, Spalte Parameter: 'a' ist kein gültiger Integerwert";
     QTest::newRow("running line") << "F"
                                   << "\"A\""
                                   << "5,z"
-                                  << "'z' ist kein gültiger Integerwert";
+                                  << "Text 1, Spalte Parameter: 'z' ist kein gültiger Integerwert";
 }
 
 void EntryAnimationTest::malformedParameterStopsOnce() {

@@ -546,7 +546,7 @@ void PlaybackControllerTest::malformedDurationPlaysAsMinimum() {
     rig.setRows({{"1", "JA", "B", "A", "1", "Vx"}, {"2", "JA", "B", "Z", "1", "M1"}});
     rig.table.setMarker(2, Marker::Marked);
     rig.controller.play();
-    QCOMPARE(rig.reports, QStringList{"'x' ist kein gültiger Integerwert"});
+    QCOMPARE(rig.reports, QStringList{"Text 1, Spalte Dauer: 'x' ist kein gültiger Integerwert"});
     QVERIFY(!rig.controller.textTimer().isEnabled());
     rig.clock.advance(1100);
     QCOMPARE(rig.controller.currentEntryRow(), 2);

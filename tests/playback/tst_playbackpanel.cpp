@@ -306,7 +306,8 @@ void PlaybackPanelTest::currentNumberAndReport() {
     QTest::mouseClick(rig.button("Play"), Qt::LeftButton);
     QCOMPARE(rig.find<QLabel>("Label13")->text(), QString::fromUtf8("7ä"));
     QLabel* report = rig.panel->reportLabel();
-    QCOMPARE(report->text(), "'?' ist kein gültiger Integerwert");
+    QCOMPARE(report->text(),
+             QString::fromUtf8("Text 7ä, Spalte Dauer: '?' ist kein gültiger Integerwert"));
     QVERIFY(!report->isHidden());
     QTest::mouseClick(rig.button("Stop"), Qt::LeftButton);
     QVERIFY(report->isHidden());

@@ -90,6 +90,9 @@ private slots:
     void startUp_data();
     void startUp();
     void rescueCopyOnACloseThatCannotAsk();
+    void oversizedCellKeepsTheOpenDocument_data();
+    void oversizedCellKeepsTheOpenDocument();
+    void nulBytesLoseNoRowAndAreReportedOnce();
 };
 
 void DocumentCommandsTest::startsUntitled() {
@@ -331,6 +334,52 @@ void DocumentCommandsTest::rescueCopyOnACloseThatCannotAsk() {
              rig.path(u"settings/show.rescue.lta"_s));
     QCOMPARE(rig.read(u"settings/show.rescue.lta"_s), SequenceFile::encode(rig.table));
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+}
+
+void DocumentCommandsTest::oversizedCellKeepsTheOpenDocument_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("where");
+    const QByteArray big(1024 * 1024, 'X');
+    QTest::newRow("a note of 1 MB")
+        << TwoEntries + "\t00030\tJA\tBLOCK\tC\t3\tV10\t" + big + "\t\r\n"
+        << u"Zeile 4, Spalte 8 (Hinweis) enthält 1048576 Zeichen"_s;
+    QTest::newRow("a header line without tabs")
+        << big + "\r\n"
+        << u"Zeile 1, Spalte 1 (Markierung) enthält 1048576 Zeichen"_s;
+}
+
+// No window can lay out such a cell in time: the file is refused before anything changes.
+void DocumentCommandsTest::oversizedCellKeepsTheOpenDocument() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, where);
+    Rig rig;
+    rig.modifiedNamed(u"show.lta"_s);
+    rig.write(u"big.lta"_s, file);
+    rig.prompter.expect(Kind::Error, where);
+    QVERIFY(!rig.commands->openFile(rig.path(u"big.lta"_s)));
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QVERIFY(rig.prompter.shown().constLast().contains(
+        QDir::toNativeSeparators(rig.path(u"big.lta"_s))));
+    QCOMPARE(rig.document.currentFile(), rig.path(u"show.lta"_s));
+    QVERIFY(rig.document.isModified());
+    QCOMPARE(rig.table.cell(SequenceTable::NoteColumn, 1), QByteArray("changed"));
+    QCOMPARE(rig.read(u"big.lta"_s), file);
+}
+
+// The rows after a NUL were lost, and Ctrl+S made the loss permanent.
+void DocumentCommandsTest::nulBytesLoseNoRowAndAreReportedOnce() {
+    Rig rig;
+    const QByteArray nul(1, '\0');
+    rig.write(u"show.lta"_s, TwoEntries + "\t00030\tJA\tBLOCK\tC" + nul + "D\t3\tV10\t" + nul +
+                                 "\t\r\n\t00040\tJA\tBLOCK\tE\t3\tV10\t\t\r\n");
+    rig.prompter.expect(Kind::Warning, u"Nullzeichen"_s);
+    QVERIFY(rig.commands->openFile(rig.path(u"show.lta"_s)));
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.numbers(), (ByteList{"00010", "00020", "00030", "00040"}));
+    rig.document.setModified(true);
+    QVERIFY(rig.commands->save());
+    QCOMPARE(rig.read(u"show.lta"_s), TwoEntries + "\t00030\tJA\tBLOCK\tC D\t3\tV10\t \t\r\n"
+                                                   "\t00040\tJA\tBLOCK\tE\t3\tV10\t\t\r\n");
 }
 
 QTEST_GUILESS_MAIN(DocumentCommandsTest)

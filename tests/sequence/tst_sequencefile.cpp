@@ -1,4 +1,5 @@
 #include "sequence/fileerror.h"
+#include "sequence/oversizedfileerror.h"
 #include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
 
@@ -75,6 +76,10 @@ private slots:
     void roundTripIsByteForByte();
     void readingRules_data();
     void readingRules();
+    void nulIsReadAsASpace_data();
+    void nulIsReadAsASpace();
+    void oversizedFileIsRefused_data();
+    void oversizedFileIsRefused();
     void shortFilesKeepOneDataRow_data();
     void shortFilesKeepOneDataRow();
     void fileHeaderStaysUntilTheLanguageIsSet();
@@ -142,8 +147,6 @@ void SequenceFileTest::readingRules_data() {
                                   rows + "\r" + next + "\r\n";
     QTest::newRow("no last line end") << GermanHeader + rows + "\r\n" + next;
     QTest::newRow("no last tab") << GermanHeader + rows + "\r\n" + next.chopped(1);
-    QTest::newRow("NUL ends the text")
-        << GermanHeader + rows + "\r\n" + next + "\r\n" + QByteArray("\0\t00030\tJA\t\r\n", 13);
     QTest::newRow("fields beyond the eighth")
         << GermanHeader + rows + "extra\tmore\t\r\n" + next + "\r\n";
 }
@@ -156,6 +159,76 @@ void SequenceFileTest::readingRules() {
     QCOMPARE(int(lines.rows.size()), 2);
     QCOMPARE(lines.rows[0], cells({"", "00010", "JA", "BLOCK", "A", "3", "V10", ""}));
     QCOMPARE(lines.rows[1], cells({"", "00020", "NEIN", "SCROLL", "\"B C\"", "4", "M3", "note"}));
+}
+
+void SequenceFileTest::nulIsReadAsASpace_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("note");
+    QTest::addColumn<bool>("replaced");
+    const QByteArray nul(1, '\0');
+    const QByteArray first = "\t00010\tJA\tBLOCK\tA\t3\tV10\t";
+    const QByteArray last = "\t00030\tJA\tBLOCK\tC\t3\tV10\tend\t\r\n";
+    QTest::newRow("none") << GermanHeader + first + "a b\t\r\n" + last << QByteArray("a b")
+                          << false;
+    QTest::newRow("inside a note")
+        << GermanHeader + first + "a" + nul + "b\t\r\n" + last << QByteArray("a b") << true;
+    QTest::newRow("two at the end of a line")
+        << GermanHeader + first + "a b" + nul + nul + "\r\n" + last << QByteArray("a b  ") << true;
+}
+
+// The rows after a NUL were lost, and a save made the loss permanent.
+void SequenceFileTest::nulIsReadAsASpace() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, note);
+    QFETCH(bool, replaced);
+    const SequenceFile::Lines lines = SequenceFile::decode(file);
+    QCOMPARE(lines.nulsReplaced, replaced);
+    QCOMPARE(int(lines.rows.size()), 2);
+    QCOMPARE(lines.rows[0][SequenceTable::NoteColumn], note);
+    QCOMPARE(lines.rows[1][SequenceTable::NoteColumn], QByteArray("end"));
+}
+
+void SequenceFileTest::oversizedFileIsRefused_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    const qsizetype max = SequenceFile::MaxCellBytes;
+    const QByteArray row = "\t00010\tJA\tBLOCK\tA\t3\tV10\t";
+    QTest::newRow("largest note") << GermanHeader + row + QByteArray(max, 'x') + "\t\r\n"
+                                  << false << 0 << 0;
+    QTest::newRow("note one byte more")
+        << GermanHeader + row + "\r\n" + row + QByteArray(max + 1, 'x') + "\t\r\n"
+        << true << 2 << 7;
+    QTest::newRow("flowing text without a tab after it")
+        << GermanHeader + "\t00010\tJA\tFLIESS\t\"" + QByteArray(max, 'A') + "\"" << true << 1 << 4;
+    QTest::newRow("header line without tabs")
+        << QByteArray(3 * max, 'H') + "\r\n" + row << true << 0 << 0;
+    QTest::newRow("fields beyond the eighth are not read")
+        << GermanHeader + row + "\t" + QByteArray(2 * max, 'x') + "\t\r\n"
+        << false << 0 << 0;
+    QTest::newRow("as many empty lines as a sequence numbers")
+        << GermanHeader + QByteArray(SequenceFile::MaxRows, '\n') << false << 0 << 0;
+    // Fifty million empty lines in 50 MB would each become a row.
+    QTest::newRow("one empty line more")
+        << GermanHeader + QByteArray(SequenceFile::MaxRows + 1, '\n') << true << -1 << -1;
+}
+
+void SequenceFileTest::oversizedFileIsRefused() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, refused);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    try {
+        const SequenceFile::Lines lines = SequenceFile::decode(file);
+        QVERIFY(!refused);
+        QVERIFY(!lines.rows.empty());
+    } catch (const OversizedFileError& e) {
+        QVERIFY2(refused, e.what());
+        QCOMPARE(e.line(), line);
+        QCOMPARE(e.column(), column);
+        QVERIFY(line < 0 || e.size() > SequenceFile::MaxCellBytes);
+    }
 }
 
 void SequenceFileTest::shortFilesKeepOneDataRow_data() {

@@ -3,9 +3,11 @@
 #include "fileerror.h"
 #include "separatorstospaces.h"
 
+#include "platform/filesync.h"
 #include "platform/windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -89,19 +91,27 @@ SequenceFile::Lines SequenceFile::decode(const QByteArray& text) {
 }
 
 void SequenceFile::save(const SequenceTable& table, const QString& path) {
-    const QByteArray text = encode(table);
+    write(encode(table), path);
+}
+
+void SequenceFile::write(const QByteArray& text, const QString& path) {
     QSaveFile file(path);
     // Unbuffered, so that a write cut short (a full disk) shows in its count: the buffered
     // device reports a short flush as success, and commit() would then replace the old file
     // with the cut one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileError::cannotCreate(path);
-    if (file.write(text) != text.size()) {
+    if (file.write(text) != text.size() || !FileSync::contents(file)) {
         file.cancelWriting();
         throw FileError::cannotCreate(path);
     }
     if (!file.commit())
         throw FileError::cannotCreate(path);
+    // The new file is whole on disk; the rename that put it in place is not until its
+    // folder is synced. The old contents are gone either way, so a failure here is only
+    // worth a word in the log.
+    if (!FileSync::folder(QFileInfo(path).absolutePath()))
+        qWarning("the folder of %s could not be synced", qPrintable(path));
 }
 
 void SequenceFile::load(SequenceTable& table, const QString& path) {

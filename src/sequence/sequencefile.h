@@ -31,10 +31,14 @@ public:
     static QByteArray encode(const SequenceTable& table);
     static Lines decode(const QByteArray& text);
 
-    // Writes the whole text into a temporary file beside `path`, flushes it to disk and then
-    // replaces `path` in one step: a failed save leaves the old file as it was. Throws
-    // FileError ("kann nicht erstellt werden") when any of this fails.
+    // Writes the whole text into a temporary file beside `path`, syncs it to disk, replaces
+    // `path` with it in one step and syncs the folder: a failed save, a crash or a power cut
+    // leaves either the old file or the new one whole. Throws FileError ("kann nicht erstellt
+    // werden") when the new file cannot be put in place.
     static void save(const SequenceTable& table, const QString& path);
+    // The same for a text already encoded (the rescue copy, encoded on the user-interface
+    // thread and written on another).
+    static void write(const QByteArray& text, const QString& path);
     // Reads the file whole into the table, which the caller has emptied. Throws FileError
     // ("kann nicht geöffnet werden") when the file cannot be read; the table is then untouched.
     static void load(SequenceTable& table, const QString& path);

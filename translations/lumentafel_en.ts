@@ -601,4 +601,11 @@ gabe</source>
         <translation>Not transmitted: the cell &quot;Parameter&quot; of text no. %1 holds no number from 0 to 99.</translation>
     </message>
 </context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Für %1 gibt es ungesicherte Änderungen vom %2. Wiederherstellen?</source>
+        <translation>There are unsaved changes to %1 from %2. Restore them?</translation>
+    </message>
+</context>
 </TS>

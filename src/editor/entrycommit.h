@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 struct EditorContext;
 struct EditorFlags;
@@ -28,6 +29,10 @@ public:
     void setOnSequenceModified(std::function<void()> modified) { m_modified = std::move(modified); }
 
     void commitEntry();
+    // What the table would hold after "OK", worked out on a copy: no box comes, no field and
+    // nothing of the real table changes. The entry on the display is no reason to leave the
+    // changes out here.
+    std::unique_ptr<SequenceTable> tableAfterCommit() const;
 
     // The minimum display duration of what the active tab holds, in seconds.
     qint64 minimumDuration() const;
@@ -36,6 +41,8 @@ public:
     void applyReferenceFont();
 
 private:
+    // The fields and the selection as the takeover rules read them.
+    EntryTakeover::Request request() const;
     // The fields as an entry; the number as numberFromField gives it.
     SequenceEntry entryFromFields() const;
     QByteArray numberFromField() const;

@@ -101,7 +101,7 @@ void CrashSafetyTest::killedWhileEditingOrSavingLosesNothingOlderThanTheRescueDe
             RescueCopy::isNewerThanDocument(rescue, show) && QFileInfo::exists(rescue);
         int current = onDisk;
         if (offered) {
-            const int held = sequences.deletedIn(folder.read(rescue));
+            const int held = sequences.deletedIn(folder.read(QFileInfo(rescue).fileName()));
             QVERIFY2(std::find(runStates.begin(), runStates.end(), held) != runStates.end(),
                      qPrintable(QStringLiteral("run %1: the copy holds %2").arg(run).arg(held)));
             QVERIFY2(held >= mustHold, qPrintable(QStringLiteral("run %1: the copy holds %2, "
@@ -116,6 +116,8 @@ void CrashSafetyTest::killedWhileEditingOrSavingLosesNothingOlderThanTheRescueDe
                 qPrintable(
                     QStringLiteral("run %1: no copy offered, %2 lost").arg(run).arg(mustHold)));
         }
+        qInfo("start %d: file %d, copy offered %s", run, onDisk,
+              offered ? qPrintable(QString::number(current)) : "no");
         if (run == Kills)
             break;
 
@@ -146,9 +148,9 @@ void CrashSafetyTest::killedWhileEditingOrSavingLosesNothingOlderThanTheRescueDe
             changedAt.push_back(clock.elapsed());
         }
         int waitMs = 0;
-        if (random.bounded(2) == 0) {
+        if (random.bounded(5) < 3) {
             // Killed while editing: before, around or after the copy is due.
-            waitMs = static_cast<int>(random.bounded(RescueKeeper::DelayMs + 2000));
+            waitMs = static_cast<int>(random.bounded(RescueKeeper::DelayMs + WriteMarginMs + 1500));
         } else {
             // Killed while saving, or just before or after.
             QVERIFY2(x.key(MainWindow, QStringLiteral("ctrl+s")), x.errorOutput().constData());

@@ -329,7 +329,7 @@ void MainWindow::wireRescue() {
     RescueKeeper::Hooks hooks;
     hooks.snapshot = [this] {
         const std::unique_ptr<SequenceTable> pending = m_editor->tableWithPendingEntry();
-        return SequenceFile::encode(pending ? *pending : *m_table);
+        return SequenceFile::lines(pending ? *pending : *m_table);
     };
     hooks.entryPending = [this] {
         return m_editor->isEntryModified();

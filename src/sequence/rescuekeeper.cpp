@@ -85,14 +85,14 @@ bool RescueKeeper::writeCopy() {
         return false;
     if (!m_writtenFor.isEmpty() && m_writtenFor != document)
         removeCopies(); // the work moved to another document
-    QByteArray text;
+    SequenceFile::Lines lines;
     try {
-        text = m_hooks.snapshot();
+        lines = m_hooks.snapshot();
     } catch (const std::exception& e) {
         qWarning("no rescue copy this time: %s", e.what());
         return false;
     }
-    m_writer.write(text, paths);
+    m_writer.write(std::move(lines), paths);
     m_writtenFor = document;
     return true;
 }

@@ -17,9 +17,9 @@ class Timer;
 // Keeps a rescue copy of unsaved work on disk, so that a crash, a kill or a power cut loses
 // at most the last few seconds: while the sequence is modified or the editor holds changes
 // not yet in the table, the copy follows DelayMs after the last change (at the latest
-// MaxWaitMs after the first one that is not yet in it). Its text is taken on the
-// user-interface thread, which is cheap, and written on a thread of its own, as a save
-// writes. A frame on its way to the display goes first: the copy then waits RetryMs and
+// MaxWaitMs after the first one that is not yet in it). Its lines are taken on the
+// user-interface thread, which is cheap, and encoded and written on a thread of its own, as a
+// save writes. A frame on its way to the display goes first: the copy then waits RetryMs and
 // looks again. A save, a document given up or a clean close removes the copy; a close that
 // cannot ask keeps it for the next start, which offers it back.
 class RescueKeeper final : public QObject {
@@ -31,8 +31,8 @@ public:
     static constexpr int RetryMs = 50;
 
     struct Hooks {
-        // The file's text of the table as a commit of the editor would leave it.
-        std::function<QByteArray()> snapshot;
+        // The file's lines of the table as a commit of the editor would leave it.
+        std::function<SequenceFile::Lines()> snapshot;
         // True while the editor holds changes not yet in the table.
         std::function<bool()> entryPending;
         // True while a frame is being sent to the display.

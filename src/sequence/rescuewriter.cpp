@@ -1,7 +1,6 @@
 #include "rescuewriter.h"
 
 #include "fileerror.h"
-#include "sequencefile.h"
 
 #include <QFile>
 
@@ -18,12 +17,12 @@ RescueWriter::~RescueWriter() {
     m_thread.join();
 }
 
-void RescueWriter::write(const QByteArray& text, const QStringList& paths) {
-    push(Job{false, text, paths});
+void RescueWriter::write(SequenceFile::Lines lines, const QStringList& paths) {
+    push(Job{false, std::move(lines), paths});
 }
 
 void RescueWriter::remove(const QStringList& paths) {
-    push(Job{true, QByteArray(), paths});
+    push(Job{true, SequenceFile::Lines(), paths});
 }
 
 void RescueWriter::push(Job job) {
@@ -71,10 +70,11 @@ void RescueWriter::perform(const Job& job) {
             QFile::remove(path);
         return;
     }
+    const QByteArray text = SequenceFile::encode(job.lines);
     QString written;
     for (const QString& path : job.paths) {
         try {
-            SequenceFile::write(job.text, path);
+            SequenceFile::write(text, path);
             written = path;
             break;
         } catch (const FileError& e) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sequencefile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,8 +22,9 @@ public:
     RescueWriter(const RescueWriter&) = delete;
     RescueWriter& operator=(const RescueWriter&) = delete;
 
-    // Writes the text, as a save does, to the first of `paths` that can be written.
-    void write(const QByteArray& text, const QStringList& paths);
+    // Encodes the lines and writes them, as a save does, to the first of `paths` that can be
+    // written.
+    void write(SequenceFile::Lines lines, const QStringList& paths);
     // Removes the files at `paths` (those that exist).
     void remove(const QStringList& paths);
     // Returns once everything asked so far has been done.
@@ -32,7 +35,7 @@ public:
 private:
     struct Job {
         bool remove = false;
-        QByteArray text;
+        SequenceFile::Lines lines;
         QStringList paths;
     };
 

@@ -52,17 +52,32 @@ SequenceTable::Cells splitFields(const char* begin, const char* end) {
 } // namespace
 
 QByteArray SequenceFile::encode(const SequenceTable& table) {
+    return encode(lines(table));
+}
+
+SequenceFile::Lines SequenceFile::lines(const SequenceTable& table) {
+    Lines lines;
+    lines.hasHeader = true;
+    lines.header = headerCells(table);
+    lines.rows.reserve(size_t(table.gridRowCount() - 1));
+    for (int row = 1; row < table.gridRowCount(); ++row)
+        lines.rows.push_back(table.rowCells(row));
+    return lines;
+}
+
+QByteArray SequenceFile::encode(const Lines& lines) {
     QByteArray out;
     // Rows are about as long as their cells plus the tabs; reserving once keeps large
     // sequences from being copied while they grow.
     qsizetype estimate = 64;
-    for (int row = 1; row < table.gridRowCount(); ++row)
-        for (const QByteArray& cell : table.rowCells(row))
+    for (const SequenceTable::Cells& cells : lines.rows)
+        for (const QByteArray& cell : cells)
             estimate += cell.size() + 1;
-    out.reserve(estimate + 2 * table.gridRowCount());
-    appendLine(out, headerCells(table));
-    for (int row = 1; row < table.gridRowCount(); ++row)
-        appendLine(out, table.rowCells(row));
+    out.reserve(estimate + 2 * qsizetype(lines.rows.size()));
+    if (lines.hasHeader)
+        appendLine(out, lines.header);
+    for (const SequenceTable::Cells& cells : lines.rows)
+        appendLine(out, cells);
     return out;
 }
 

@@ -29,6 +29,10 @@ public:
 
     // The whole text of the table.
     static QByteArray encode(const SequenceTable& table);
+    // The table's lines as they are written, header first: cheap, the cells are shared. The
+    // text can then be encoded on another thread (the rescue copy).
+    static Lines lines(const SequenceTable& table);
+    static QByteArray encode(const Lines& lines);
     static Lines decode(const QByteArray& text);
 
     // Writes the whole text into a temporary file beside `path`, syncs it to disk, replaces

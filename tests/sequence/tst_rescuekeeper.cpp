@@ -3,6 +3,7 @@
 #include "platform/timer.h"
 #include "sequence/documentstate.h"
 #include "sequence/rescuekeeper.h"
+#include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
 
 #include <QDir>
@@ -29,7 +30,10 @@ struct Rig {
         document.setDocumentName(path(u"show.lta"_s));
         RescueKeeper::Hooks hooks;
         hooks.snapshot = [this] {
-            return "edit " + QByteArray::number(++copies);
+            SequenceFile::Lines lines;
+            lines.hasHeader = true;
+            lines.header[SequenceTable::NumberColumn] = "edit " + QByteArray::number(++copies);
+            return lines;
         };
         hooks.entryPending = [this] {
             return pending;
@@ -44,7 +48,9 @@ struct Rig {
     QByteArray rescue(const QString& name = u"show.rescue.lta"_s) {
         keeper->waitUntilWritten();
         QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+        // "edit <n>" from the copy's one line.
+        return f.open(QIODevice::ReadOnly) ? f.readAll().split('\t').value(1)
+                                           : QByteArray("<none>");
     }
     bool counting() const { return clock.timer(u"RescueTimer"_s)->isEnabled(); }
 };

@@ -34,6 +34,10 @@
         <source>Die Datei %1 enthielt Nullzeichen; sie wurden als Leerzeichen gelesen.</source>
         <translation>The file %1 held NUL characters; they were read as spaces.</translation>
     </message>
+    <message>
+        <source>Für %1 gibt es ungesicherte Änderungen vom %2. Wiederherstellen?</source>
+        <translation>There are unsaved changes to %1 from %2. Restore them?</translation>
+    </message>
 </context>
 <context>
     <name>EntryCommit</name>

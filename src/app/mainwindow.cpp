@@ -23,8 +23,10 @@
 #include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklist.h"
+#include "sequence/rescuekeeper.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
+#include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
 #include "sequence/sequencetableview.h"
 #include "sequence/tablecommandbar.h"
@@ -149,6 +151,7 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_sequence = std::make_unique<SequenceControls>(sequence, editor);
     // The document state keeps the one modified flag; a commit sets it.
     m_editor->commit().setOnSequenceModified([this] { m_sequence->document().setModified(true); });
+    wireRescue();
 
     connect(m_form.choosePortAction, &QAction::triggered, this, [this] { choosePort(); });
     connect(m_form.germanAction, &QAction::triggered, this,
@@ -194,6 +197,7 @@ void MainWindow::runStartup() {
         };
         StartupSequence(context).run();
     });
+    m_rescue->setFallbackFolder(m_sequence->documents().rescueFolder());
     m_startupDone = true;
     qInfo("start-up complete");
     emit startupFinished();
@@ -227,9 +231,9 @@ void MainWindow::sendDisplayImage() {
 
 void MainWindow::requestClose(bool interactive) {
     // Without questions unsaved changes cannot be saved where the operator wants them: they
-    // go into a rescue copy beside the file, which the next start opens.
+    // go into the rescue copy, which the next start offers back.
     if (!interactive && m_startupDone && !m_close->shuttingDown())
-        m_sequence->documents().rescueUnsaved(QFileInfo(m_shell.settingsFilePath).absolutePath());
+        m_rescue->rescueNow();
     m_interactiveClose = interactive;
     close();
     m_interactiveClose = true;
@@ -251,7 +255,10 @@ void MainWindow::askToCommitPendingEntry() {
 }
 
 bool MainWindow::askToSaveModifiedSequence() {
-    return m_sequence->documents().askToSaveOnClose();
+    if (!m_sequence->documents().askToSaveOnClose())
+        return false;
+    m_rescue->closeCleanly(); // saved, or given up by the operator
+    return true;
 }
 
 void MainWindow::stopEditorSimulation() {
@@ -341,6 +348,23 @@ void MainWindow::wireUpload() {
     });
     connect(m_form.uploadStrip, &UploadStrip::cancelRequested, this,
             [this] { m_upload->cancel(); });
+}
+
+void MainWindow::wireRescue() {
+    RescueKeeper::Hooks hooks;
+    hooks.snapshot = [this] {
+        const std::unique_ptr<SequenceTable> pending = m_editor->tableWithPendingEntry();
+        return SequenceFile::lines(pending ? *pending : *m_table);
+    };
+    hooks.entryPending = [this] {
+        return m_editor->isEntryModified();
+    };
+    hooks.sending = [this] {
+        return m_output->isSending();
+    };
+    m_rescue = std::make_unique<RescueKeeper>(m_sequence->document(), m_services.clock, hooks);
+    m_rescue->watch(*m_table);
+    connect(m_editor, &EntryEditor::changed, m_rescue.get(), &RescueKeeper::noteChange);
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler) {

@@ -22,6 +22,7 @@ class PlaybackController;
 class PlaybackPanel;
 class PlaybackStrip;
 class PortCommand;
+class RescueKeeper;
 class RowSelection;
 class SequenceControls;
 class SequenceTable;
@@ -95,6 +96,7 @@ private:
     void runGuarded(const std::function<void()>& handler);
     void wireEditorSimulation();
     void wireUpload();
+    void wireRescue();
 
     ProgramServices& m_services;
     std::unique_ptr<LanguageSwitch> m_languages;
@@ -122,4 +124,6 @@ private:
     bool m_interactiveClose = true;
     // Last, so that it goes first: it holds on to the table and the marks.
     std::unique_ptr<SequenceControls> m_sequence;
+    // After the document it watches, so that it goes before it.
+    std::unique_ptr<RescueKeeper> m_rescue;
 };

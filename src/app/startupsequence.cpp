@@ -22,6 +22,7 @@
 #include "platform/serialport.h"
 #include "platform/timer.h"
 #include "playback/playbackstrip.h"
+#include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencetable.h"
@@ -218,6 +219,9 @@ void StartupSequence::setUpEditorForDisplay() {
 }
 
 void StartupSequence::loadLastSequence() {
+    // Rescue copies of a document in a folder the program may not write go beside the
+    // settings.
+    m_c.sequence.documents().setRescueFolder(QFileInfo(m_c.shell.settingsFilePath).absolutePath());
     m_c.sequence.openAtStartup(m_c.shell.executableDir, m_c.shell.captionPrefix,
                                m_c.services.sequenceFile);
 }

@@ -8,6 +8,8 @@
 #include "platform/serialport.h"
 #include "platform/stallwatch.h"
 
+#include <QScopeGuard>
+
 #include <exception>
 
 DisplayOutput::DisplayOutput(SerialPort& port, EventPump& pump, Clock& clock)
@@ -24,6 +26,8 @@ void DisplayOutput::setGeometry(int lineCount, int columnCount) {
 
 void DisplayOutput::sendDisplayImage() {
     const quint64 sendNumber = ++m_latestSend;
+    ++m_sendsUnderWay;
+    const auto done = qScopeGuard([this] { --m_sendsUnderWay; });
     try {
         if (m_mirror) {
             for (int i = 0; i < m_lineCount; ++i)
@@ -49,6 +53,10 @@ void DisplayOutput::sendDisplayImage() {
     } catch (...) {
         showStatus(unavailableMessage(m_port.portNumber()));
     }
+}
+
+bool DisplayOutput::isSending() const {
+    return m_sendsUnderWay > 0 || m_port.bytesQueued() > 0;
 }
 
 void DisplayOutput::blankDisplay() {

@@ -51,6 +51,9 @@ public:
     // Empties the lines the display shows (the slots beyond them keep their text) and sends
     // the image: the display goes blank.
     void blankDisplay();
+    // True while a frame is on its way: a send waits for room, or the line still has bytes
+    // of a frame to carry. Work that can wait (the rescue copy) lets it go first.
+    bool isSending() const;
 
     static QString unavailableMessage(int portNumber);
 
@@ -73,4 +76,6 @@ private:
     // Counts the sends begun; a waiting send whose number is no longer the latest was
     // overtaken.
     quint64 m_latestSend = 0;
+    // Sends under way (a send waiting for room may let a newer one run).
+    int m_sendsUnderWay = 0;
 };

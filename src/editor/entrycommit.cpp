@@ -8,6 +8,7 @@
 #include "platform/windows1252.h"
 #include "sequence/rowselection.h"
 #include "sequence/separatorstospaces.h"
+#include "sequence/sequencetable.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -46,18 +47,9 @@ void EntryCommit::commitEntry() {
     }
     applyReferenceFont();
 
-    EntryTakeover::Request request;
-    request.entry = entryFromFields();
-    request.durationMinutes = m_c.panel.durationMinutes()->value();
-    request.durationSeconds = m_c.panel.durationSeconds()->value();
-    request.selectedRow = m_c.selection.selectedRow();
-    request.renameOnCommit = m_flags.renameOnCommit;
-    request.display = m_c.panel.displaySetup();
-    request.marks = ActiveMarks::forLanguage(m_c.table.languageCode());
-
     // The rows the takeover appends and sorts load nothing into the editor.
     m_flags.followsSelection = false;
-    const EntryTakeover::Outcome outcome = m_takeover.take(request);
+    const EntryTakeover::Outcome outcome = m_takeover.take(request());
     m_flags.followsSelection = true;
 
     showRefusals(outcome, number);
@@ -69,6 +61,26 @@ void EntryCommit::commitEntry() {
         m_modified();
     m_c.panel.commitButton()->setEnabled(false);
     m_flags.renameOnCommit = false;
+}
+
+EntryTakeover::Request EntryCommit::request() const {
+    EntryTakeover::Request request;
+    request.entry = entryFromFields();
+    request.durationMinutes = m_c.panel.durationMinutes()->value();
+    request.durationSeconds = m_c.panel.durationSeconds()->value();
+    request.selectedRow = m_c.selection.selectedRow();
+    request.renameOnCommit = m_flags.renameOnCommit;
+    request.display = m_c.panel.displaySetup();
+    request.marks = ActiveMarks::forLanguage(m_c.table.languageCode());
+    return request;
+}
+
+std::unique_ptr<SequenceTable> EntryCommit::tableAfterCommit() const {
+    std::unique_ptr<SequenceTable> table = m_c.table.copy();
+    RowSelection selection(*table);
+    selection.select(m_c.selection.selectedRow());
+    EntryTakeover(*table, selection).take(request());
+    return table;
 }
 
 QByteArray EntryCommit::numberFromField() const {

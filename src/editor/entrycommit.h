@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 struct EditorContext;
 struct EditorFlags;
@@ -28,6 +29,10 @@ public:
     void setOnSequenceModified(std::function<void()> modified) { m_modified = std::move(modified); }
 
     void commitEntry();
+    // What the table would hold after "OK", worked out on a copy: no box comes, no field and
+    // nothing of the real table changes. The entry on the display is no reason to leave the
+    // changes out here.
+    std::unique_ptr<SequenceTable> tableAfterCommit() const;
 
     // The minimum display duration of what the active tab holds, in seconds.
     qint64 minimumDuration() const;
@@ -39,6 +44,8 @@ public:
     SequenceEntry entryFromFields() const;
 
 private:
+    // The fields and the selection as the takeover rules read them.
+    EntryTakeover::Request request() const;
     QByteArray numberFromField() const;
     void showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number);
     void showDuration(const EntryTakeover::Outcome& outcome);

@@ -5,6 +5,7 @@
 #include "platform/prompter.h"
 #include "platform/windows1252.h"
 #include "sequence/rowselection.h"
+#include "sequence/sequencetable.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -84,6 +85,11 @@ bool EntryEditor::isEntryModified() const {
 
 void EntryEditor::setEntryModified(bool modified) {
     m_c.panel.commitButton()->setEnabled(modified);
+    emit changed();
+}
+
+std::unique_ptr<SequenceTable> EntryEditor::tableWithPendingEntry() const {
+    return isEntryModified() ? m_commit.tableAfterCommit() : nullptr;
 }
 
 void EntryEditor::loadEntry(int row) {

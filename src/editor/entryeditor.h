@@ -11,6 +11,8 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <memory>
+
 class EntryEditorPanel;
 class QWidget;
 
@@ -53,6 +55,13 @@ public:
     CaretPage& caretPage() { return m_caretPage; }
     LineAligner& aligner() { return m_aligner; }
     TypingFilter& typingFilter() { return m_typing; }
+    // The table as "OK" would leave it while the editor holds changes; null when it holds
+    // none. Asks nothing and changes nothing.
+    std::unique_ptr<SequenceTable> tableWithPendingEntry() const;
+
+signals:
+    // A field changed, or the editor's changes were taken or dropped.
+    void changed();
 
 protected:
     // The flow text is one line: Enter inserts no line break there (pasted text may bring some).

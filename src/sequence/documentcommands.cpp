@@ -4,6 +4,7 @@
 #include "fileerror.h"
 #include "marklist.h"
 #include "oversizedfileerror.h"
+#include "rescuecopy.h"
 #include "rowselection.h"
 #include "sequencefile.h"
 #include "sequencetable.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <exception>
 
@@ -99,9 +101,13 @@ bool DocumentCommands::askToSaveOnClose() {
 
 void DocumentCommands::openAtStartup(const QString& path, bool required) {
     try {
-        if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        const QString document =
+            path.isEmpty() ? m_c.document.untitledPath() : QFileInfo(path).absoluteFilePath();
+        if (offerRescue(document)) {
+            // The work of the last run, under the file's name.
+        } else if (!path.isEmpty() && QFileInfo(path).isFile()) {
             // A refused file leaves no document behind that a save could write over it.
-            if (!openFile(QFileInfo(path).absoluteFilePath()))
+            if (!openFile(document))
                 startNewDocument();
         } else {
             startNewDocument();
@@ -116,37 +122,31 @@ void DocumentCommands::openAtStartup(const QString& path, bool required) {
     m_c.table.setMarker(1, SequenceTable::Marker::Initial);
 }
 
-QString DocumentCommands::rescueUnsaved(const QString& fallbackFolder) {
-    if (!m_c.document.isModified())
-        return QString();
-    QStringList folders{QString()};
-    if (!fallbackFolder.isEmpty())
-        folders.append(fallbackFolder);
-    for (const QString& folder : folders) {
-        const QString path = rescuePath(m_c.document.currentFile(), folder);
-        try {
-            SequenceFile::save(m_c.table, path);
-        } catch (const FileError& e) {
-            qWarning("%s", e.what());
-            continue;
-        }
-        qWarning("unsaved changes kept in %s", qPrintable(shown(path)));
-        m_c.document.setCurrentFile(path);
-        return path;
+bool DocumentCommands::offerRescue(const QString& path) {
+    const QString rescue = RescueCopy::find(path, m_rescueFolder);
+    if (rescue.isEmpty())
+        return false;
+    if (!RescueCopy::isNewerThanDocument(rescue, path)) {
+        // The file changed after the copy was taken (elsewhere): the copy may still hold
+        // work, so it goes aside rather than being overwritten later.
+        qWarning("an older rescue copy was kept as %s", qPrintable(RescueCopy::keepAside(rescue)));
+        return false;
     }
-    qWarning("unsaved changes are lost");
-    return QString();
-}
-
-QString DocumentCommands::rescuePath(const QString& documentPath, const QString& folder) {
-    const QFileInfo file(documentPath);
-    QString base = file.fileName();
-    if (base.endsWith(QLatin1String(".lta"), Qt::CaseInsensitive))
-        base.chop(4);
-    if (base.endsWith(QLatin1String(".rescue")))
-        base.chop(7); // a rescue of a rescue replaces the older copy
-    return QDir(folder.isEmpty() ? file.absolutePath() : folder)
-        .filePath(base + QStringLiteral(".rescue.lta"));
+    const QString when = QLocale().toString(QFileInfo(rescue).lastModified(), QLocale::ShortFormat);
+    const Answer answer =
+        m_c.prompter.askYesNo(tr("Für %1 gibt es ungesicherte Änderungen vom %2. Wiederherstellen?")
+                                  .arg(shown(path), when));
+    if (answer != Answer::Yes) {
+        const QString aside = RescueCopy::keepAside(rescue);
+        qWarning("the rescue copy was kept as %s",
+                 qPrintable(shown(aside.isEmpty() ? rescue : aside)));
+        return false;
+    }
+    if (!openFile(rescue))
+        return false;
+    m_c.document.setDocumentName(path);
+    m_c.document.setModified(true);
+    return true;
 }
 
 bool DocumentCommands::askToSave(const QString& question) {

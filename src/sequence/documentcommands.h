@@ -6,8 +6,8 @@
 #include <QString>
 
 // The file menu's commands around the document: new, open, save, save as, the save question
-// when the main window closes, the start-up's opening of the last sequence and the rescue
-// copy of a close that cannot ask.
+// when the main window closes, and the start-up's opening of the last sequence with the offer
+// of its rescue copy.
 //
 // A new or opened document starts without marks: the marks named entries of the table that
 // was replaced, and a number they listed could name a different, unmarked entry of the new
@@ -42,19 +42,16 @@ public:
     bool askToSaveOnClose();
 
     // Start-up: opens `path` when that file exists, else starts a new document. A file named
-    // on the command line (`required`) that does not exist is reported. Never throws: the
-    // start-up goes on whatever happens here.
+    // on the command line (`required`) that does not exist is reported. A rescue copy of the
+    // document newer than its file is offered first: Yes opens it as the modified document
+    // under the file's name, No keeps it aside under a name with its date. Never throws:
+    // the start-up goes on whatever happens here.
     void openAtStartup(const QString& path, bool required);
 
-    // A close that cannot ask (the session or the system ends the program): unsaved changes
-    // go into a rescue copy beside the document's file, which stays untouched, or into
-    // `fallbackFolder` when that folder cannot be written (an untitled document in a program
-    // folder the operator may not write). The document then names the copy, so the settings
-    // reopen it at the next start. Returns the copy's path, or empty when nothing was
-    // modified or nothing could be written.
-    QString rescueUnsaved(const QString& fallbackFolder = QString());
-    // "show.lta" gives "show.rescue.lta" in `folder`, by default the document's own.
-    static QString rescuePath(const QString& documentPath, const QString& folder = QString());
+    // Where rescue copies go when the document's folder cannot be written; the start-up
+    // looks there too.
+    void setRescueFolder(const QString& folder) { m_rescueFolder = folder; }
+    const QString& rescueFolder() const { return m_rescueFolder; }
 
 signals:
     // The marks were dropped with the table they named.
@@ -66,6 +63,9 @@ private:
     void startNewDocument();
     bool chooseFileAndSave();
     bool write(const QString& path);
+    // The start-up's offer of a rescue copy; true when it was opened instead of `path`.
+    bool offerRescue(const QString& path);
 
     CommandContext m_c;
+    QString m_rescueFolder;
 };

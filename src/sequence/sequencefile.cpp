@@ -4,9 +4,11 @@
 #include "oversizedfileerror.h"
 #include "separatorstospaces.h"
 
+#include "platform/filesync.h"
 #include "platform/windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -60,17 +62,32 @@ SequenceTable::Cells splitFields(const char* begin, const char* end, int line) {
 } // namespace
 
 QByteArray SequenceFile::encode(const SequenceTable& table) {
+    return encode(lines(table));
+}
+
+SequenceFile::Lines SequenceFile::lines(const SequenceTable& table) {
+    Lines lines;
+    lines.hasHeader = true;
+    lines.header = headerCells(table);
+    lines.rows.reserve(size_t(table.gridRowCount() - 1));
+    for (int row = 1; row < table.gridRowCount(); ++row)
+        lines.rows.push_back(table.rowCells(row));
+    return lines;
+}
+
+QByteArray SequenceFile::encode(const Lines& lines) {
     QByteArray out;
     // Rows are about as long as their cells plus the tabs; reserving once keeps large
     // sequences from being copied while they grow.
     qsizetype estimate = 64;
-    for (int row = 1; row < table.gridRowCount(); ++row)
-        for (const QByteArray& cell : table.rowCells(row))
+    for (const SequenceTable::Cells& cells : lines.rows)
+        for (const QByteArray& cell : cells)
             estimate += cell.size() + 1;
-    out.reserve(estimate + 2 * table.gridRowCount());
-    appendLine(out, headerCells(table));
-    for (int row = 1; row < table.gridRowCount(); ++row)
-        appendLine(out, table.rowCells(row));
+    out.reserve(estimate + 2 * qsizetype(lines.rows.size()));
+    if (lines.hasHeader)
+        appendLine(out, lines.header);
+    for (const SequenceTable::Cells& cells : lines.rows)
+        appendLine(out, cells);
     return out;
 }
 
@@ -107,19 +124,27 @@ SequenceFile::Lines SequenceFile::decode(const QByteArray& original) {
 }
 
 void SequenceFile::save(const SequenceTable& table, const QString& path) {
-    const QByteArray text = encode(table);
+    write(encode(table), path);
+}
+
+void SequenceFile::write(const QByteArray& text, const QString& path) {
     QSaveFile file(path);
     // Unbuffered, so that a write cut short (a full disk) shows in its count: the buffered
     // device reports a short flush as success, and commit() would then replace the old file
     // with the cut one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileError::cannotCreate(path);
-    if (file.write(text) != text.size()) {
+    if (file.write(text) != text.size() || !FileSync::contents(file)) {
         file.cancelWriting();
         throw FileError::cannotCreate(path);
     }
     if (!file.commit())
         throw FileError::cannotCreate(path);
+    // The new file is whole on disk; the rename that put it in place is not until its
+    // folder is synced. The old contents are gone either way, so a failure here is only
+    // worth a word in the log.
+    if (!FileSync::folder(QFileInfo(path).absolutePath()))
+        qWarning("the folder of %s could not be synced", qPrintable(path));
 }
 
 SequenceFile::Lines SequenceFile::read(const QString& path) {

@@ -41,13 +41,21 @@ public:
 
     // The whole text of the table.
     static QByteArray encode(const SequenceTable& table);
+    // The table's lines as they are written, header first: cheap, the cells are shared. The
+    // text can then be encoded on another thread (the rescue copy).
+    static Lines lines(const SequenceTable& table);
+    static QByteArray encode(const Lines& lines);
     // Throws OversizedFileError (naming no file).
     static Lines decode(const QByteArray& text);
 
-    // Writes the whole text into a temporary file beside `path`, flushes it to disk and then
-    // replaces `path` in one step: a failed save leaves the old file as it was. Throws
-    // FileError ("kann nicht erstellt werden") when any of this fails.
+    // Writes the whole text into a temporary file beside `path`, syncs it to disk, replaces
+    // `path` with it in one step and syncs the folder: a failed save, a crash or a power cut
+    // leaves either the old file or the new one whole. Throws FileError ("kann nicht erstellt
+    // werden") when the new file cannot be put in place.
     static void save(const SequenceTable& table, const QString& path);
+    // The same for a text already encoded (the rescue copy, encoded on the user-interface
+    // thread and written on another).
+    static void write(const QByteArray& text, const QString& path);
     // Reads and decodes the whole file. Throws FileError ("kann nicht geöffnet werden") when
     // the file cannot be read, OversizedFileError when it is too large.
     static Lines read(const QString& path);

@@ -154,6 +154,14 @@ void SequenceTable::setRows(const std::vector<Cells>& rows) {
     endResetModel();
 }
 
+std::unique_ptr<SequenceTable> SequenceTable::copy() const {
+    auto table = std::make_unique<SequenceTable>();
+    table->m_rows = m_rows;
+    table->m_languageCode = m_languageCode;
+    table->m_headerTexts = m_headerTexts;
+    return table;
+}
+
 int SequenceTable::findNumber(const QByteArray& number) const {
     for (size_t i = 0; i < m_rows.size(); ++i) {
         if (Windows1252::equalIgnoringCase(m_rows[i].cells[NumberColumn], number))

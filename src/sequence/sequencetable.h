@@ -6,6 +6,7 @@
 #include <QByteArray>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -66,6 +67,10 @@ public:
     void clear();
     // Replaces all data rows (at least one is kept).
     void setRows(const std::vector<Cells>& rows);
+    // A table of its own with these rows, markers, header texts and language, to work out
+    // what a change would give without touching this one or the views on it. Cheap: the
+    // cells are shared until one side changes them.
+    std::unique_ptr<SequenceTable> copy() const;
 
     // The first data row whose number equals this one without regard to letter case
     // (umlauts included); 0 when none.

@@ -51,7 +51,8 @@ struct EditorRig {
             cells.push_back(SequenceRows::cells(row.split(QLatin1Char('|'))));
         table.setRows(cells);
     }
-    QStringList rows() const {
+    QStringList rows() const { return rowsOf(table); }
+    static QStringList rowsOf(const SequenceTable& table) {
         QStringList out;
         for (int r = 1; r < table.gridRowCount(); ++r) {
             QStringList parts;

@@ -222,10 +222,19 @@ void EntryCommitTest::commit() {
     rig.expectBoxes(boxes);
 
     QVERIFY(rig.editor->isEntryModified());
+    // The rescue copy's view of the commit: the same table, without a box or a change.
+    const QStringList before = rig.rows();
+    const std::unique_ptr<SequenceTable> quiet = rig.editor->tableWithPendingEntry();
+    QVERIFY(quiet);
+    QCOMPARE(rig.prompter.shown(), QStringList());
+    QCOMPARE(rig.rows(), before);
+    QCOMPARE(rig.selection.selectedRow(), selected);
+    QVERIFY(rig.editor->isEntryModified());
     f.commitButton()->click();
 
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.rows(), expected);
+    QCOMPARE(EditorRig::rowsOf(*quiet), expected);
     QCOMPARE(rig.selection.selectedRow(), selectedAfter);
     QVERIFY(!rig.editor->isEntryModified());
     QVERIFY(rig.document.isModified());

@@ -89,10 +89,11 @@ private slots:
     void closeQuestion();
     void startUp_data();
     void startUp();
-    void rescueCopyOnACloseThatCannotAsk();
     void oversizedCellKeepsTheOpenDocument_data();
     void oversizedCellKeepsTheOpenDocument();
     void nulBytesLoseNoRowAndAreReportedOnce();
+    void rescueCopyOfferedAtStartUp_data();
+    void rescueCopyOfferedAtStartUp();
 };
 
 void DocumentCommandsTest::startsUntitled() {
@@ -315,25 +316,65 @@ void DocumentCommandsTest::startUp() {
     QCOMPARE(rig.table.marker(1), SequenceTable::Marker::Initial);
 }
 
-void DocumentCommandsTest::rescueCopyOnACloseThatCannotAsk() {
-    Rig rig;
-    QVERIFY(rig.commands->rescueUnsaved().isEmpty()); // nothing modified, nothing written
-    rig.modifiedNamed(u"show.lta"_s);
-    const QString rescue = rig.commands->rescueUnsaved();
-    QCOMPARE(rescue, rig.path(u"show.rescue.lta"_s));
-    QCOMPARE(rig.read(u"show.rescue.lta"_s), SequenceFile::encode(rig.table));
-    QCOMPARE(rig.read(u"show.lta"_s), TwoEntries);
-    QCOMPARE(rig.document.currentFile(), rescue);
-    QCOMPARE(DocumentCommands::rescuePath(rescue), rescue);
+void DocumentCommandsTest::rescueCopyOfferedAtStartUp_data() {
+    QTest::addColumn<QString>("rescueName");
+    QTest::addColumn<int>("rescueAgeS"); // against show.lta, written now
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("note");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<bool>("keptAside");
+    using A = Answer;
+    // Yes: the changes come back as the modified document under the file's name.
+    QTest::newRow("yes") << u"show.rescue.lta"_s << -60 << true << int(A::Yes)
+                         << QByteArray("rescued") << true << false;
+    QTest::newRow("yes, from the fallback folder")
+        << u"settings/show.rescue.lta"_s << -60 << true << int(A::Yes) << QByteArray("rescued")
+        << true << false;
+    // No: the file opens as it is; the copy stays, under a name with its date.
+    QTest::newRow("no") << u"show.rescue.lta"_s << -60 << true << int(A::No) << QByteArray()
+                        << false << true;
+    // A copy older than its file is not offered, but not lost either.
+    QTest::newRow("older than the file")
+        << u"show.rescue.lta"_s << 60 << false << int(A::No) << QByteArray() << false << true;
+}
 
-    // A folder that cannot take the copy: the fallback folder does.
-    rig.document.setModified(true);
-    rig.document.setCurrentFile(rig.path(u"gone/show.lta"_s));
+void DocumentCommandsTest::rescueCopyOfferedAtStartUp() {
+    QFETCH(QString, rescueName);
+    QFETCH(int, rescueAgeS);
+    QFETCH(bool, asked);
+    QFETCH(int, answer);
+    QFETCH(QByteArray, note);
+    QFETCH(bool, modified);
+    QFETCH(bool, keptAside);
+    Rig rig;
     QVERIFY(QDir(rig.dir.path()).mkdir(u"settings"_s));
-    QCOMPARE(rig.commands->rescueUnsaved(rig.path(u"settings"_s)),
-             rig.path(u"settings/show.rescue.lta"_s));
-    QCOMPARE(rig.read(u"settings/show.rescue.lta"_s), SequenceFile::encode(rig.table));
+    rig.commands->setRescueFolder(rig.path(u"settings"_s));
+    rig.write(u"show.lta"_s, TwoEntries);
+    QByteArray rescued = TwoEntries;
+    rescued.replace("V10\t\t\r\n\t00020", "V10\trescued\t\r\n\t00020");
+    rig.write(rescueName, rescued);
+    QFile rescue(rig.path(rescueName));
+    const QDateTime fileTime = QFileInfo(rig.path(u"show.lta"_s)).lastModified();
+    QVERIFY(rescue.open(QIODevice::ReadWrite));
+    QVERIFY(rescue.setFileTime(fileTime.addSecs(-rescueAgeS), QFileDevice::FileModificationTime));
+    rescue.close();
+    if (asked)
+        rig.prompter.expect(Kind::YesNo, u"ungesicherte Änderungen"_s, Answer(answer));
+
+    rig.commands->openAtStartup(rig.path(u"show.lta"_s), false);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.document.currentFile(), rig.path(u"show.lta"_s));
+    QCOMPARE(rig.document.isModified(), modified);
+    QCOMPARE(rig.table.cell(SequenceTable::NoteColumn, 1), note);
+    QCOMPARE(rig.read(u"show.lta"_s), TwoEntries);
+    const QDir folder = QFileInfo(rig.path(rescueName)).dir();
+    const QStringList aside = folder.entryList({u"show.rescue 20*.lta"_s}, QDir::Files);
+    QCOMPARE(aside.size(), keptAside ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(rig.path(rescueName)), !keptAside);
+    if (keptAside)
+        QCOMPARE(rig.read(QDir(rig.dir.path()).relativeFilePath(folder.filePath(aside.first()))),
+                 rescued);
 }
 
 void DocumentCommandsTest::oversizedCellKeepsTheOpenDocument_data() {

@@ -14,6 +14,7 @@ class CopyboardWindow;
 class LanguageSwitch;
 class DisplayOutput;
 class EntryEditor;
+class EntryImport;
 class HelpWindow;
 class MarkList;
 class MarkListWindow;
@@ -92,6 +93,7 @@ private:
     void stopPlaybackTimers();
     void runGuarded(const std::function<void()>& handler);
     void wireUpload();
+    void wireCopyboard(CopyboardWindow& copyboard);
 
     ProgramServices& m_services;
     std::unique_ptr<LanguageSwitch> m_languages;
@@ -109,10 +111,10 @@ private:
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;
     std::unique_ptr<UploadHandshake> m_upload;
+    std::unique_ptr<EntryImport> m_import;
     QPointer<SupervisionWindow> m_supervision;
     QPointer<CopyboardWindow> m_copyboard;
     QPointer<AboutWindow> m_about;
-    // Extension point: "&Hilfe (F1)" shows this window once it has its key list.
     QPointer<HelpWindow> m_help;
     bool m_startupDone = false;
     bool m_interactiveClose = true;

@@ -23,10 +23,10 @@ int visibleLength(const QString& line) {
 // as it needs. Spaces at the wrap point are not characters of the display line.
 void appendCut(QList<QByteArray>& lines, QString line, int columns) {
     while (columns > 0 && visibleLength(line) > columns) {
-        lines.append(Windows1252::fromUnicode(line.left(columns)));
+        lines.append(Windows1252::fromUnicode(line.left(columns), Windows1252::UnencodableMark));
         line.remove(0, columns);
     }
-    lines.append(Windows1252::fromUnicode(line));
+    lines.append(Windows1252::fromUnicode(line, Windows1252::UnencodableMark));
 }
 
 } // namespace
@@ -95,7 +95,7 @@ QString memoFromLines(const QList<QByteArray>& lines) {
 }
 
 QByteArray memoText(const QString& plainText) {
-    QByteArray text = Windows1252::fromUnicode(plainText);
+    QByteArray text = Windows1252::fromUnicode(plainText, Windows1252::UnencodableMark);
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     text.replace("\n", "\r\n");

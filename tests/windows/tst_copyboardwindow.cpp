@@ -116,10 +116,12 @@ void CopyboardWindowTest::selectionBecomesANewEntry_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("row");
     QTest::newRow("five lines, block text") << Target::Block << "Eins\nZwei\nDrei\nVier\nFünf"
-                                            << QByteArray("BLOCK|EINS,ZWEI,DREI,VIER,FÜNF|3|M6");
+                                            << QByteArray("BLOCK|EINS,ZWEI,DREI,VIER,F\xdc"
+                                                          "NF|3|M6");
     QTest::newRow("a long line wraps in the block editor")
         << Target::Block << "Dies ist eine Zeile mit mehr als vierundzwanzig Zeichen"
-        << QByteArray("BLOCK|DIES IST EINE ZEILE MIT,MEHR ALS VIERUNDZWANZIG,ZEICHEN|3|M3");
+        << QByteArray(
+               "BLOCK|\"DIES IST EINE ZEILE MIT \",\"MEHR ALS VIERUNDZWANZIG \",ZEICHEN|3|M3");
     QTest::newRow("two lines, scroll text")
         << Target::Scroll << "Eins\nZwei" << QByteArray("SCROLL|EINS,ZWEI|3|M15");
     QTest::newRow("two lines, flowing text")
@@ -162,7 +164,7 @@ void CopyboardWindowTest::unshowableCharactersBecomeHash() {
     rig.select(QStringLiteral("Café → Bar"));
     rig.click(Target::Block);
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
-    QCOMPARE(rig.row(1), QByteArray("BLOCK|CAF# # BAR|3|M3"));
+    QCOMPARE(rig.row(1), QByteArray("BLOCK|\"CAF# # BAR\"|3|M3"));
 }
 
 void CopyboardWindowTest::theEditorGetsTheSelectionNotTheClipboard() {

@@ -43,9 +43,11 @@ struct ProgramRig {
     }
 };
 
-void pressF1(QWidget& window) {
-    QApplication::setActiveWindow(&window);
-    QTest::keyClick(&window, Qt::Key_F1);
+// The key goes to the active window, whose activation the platform reports in an event.
+void pressF1() {
+    QCoreApplication::processEvents();
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key_F1);
+    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -68,11 +70,11 @@ void HelpWindowTest::f1ShowsThenHides() {
     MainWindow& main = rig.windows->main();
     HelpWindow& help = rig.windows->help();
     main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    pressF1(main);
+    QApplication::setActiveWindow(&main);
+    pressF1();
     QVERIFY(help.isVisible());
     QCOMPARE(QApplication::activeWindow(), &help);
-    pressF1(*QApplication::activeWindow());
+    pressF1();
     QVERIFY(!help.isVisible());
     QVERIFY(rig.prompter.finished());
 }

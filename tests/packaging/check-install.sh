@@ -42,7 +42,7 @@ done
 echo "== file type"
 mime=$prefix/share/mime
 xmllint --noout "$mime/packages/lumentafel.xml" || fail "MIME package is not well-formed"
-update-mime-database "$mime"
+update-mime-database "$mime" 2>/dev/null
 grep -q '^application/x-lumentafel-sequence:\*\.lta$' "$mime/globs" ||
     fail "*.lta does not map to the sequence type"
 grep -q 'Lumentafel sequence' "$mime/application/x-lumentafel-sequence.xml" ||

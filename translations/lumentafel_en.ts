@@ -6,6 +6,37 @@
         <source>Copyboard</source>
         <translation>Copyboard</translation>
     </message>
+    <message>
+        <source>Hier können Texte aus anderen
+Textverarbeitungsprogrammen
+übernommen werden</source>
+        <translation>Here you can import text
+from other applications.</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Markierten Text in die Zwischenablage kopieren</source>
+        <translation>Copy selection to clipboard</translation>
+    </message>
+    <message>
+        <source>Einfügen</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>In neuen Blocktext einfügen</source>
+        <translation>Insert in new block text</translation>
+    </message>
+    <message>
+        <source>In neuen Scrolltext einfügen</source>
+        <translation>Insert in new scroll text</translation>
+    </message>
+    <message>
+        <source>In neuen Fließtext einfügen</source>
+        <translation>Insert in new floating text</translation>
+    </message>
 </context>
 <context>
     <name>DisplayOutput</name>
@@ -183,6 +214,10 @@ gabe</source>
     <message>
         <source>Nummer der Zeile in welcher der Fliesstext laufen soll</source>
         <translation>Number of the line in wich the flow text will run</translation>
+    </message>
+    <message>
+        <source>Fenster zum Übernehmen von Texten aus anderen Programmen</source>
+        <translation>Window for taking over texts from other programs</translation>
     </message>
 </context>
 <context>
@@ -752,6 +787,112 @@ gabe</source>
     <message>
         <source>Datei %1 wird nicht geöffnet: %2</source>
         <translation>File %1 is not opened: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Start+Pause</source>
+        <translation>Start+Hold</translation>
+    </message>
+    <message>
+        <source>Alt+Leertaste</source>
+        <translation>Alt+Space</translation>
+    </message>
+    <message>
+        <source>Weiter bei Pause</source>
+        <translation>Go on if holded</translation>
+    </message>
+    <message>
+        <source>Leertaste</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Strg+Enter</source>
+        <translation>Ctl+Return</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop:</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Strg+P</source>
+        <translation>Ctl+P</translation>
+    </message>
+    <message>
+        <source>Manuell anspielen</source>
+        <translation>Play manuell</translation>
+    </message>
+    <message>
+        <source>Erster</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Letzter</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Vor</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>gehe zu</source>
+        <translation>go to</translation>
+    </message>
+    <message>
+        <source>Ablauf speichern</source>
+        <translation>Save sequence</translation>
+    </message>
+    <message>
+        <source>Strg+S</source>
+        <translation>Ctl+S</translation>
+    </message>
+    <message>
+        <source>Texte Löschen</source>
+        <translation>Clear text</translation>
+    </message>
+    <message>
+        <source>Strg+Entf</source>
+        <translation>Ctl+Del</translation>
+    </message>
+    <message>
+        <source>Liste Markierung</source>
+        <translation>List of marks</translation>
+    </message>
+    <message>
+        <source>Strg+M</source>
+        <translation>Ctl+M</translation>
+    </message>
+    <message>
+        <source>OK (Hilfe ausblenden = F1)</source>
+        <translation>OK (Close help = F1)</translation>
+    </message>
+    <message>
+        <source>Fenster Schliessen</source>
+        <translation>Close help</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>© Lumentafel-Projekt. Alle Rechte vorbehalten.</source>
+        <translation>© Lumentafel project. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Internetseite im Browser öffnen</source>
+        <translation>Open the web page in the browser</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "display/uploadstrip.h"
 #include "editor/entryeditor.h"
 #include "editor/entryeditorpanel.h"
+#include "editor/entryimport.h"
 #include "editor/previewlines.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
@@ -30,6 +31,7 @@
 #include "sequence/sequencetable.h"
 #include "sequence/sequencetableview.h"
 #include "sequence/tablecommandbar.h"
+#include "sequence/tablecommands.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
 #include "windows/helpwindow.h"
@@ -177,6 +179,9 @@ void MainWindow::attachWindows(SupervisionWindow& supervision, CopyboardWindow& 
     m_copyboard = &copyboard;
     m_about = &about;
     m_help = &help;
+    connect(m_form.aboutAction, &QAction::triggered, &about, &AboutWindow::showModal);
+    connect(m_form.helpAction, &QAction::triggered, &help, &HelpWindow::showInFront);
+    wireCopyboard(copyboard);
     m_createTimer->setEnabled(true);
 }
 
@@ -365,6 +370,25 @@ void MainWindow::wireRescue() {
     m_rescue = std::make_unique<RescueKeeper>(m_sequence->document(), m_services.clock, hooks);
     m_rescue->watch(*m_table);
     connect(m_editor, &EntryEditor::changed, m_rescue.get(), &RescueKeeper::noteChange);
+}
+
+void MainWindow::wireCopyboard(CopyboardWindow& copyboard) {
+    connect(m_form.editorPanel->copyboardButton(), &QPushButton::clicked, &copyboard, [&copyboard] {
+        copyboard.show();
+        copyboard.raise();
+    });
+    m_import = std::make_unique<EntryImport>(*m_form.editorPanel, *m_editor,
+                                             [this] { m_sequence->commands().newText(); });
+    connect(&copyboard, &CopyboardWindow::newEntryRequested, this,
+            [this](CopyboardWindow::Target target, const QString& text) {
+                const TextKind kind = target == CopyboardWindow::Target::Flow     ? TextKind::Flow
+                                      : target == CopyboardWindow::Target::Scroll ? TextKind::Scroll
+                                                                                  : TextKind::Block;
+                runGuarded([this, kind, &text] { m_import->importText(kind, text); });
+            });
+    connect(m_playbackPanel, &PlaybackPanel::editingEnabled, &copyboard,
+            &CopyboardWindow::setNewEntriesEnabled);
+    copyboard.setNewEntriesEnabled(m_playback->groups().editing);
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler) {

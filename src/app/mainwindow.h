@@ -15,6 +15,7 @@ class LanguageSwitch;
 class DisplayOutput;
 class EditorSimulation;
 class EntryEditor;
+class EntryImport;
 class HelpWindow;
 class MarkList;
 class MarkListWindow;
@@ -97,6 +98,7 @@ private:
     void wireEditorSimulation();
     void wireUpload();
     void wireRescue();
+    void wireCopyboard(CopyboardWindow& copyboard);
 
     ProgramServices& m_services;
     std::unique_ptr<LanguageSwitch> m_languages;
@@ -115,10 +117,10 @@ private:
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;
     std::unique_ptr<UploadHandshake> m_upload;
+    std::unique_ptr<EntryImport> m_import;
     QPointer<SupervisionWindow> m_supervision;
     QPointer<CopyboardWindow> m_copyboard;
     QPointer<AboutWindow> m_about;
-    // Extension point: "&Hilfe (F1)" shows this window once it has its key list.
     QPointer<HelpWindow> m_help;
     bool m_startupDone = false;
     bool m_interactiveClose = true;

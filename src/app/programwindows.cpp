@@ -14,9 +14,9 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     : m_main(std::make_unique<MainWindow>(services))
     , m_markList(std::make_unique<MarkListWindow>())
     , m_supervision(std::make_unique<SupervisionWindow>(services.clock))
-    , m_about(std::make_unique<AboutWindow>())
+    , m_about(std::make_unique<AboutWindow>(services.prompter))
     , m_help(std::make_unique<HelpWindow>())
-    , m_copyboard(std::make_unique<CopyboardWindow>()) {
+    , m_copyboard(std::make_unique<CopyboardWindow>(services.prompter)) {
     m_main->attachWindows(*m_supervision, *m_copyboard, *m_about, *m_help);
     m_main->attachMarkListWindow(*m_markList);
     // The marking list's "Texte löschen" and "Texte tauschen" are editing commands too.

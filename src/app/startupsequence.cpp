@@ -73,8 +73,7 @@ void StartupSequence::run() {
     loadLastSequence();
     m_c.supervision.showTimer().setEnabled(true);
     m_c.about.setVariantCaptions(m_c.shell.productWords, m_c.shell.captionPrefix);
-    m_c.copyboard.setUpGeometry(m_c.shell.copyboardLeft, m_c.shell.copyboardTop,
-                                m_c.shell.copyboardHeight);
+    setUpCopyboard();
 }
 
 void StartupSequence::chooseVariant() {
@@ -216,6 +215,15 @@ void StartupSequence::setUpEditorForDisplay() {
     m_c.form.editorPanel->setUpForDisplay(DisplaySetup{shell.lineCount, shell.columnCount,
                                                        shell.lowerCaseAllowed, shell.offlineMode,
                                                        shell.frameTime});
+}
+
+void StartupSequence::setUpCopyboard() {
+    EntryEditorPanel& editor = *m_c.form.editorPanel;
+    m_c.copyboard.setUpGeometry(m_c.shell.copyboardLeft, m_c.shell.copyboardTop,
+                                m_c.shell.copyboardHeight, editor.blockEditor()->width(),
+                                editor.blockEditor()->font());
+    QTabWidget* tabs = editor.kindTabs();
+    m_c.copyboard.setFlowEntryAvailable(tabs->isTabVisible(tabs->indexOf(editor.flowPage())));
 }
 
 void StartupSequence::loadLastSequence() {

@@ -55,6 +55,8 @@ private:
     void buildLineFields();
     void setUpEditorForDisplay();
     void loadLastSequence();
+    // The text import window beside the editor: its width from the block editor's.
+    void setUpCopyboard();
 
     Context m_c;
     int m_screenWidth = 0;

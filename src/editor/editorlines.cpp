@@ -92,7 +92,7 @@ void wrapAtColumns(QTextEdit& editor, int columns) {
 QList<QByteArray> read(QTextEdit& editor) {
     QList<QByteArray> lines;
     for (const LaidOutLine& line : laidOut(editor))
-        lines.append(Windows1252::fromUnicode(line.text));
+        lines.append(Windows1252::fromUnicode(line.text, Windows1252::UnencodableMark));
     return lines;
 }
 
@@ -107,7 +107,7 @@ QList<QByteArray> pageAt(QTextEdit& editor, int position, int pageSize) {
         return page;
     const int first = lineIndexIn(lines, editor, position) / pageSize * pageSize;
     for (int i = first; i < first + pageSize && i < lines.size(); ++i)
-        page.append(Windows1252::fromUnicode(lines.at(i).text));
+        page.append(Windows1252::fromUnicode(lines.at(i).text, Windows1252::UnencodableMark));
     return page;
 }
 
@@ -137,7 +137,7 @@ QString memoFromLines(const QList<QByteArray>& lines) {
 }
 
 QByteArray memoText(const QString& plainText) {
-    QByteArray text = Windows1252::fromUnicode(plainText);
+    QByteArray text = Windows1252::fromUnicode(plainText, Windows1252::UnencodableMark);
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     text.replace("\n", "\r\n");

@@ -15,7 +15,8 @@ namespace EditorLines {
 void wrapAtColumns(QTextEdit& editor, int columns);
 
 // The editor lines in order. An empty line after a final line break is not a line, so an
-// empty editor has none.
+// empty editor has none. A character Windows-1252 cannot hold reads as its unencodable mark,
+// which the display check replaces and reports.
 QList<QByteArray> read(QTextEdit& editor);
 int count(QTextEdit& editor);
 // The index of the editor line that holds this character position (a caret at a wrap point
@@ -33,7 +34,7 @@ QList<QByteArray> memoLines(const QString& plainText);
 QString memoFromLines(const QList<QByteArray>& lines);
 
 // A memo's text with its line breaks as carriage return and line feed, as it is counted
-// and joined into one line.
+// and joined into one line; unencodable characters as in read().
 QByteArray memoText(const QString& plainText);
 
 } // namespace EditorLines

@@ -47,6 +47,9 @@ void EntryCommit::commitEntry() {
     }
     applyReferenceFont();
 
+    // What the warning names for the marks of characters Windows-1252 cannot hold.
+    const QStringList unencodable = unencodableCharacters(m_c.panel.currentKind());
+
     // The rows the takeover appends and sorts load nothing into the editor.
     m_flags.followsSelection = false;
     const EntryTakeover::Outcome outcome = m_takeover.take(request());
@@ -55,7 +58,7 @@ void EntryCommit::commitEntry() {
     showRefusals(outcome, number);
     if (outcome.taken()) {
         showDuration(outcome);
-        showTexts(outcome);
+        showTexts(outcome, unencodable);
     }
     if (m_modified)
         m_modified();
@@ -101,7 +104,8 @@ SequenceEntry EntryCommit::entryFromFields() const {
         entry.flowStep = p.flowStep()->value();
         entry.runningLine = p.flowLine()->value();
         for (const QLineEdit* field : p.flowLineFields())
-            entry.fixedLines.append(Windows1252::fromUnicode(field->text()));
+            entry.fixedLines.append(
+                Windows1252::fromUnicode(field->text(), Windows1252::UnencodableMark));
         break;
     case TextKind::Scroll:
         entry.lines = EditorLines::read(*p.scrollEditor());
@@ -162,7 +166,24 @@ void EntryCommit::showDuration(const EntryTakeover::Outcome& outcome) {
            "Takt-Zeiten im Text reduzieren."));
 }
 
-void EntryCommit::showTexts(const EntryTakeover::Outcome& outcome) {
+QStringList EntryCommit::unencodableCharacters(TextKind kind) const {
+    const EntryEditorPanel& p = m_c.panel;
+    // In the order the texts are checked: the flowing text before its fixed lines.
+    switch (kind) {
+    case TextKind::Flow: {
+        QStringList found = Windows1252::unencodable(p.flowEditor()->toPlainText());
+        for (const QLineEdit* field : p.flowLineFields())
+            found += Windows1252::unencodable(field->text());
+        return found;
+    }
+    case TextKind::Scroll:
+        return Windows1252::unencodable(p.scrollEditor()->toPlainText());
+    default:
+        return Windows1252::unencodable(p.blockEditor()->toPlainText());
+    }
+}
+
+void EntryCommit::showTexts(const EntryTakeover::Outcome& outcome, const QStringList& unencodable) {
     EntryEditorPanel& p = m_c.panel;
     const SequenceEntry& written = outcome.written;
     switch (written.kind) {
@@ -178,9 +199,18 @@ void EntryCommit::showTexts(const EntryTakeover::Outcome& outcome) {
         EditorLines::write(*p.blockEditor(), written.lines);
         break;
     }
-    for (const QByteArray& replaced : outcome.replacedCharacters)
+    qsizetype nextUnencodable = 0;
+    for (const QByteArray& replaced : outcome.replacedCharacters) {
+        QString shown;
+        for (const char byte : replaced) {
+            if (byte == Windows1252::UnencodableMark && nextUnencodable < unencodable.size())
+                shown += unencodable.at(nextUnencodable++);
+            else
+                shown += Windows1252::toUnicode(QByteArray(1, byte));
+        }
         m_c.prompter.showWarning(
             tr("Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. "
                "Folgende Zeichen wurden durch # ersetzt:") +
-            Windows1252::toUnicode(replaced));
+            shown);
+    }
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -49,7 +50,10 @@ private:
     QByteArray numberFromField() const;
     void showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number);
     void showDuration(const EntryTakeover::Outcome& outcome);
-    void showTexts(const EntryTakeover::Outcome& outcome);
+    // The characters of the kind's texts that Windows-1252 cannot hold: they reach the check
+    // as marks, and the warning names them as the operator typed or pasted them.
+    QStringList unencodableCharacters(TextKind kind) const;
+    void showTexts(const EntryTakeover::Outcome& outcome, const QStringList& unencodable);
 
     EditorContext& m_c;
     EditorFlags& m_flags;

@@ -97,8 +97,9 @@ void EntryEditorPanel::buildHeader() {
     m_noteLabel = named(new QLabel, "HinweisLabel");
     m_noteField = named(new QPlainTextEdit, "Hinweis");
     m_noteField->setMaximumHeight(40);
-    addAll(header,
-           {m_numberLabel, m_numberField, m_changeNumberButton, m_activeCheckBox, m_noteLabel});
+    m_copyboardButton = named(new QPushButton, "Button13");
+    addAll(header, {m_copyboardButton, m_numberLabel, m_numberField, m_changeNumberButton,
+                    m_activeCheckBox, m_noteLabel});
     header->addWidget(m_noteField, 1);
     static_cast<QBoxLayout*>(layout())->addLayout(header);
 }
@@ -200,6 +201,9 @@ void EntryEditorPanel::retranslate() {
     m_changeNumberButton->setToolTip(
         tr("Bisherige Textnummer des ausgewählten Textes auf die oben eingestellte Nummer ändern"));
     m_activeCheckBox->setText(tr("Text aktiv"));
+    // The window's name, the same in both languages.
+    m_copyboardButton->setText(QStringLiteral("Copyboard"));
+    m_copyboardButton->setToolTip(tr("Fenster zum Übernehmen von Texten aus anderen Programmen"));
     m_noteLabel->setText(tr("Hinweisfeld:"));
     m_noteField->setToolTip(tr("Hier können Sie einen Hinweis zum aktuelle Text eintragen"));
     m_kindTabs->setTabText(m_kindTabs->indexOf(m_blockPage), tr("Blocktext"));
@@ -293,6 +297,20 @@ QTextEdit* EntryEditorPanel::menuTarget() const {
 
 void EntryEditorPanel::addCommandBar(QWidget* bar) {
     layout()->addWidget(bar);
+}
+
+void EntryEditorPanel::showKind(TextKind kind) {
+    switch (kind) {
+    case TextKind::Scroll:
+        m_kindTabs->setCurrentWidget(m_scrollPage);
+        break;
+    case TextKind::Flow:
+        m_kindTabs->setCurrentWidget(m_flowPage);
+        break;
+    default:
+        m_kindTabs->setCurrentWidget(m_blockPage);
+        break;
+    }
 }
 
 void EntryEditorPanel::setUpForDisplay(const DisplaySetup& setup) {

@@ -61,9 +61,14 @@ public:
 
     // A row of commands below the editor (the table commands).
     void addCommandBar(QWidget* bar);
+    // Shows the page of this kind as the program's own choice: nothing is converted and
+    // nothing asked. None shows the block text page.
+    void showKind(TextKind kind);
 
     QLineEdit* numberField() const { return m_numberField; }
     QPushButton* changeNumberButton() const { return m_changeNumberButton; }
+    // "Copyboard": opens the text import window.
+    QPushButton* copyboardButton() const { return m_copyboardButton; }
     QCheckBox* activeCheckBox() const { return m_activeCheckBox; }
     QPlainTextEdit* noteField() const { return m_noteField; }
     QTabWidget* kindTabs() const { return m_kindTabs; }
@@ -120,6 +125,7 @@ private:
     QLabel* m_numberLabel = nullptr;
     QLineEdit* m_numberField = nullptr;
     QPushButton* m_changeNumberButton = nullptr;
+    QPushButton* m_copyboardButton = nullptr;
     QCheckBox* m_activeCheckBox = nullptr;
     QLabel* m_noteLabel = nullptr;
     QPlainTextEdit* m_noteField = nullptr;

@@ -74,12 +74,33 @@ bool equalIgnoringCase(const QByteArray& a, const QByteArray& b) {
     return true;
 }
 
-QByteArray fromUnicode(const QString& text) {
+QByteArray fromUnicode(const QString& text, char replacement) {
     const auto& table = encodingTable();
     QByteArray out;
     out.reserve(text.size());
-    for (const QChar c : text)
-        out += table.value(c.unicode(), '?');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            out += replacement;
+            continue;
+        }
+        out += table.value(c.unicode(), replacement);
+    }
+    return out;
+}
+
+QStringList unencodable(const QString& text) {
+    QStringList out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out += text.mid(i, 2);
+            ++i;
+        } else if (!canEncode(c)) {
+            out += QString(c);
+        }
+    }
     return out;
 }
 

@@ -85,6 +85,7 @@ void PlaybackPanel::applyGroups(const CommandGroups& groups) {
     setEnabledByName(CommandGroups::editingNames(), groups.editing);
     setEnabledByName(CommandGroups::pauseNames(), groups.pause);
     setEnabledByName(CommandGroups::goOnNames(), groups.goOn);
+    emit editingEnabled(groups.editing);
 }
 
 void PlaybackPanel::setEnabledByName(const QStringList& names, bool enabled) {

@@ -39,6 +39,9 @@ signals:
     // A pause began or ended; the editor's kind tabs are locked meanwhile so that Space
     // cannot type into them.
     void pausedChanged(bool paused);
+    // The editing commands were opened or closed (closed while playback runs); for windows
+    // whose controls are not found by name.
+    void editingEnabled(bool enabled);
 
 private:
     void connectCommands();

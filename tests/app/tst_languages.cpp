@@ -154,6 +154,17 @@ void LanguagesTest::everyTextSwitches() {
         QStringLiteral("Parameter"),
         QStringLiteral("Hilfe"),
         QStringLiteral("00010"),
+        QStringLiteral("Start"),
+        QStringLiteral("Alt+M"),
+        QStringLiteral("F5"),
+        QStringLiteral("F6"),
+        QStringLiteral("F7"),
+        QStringLiteral("F8"),
+        QStringLiteral("F9"),
+        QStringLiteral("Version"),
+        QStringLiteral("V1.54"),
+        QStringLiteral("20.03.2002"),
+        QStringLiteral("www.lumentafel.example.org"),
         QStringLiteral("Textnummer des aktuellen Textes. Es können auch Buchstaben eingetragen "
                        "werden. Es wird Alphabetisch einsortiert.")};
     QCOMPARE(english.keys(), german.keys());

@@ -48,8 +48,10 @@ void EditorLinesTest::counted_data() {
     for (int i = 0; i < 3000; ++i)
         many.append(QStringLiteral("ZEILE %1").arg(i));
     QTest::newRow("many lines") << many.join(QLatin1Char('\n')) << many;
+    // The capital sharp s is not in the code page: it reads as the mark the display check
+    // replaces and reports, not as a question mark.
     QTest::newRow("umlauts in the code page")
-        << QStringLiteral("GRÜẞE ÄÖ") << QStringList{QStringLiteral("GRÜ?E ÄÖ")};
+        << QStringLiteral("GRÜẞE ÄÖ") << QStringList{QStringLiteral("GRÜ\u0081E ÄÖ")};
 }
 
 void EditorLinesTest::counted() {

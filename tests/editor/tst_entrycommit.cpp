@@ -164,6 +164,25 @@ void EntryCommitTest::commit_data() {
         << "00010"
         << "a\tb\u00e9" << 3 << none << false << 0 << 0 << QStringList{"W:ersetzt:\t\u00e9"}
         << QStringList{"00010|JA|BLOCK|A#B#|3|M3|"} << 1 << "A#B#\n";
+    // Characters Windows-1252 lacks (from word processors, other scripts, emoji) are no
+    // question marks: they are replaced and named like the rest, in the order they came.
+    QTest::newRow("arrow, less-or-equal, emoji, e acute")
+        << 3 << 24 << fresh << 1 << "B"
+        << "00010"
+        << "a\u2192b\u2264c\U0001F600\u00e9" << 3 << none << false << 0 << 0
+        << QStringList{"W:ersetzt:\u2192\u2264\U0001F600\u00e9"}
+        << QStringList{"00010|JA|BLOCK|A#B#C##|3|M3|"} << 1 << "A#B#C##\n";
+    QTest::newRow("Cyrillic in a scroll text")
+        << 3 << 24 << fresh << 1 << "S"
+        << "00010"
+        << "\u0416a" << 3 << none << false << 0 << 0 << QStringList{"W:ersetzt:\u0416"}
+        << QStringList{"00010|JA|SCROLL|#A|3|M12|"} << 1 << QString();
+    QTest::newRow("flow text and a fixed line, a warning each")
+        << 3 << 24 << fresh << 1 << "F"
+        << "00010"
+        << "x\U0001F600" << 5 << QStringList{"\u03a9", ""} << false << 0 << 0
+        << QStringList{"W:ersetzt:\U0001F600", "W:ersetzt:\u03a9"}
+        << QStringList{"00010|JA|FLIESS|\"X#\"|5,1,#,\"\"|M13|"} << 1 << "X#";
     QTest::newRow("sharp s stays")
         << 3 << 24 << fresh << 1 << "B"
         << "00010"

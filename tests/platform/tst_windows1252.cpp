@@ -31,6 +31,13 @@ private slots:
         QVERIFY(!Windows1252::canEncode(QChar(0x0100))); // A with macron
         QVERIFY(Windows1252::canEncode(QChar(0x20AC)));
         QCOMPARE(Windows1252::fromUnicode(QStringLiteral("AЖB")), QByteArray("A?B"));
+        // One character beyond the 16-bit range is one byte, not two.
+        const QString text = QStringLiteral("é→\U0001F600Ж€");
+        QCOMPARE(Windows1252::fromUnicode(text, Windows1252::UnencodableMark),
+                 QByteArray("\xe9\x81\x81\x81\x80"));
+        QCOMPARE(
+            Windows1252::unencodable(text),
+            (QStringList{QStringLiteral("→"), QStringLiteral("\U0001F600"), QStringLiteral("Ж")}));
     }
     void everyByteDecodesLikeQt() {
         QByteArray all;

@@ -299,19 +299,6 @@ void EntryEditorPanel::addCommandBar(QWidget* bar) {
     layout()->addWidget(bar);
 }
 
-void EntryEditorPanel::showKind(TextKind kind) {
-    switch (kind) {
-    case TextKind::Scroll:
-        m_kindTabs->setCurrentWidget(m_scrollPage);
-        break;
-    case TextKind::Flow:
-        m_kindTabs->setCurrentWidget(m_flowPage);
-        break;
-    default:
-        m_kindTabs->setCurrentWidget(m_blockPage);
-        break;
-    }
-}
 
 void EntryEditorPanel::setUpForDisplay(const DisplaySetup& setup) {
     m_setup = setup;

@@ -61,9 +61,6 @@ public:
 
     // A row of commands below the editor (the table commands).
     void addCommandBar(QWidget* bar);
-    // Shows the page of this kind as the program's own choice: nothing is converted and
-    // nothing asked. None shows the block text page.
-    void showKind(TextKind kind);
 
     QLineEdit* numberField() const { return m_numberField; }
     QPushButton* changeNumberButton() const { return m_changeNumberButton; }

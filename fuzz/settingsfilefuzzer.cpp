@@ -15,6 +15,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -31,8 +32,12 @@ QByteArray stored(const QString& text) {
     return storable(Windows1252::fromUnicode(text));
 }
 
+// In memory where the system has such a folder: a save syncs the file to disk, which on a
+// disk would make every run wait for it.
 QString folder() {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/lumentafel-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/lumentafel-fuzz-XXXXXX"));
     return dir.path();
 }
 

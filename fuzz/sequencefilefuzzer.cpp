@@ -1,14 +1,16 @@
 // The ".lta" reader with everything an opened file goes through: the lines into the table,
 // the at-least-one-active rule, every row decoded as the editor loads it (for displays of
 // one, three and many lines) and as playback reads it cell by cell, the table shown, sorted
-// and searched, and the file written back.
+// and searched, uploaded to the board, and the file written back.
 //
 // Properties: a cell never holds a tab, a line break or a NUL; writing what was read and
 // reading it again gives the same text; an entry that decoded whole decodes to itself from
-// the cells the system writes for it.
+// the cells the system writes for it; an upload built from the table is refused or fits and
+// ends in the checksum of what precedes it.
 
 #include "fuzzcheck.h"
 
+#include "display/uploadbuilder.h"
 #include "sequence/activemarks.h"
 #include "sequence/sequenceentry.h"
 #include "sequence/sequencefile.h"
@@ -108,6 +110,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int column = 0; column < SequenceTable::Columns; ++column)
         table.headerData(column, Qt::Horizontal, Qt::DisplayRole);
+
+    for (const int lineCount : {1, 3, manyLines}) {
+        const UploadBuilder::Result upload = UploadBuilder::build(table, lineCount, 24);
+        if (upload.ok()) {
+            FUZZ_CHECK(upload.data.size() <= UploadBuilder::MaximumSize);
+            FUZZ_CHECK(upload.data.right(8) == UploadBuilder::checksum(upload.data.chopped(8)));
+        }
+    }
 
     // Saving what was opened, and opening that again, gives the same text.
     const QByteArray written = SequenceFile::encode(table);

@@ -1,6 +1,7 @@
 // The entry editor's commit on the whole program: the main window as the program composes it,
 // on a virtual clock, a recording port and scripted boxes. The widgets are found by their
 // object names, so the benchmark follows the program however its panels are arranged.
+#include "benchprogram.h"
 #include "recordingserialport.h"
 #include "scriptedprompter.h"
 #include "virtualclock.h"
@@ -30,43 +31,9 @@
 namespace {
 
 // The program started with its port open and nothing to ask.
-struct Program {
-    QTemporaryDir dir;
-    VirtualClock clock;
-    VirtualEventPump pump{clock};
-    ScriptedPrompter prompter;
-    RecordingSerialPort port;
-    std::unique_ptr<ProgramServices> services;
-    std::unique_ptr<ProgramWindows> windows;
-
-    Program() {
-        QFile ini(dir.filePath(QStringLiteral("RPW.ini")));
-        if (!ini.open(QIODevice::WriteOnly))
-            fail("cannot write the settings file");
-        ini.write("[Anzeige]\r\nSeriellerCOM-Port=1\r\n");
-        ini.close();
-        port.setAvailablePorts({1});
-        services = servicesInFolder(dir.path(), QStringLiteral("RPW"), clock, pump, prompter, port);
-        windows = std::make_unique<ProgramWindows>(*services);
-        clock.advance(200);
-        if (!main().startupDone() || !prompter.finished())
-            fail(prompter.report().constData());
-    }
-    ~Program() {
-        if (!prompter.finished())
-            std::fprintf(stderr, "unexpected boxes: %s\n", prompter.report().constData());
-    }
-    static void fail(const char* why) {
-        std::fprintf(stderr, "bench_commit: %s\n", why);
-        std::exit(1);
-    }
-    MainWindow& main() { return windows->main(); }
-    template <typename T> T* widget(const char* name) {
-        T* w = main().findChild<T*>(QLatin1String(name));
-        if (!w)
-            fail(name);
-        return w;
-    }
+struct Program : BenchProgram {
+    Program()
+        : BenchProgram("bench_commit") {}
 };
 
 // A sequence of `count` block entries numbered 00010, 00020, ...

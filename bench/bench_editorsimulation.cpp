@@ -1,6 +1,7 @@
 // One tick of the editor's preview on the whole program: the fields of the active tab read,
 // the frame computed and shown in the preview lines. The widgets are found by their object
 // names, so the benchmark follows the program however its panels are arranged.
+#include "benchprogram.h"
 #include "recordingserialport.h"
 #include "scriptedprompter.h"
 #include "virtualclock.h"
@@ -29,39 +30,9 @@
 namespace {
 
 // The program started on a board of 4 lines of 24 characters, with nothing to ask.
-struct Program {
-    QTemporaryDir dir;
-    VirtualClock clock;
-    VirtualEventPump pump{clock};
-    ScriptedPrompter prompter;
-    RecordingSerialPort port;
-    std::unique_ptr<ProgramServices> services;
-    std::unique_ptr<ProgramWindows> windows;
-
-    Program() {
-        QFile ini(dir.filePath(QStringLiteral("RPW.ini")));
-        if (!ini.open(QIODevice::WriteOnly))
-            fail("cannot write the settings file");
-        ini.write("[Anzeige]\r\nSeriellerCOM-Port=1\r\nZeilen=4\r\nStellen=24\r\n");
-        ini.close();
-        port.setAvailablePorts({1});
-        services = servicesInFolder(dir.path(), QStringLiteral("RPW"), clock, pump, prompter, port);
-        windows = std::make_unique<ProgramWindows>(*services);
-        clock.advance(200);
-        if (!main().startupDone() || !prompter.finished())
-            fail(prompter.report().constData());
-    }
-    static void fail(const char* why) {
-        std::fprintf(stderr, "bench_editorsimulation: %s\n", why);
-        std::exit(1);
-    }
-    MainWindow& main() { return windows->main(); }
-    template <typename T> T* widget(const char* name) {
-        T* w = main().findChild<T*>(QLatin1String(name));
-        if (!w)
-            fail(name);
-        return w;
-    }
+struct Program : BenchProgram {
+    Program()
+        : BenchProgram("bench_editorsimulation") {}
     // The program's own change of the kind: nothing converted, nothing asked.
     void showPage(const char* name) {
         auto* tabs = widget<QTabWidget>("PageControl1");

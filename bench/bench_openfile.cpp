@@ -1,6 +1,7 @@
 // Opening a sequence file of up to 50 MB on the whole program: from the open command to the
 // main window painted with the table and the editor filled. Refused files end in their error
 // box; the window must never stay unresponsive for more than a second.
+#include "benchprogram.h"
 #include "recordingserialport.h"
 #include "scriptedprompter.h"
 #include "virtualclock.h"
@@ -30,35 +31,12 @@ namespace {
 constexpr qsizetype FileBytes = 50 * 1024 * 1024;
 const QByteArray Header = "\tText Nr.\tAktiv\tB/S/F\tText\tParameter\tDauer\tHinweis\t\r\n";
 
-struct Program {
-    QTemporaryDir dir;
-    VirtualClock clock;
-    VirtualEventPump pump{clock};
-    ScriptedPrompter prompter;
-    RecordingSerialPort port;
-    std::unique_ptr<ProgramServices> services;
-    std::unique_ptr<ProgramWindows> windows;
-
-    Program() {
-        QFile ini(dir.filePath(QStringLiteral("RPW.ini")));
-        if (!ini.open(QIODevice::WriteOnly))
-            fail("cannot write the settings file");
-        ini.write("[Anzeige]\r\nSeriellerCOM-Port=1\r\n");
-        ini.close();
-        port.setAvailablePorts({1});
-        services = servicesInFolder(dir.path(), QStringLiteral("RPW"), clock, pump, prompter, port);
-        windows = std::make_unique<ProgramWindows>(*services);
-        clock.advance(200);
-        if (!main().startupDone() || !prompter.finished())
-            fail(prompter.report().constData());
+struct Program : BenchProgram {
+    Program()
+        : BenchProgram("bench_openfile") {
         main().show();
         QApplication::processEvents();
     }
-    static void fail(const char* why) {
-        std::fprintf(stderr, "bench_openfile: %s\n", why);
-        std::exit(1);
-    }
-    MainWindow& main() { return windows->main(); }
     QString write(const QByteArray& bytes) {
         const QString path = dir.filePath(QStringLiteral("show.lta"));
         QFile f(path);
@@ -96,10 +74,10 @@ void runOpen(benchmark::State& state, const QByteArray& file, bool refused) {
         if (refused)
             program.prompter.expect(ScriptedPrompter::Kind::Error, QString());
         if (program.open(path) == refused)
-            Program::fail("the file was not handled as expected");
+            program.fail("the file was not handled as expected");
         state.PauseTiming();
         if (!program.prompter.finished())
-            Program::fail(program.prompter.report().constData());
+            program.fail(program.prompter.report().constData());
         program.main().sequence().documents().newSequence();
         QApplication::processEvents();
         state.ResumeTiming();

@@ -19,6 +19,7 @@
 #include "sequence/sequencecontrols.h"
 #include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
+#include "showrows.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -37,24 +38,6 @@
 namespace {
 
 constexpr int Entries = 10000;
-
-std::vector<SequenceTable::Cells> showRows() {
-    std::vector<SequenceTable::Cells> rows;
-    rows.reserve(Entries);
-    for (int i = 1; i <= Entries; ++i) {
-        SequenceTable::Cells c;
-        c[SequenceTable::NumberColumn] = QByteArray::number(i * 10).rightJustified(6, '0');
-        c[SequenceTable::ActiveColumn] = "JA";
-        c[SequenceTable::KindColumn] = "BLOCK";
-        c[SequenceTable::TextColumn] =
-            "\"GUTEN ABEND, MEINE DAMEN\",\"UND HERREN \xC4\xD6\xDC\",\"DER VORHANG HEBT SICH\"";
-        c[SequenceTable::ParameterColumn] = "3";
-        c[SequenceTable::DurationColumn] = "V12";
-        c[SequenceTable::NoteColumn] = "\"Licht aus, Ton ab\",\"Chor von links, Vorhang halb\"";
-        rows.push_back(c);
-    }
-    return rows;
-}
 
 // Keeps a result from being optimised away.
 qsizetype g_sink = 0;
@@ -101,7 +84,7 @@ int main(int argc, char** argv) {
     if (!main.startupDone())
         return 1;
 
-    main.table().setRows(showRows());
+    main.table().setRows(showRows(Entries));
     main.selection().select(Entries / 2);
     main.editor().loadEntry(Entries / 2);
     main.sequence().document().setDocumentName(dir.filePath(QStringLiteral("show.lta")));

@@ -1,5 +1,6 @@
 #include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
+#include "showrows.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -14,26 +15,6 @@
 namespace {
 
 constexpr int Entries = 10000;
-
-// A sequence of block texts of three display lines with a note each: about 150 bytes a line,
-// 1.5 MB for 10,000 entries.
-std::vector<SequenceTable::Cells> showRows() {
-    std::vector<SequenceTable::Cells> rows;
-    rows.reserve(Entries);
-    for (int i = 1; i <= Entries; ++i) {
-        SequenceTable::Cells c;
-        c[SequenceTable::NumberColumn] = QByteArray::number(i * 10).rightJustified(6, '0');
-        c[SequenceTable::ActiveColumn] = "JA";
-        c[SequenceTable::KindColumn] = "BLOCK";
-        c[SequenceTable::TextColumn] =
-            "\"GUTEN ABEND, MEINE DAMEN\",\"UND HERREN \xC4\xD6\xDC\",\"DER VORHANG HEBT SICH\"";
-        c[SequenceTable::ParameterColumn] = "3";
-        c[SequenceTable::DurationColumn] = "V12";
-        c[SequenceTable::NoteColumn] = "\"Licht aus, Ton ab\",\"Chor von links, Vorhang halb\"";
-        rows.push_back(c);
-    }
-    return rows;
-}
 
 // Heap in use, counted by wrapping the C allocator (glibc): the table's cells and the file's
 // text are malloc'ed by Qt, so the counts are the memory the operations take.
@@ -58,7 +39,7 @@ void BM_SaveSequence(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("show.lta"));
     SequenceTable table;
-    table.setRows(showRows());
+    table.setRows(showRows(Entries));
     const PeakMeter meter;
     for (auto _ : state)
         SequenceFile::save(table, path);
@@ -71,7 +52,7 @@ void BM_OpenSequence(benchmark::State& state) {
     const QString path = dir.filePath(QStringLiteral("show.lta"));
     {
         SequenceTable table;
-        table.setRows(showRows());
+        table.setRows(showRows(Entries));
         SequenceFile::save(table, path);
     }
     const PeakMeter meter;

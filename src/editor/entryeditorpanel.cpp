@@ -299,7 +299,6 @@ void EntryEditorPanel::addCommandBar(QWidget* bar) {
     layout()->addWidget(bar);
 }
 
-
 void EntryEditorPanel::setUpForDisplay(const DisplaySetup& setup) {
     m_setup = setup;
     m_flowLine->setMaximum(setup.lineCount);

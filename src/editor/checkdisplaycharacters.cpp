@@ -1,7 +1,5 @@
 #include "checkdisplaycharacters.h"
 
-namespace {
-
 bool displayable(unsigned char c) {
     if (c >= 32 && c <= 126)
         return true;
@@ -20,8 +18,6 @@ bool displayable(unsigned char c) {
         return false;
     }
 }
-
-} // namespace
 
 char displayUpperCase(char byte) {
     const auto c = static_cast<unsigned char>(byte);

@@ -16,6 +16,10 @@ struct CheckedText {
 // umlauts are forced to upper case; the sharp s has no capital on the display and stays.
 CheckedText checkDisplayCharacters(const QByteArray& text, bool lowerCaseAllowed);
 
+// Whether the display shows this Windows-1252 byte: printable ASCII, the carriage return, the
+// euro sign and the German umlauts and sharp s.
+bool displayable(unsigned char c);
+
 // The display's capital of a Windows-1252 character: a..z and the umlauts; the sharp s has
 // none and stays, as does every other character.
 char displayUpperCase(char c);

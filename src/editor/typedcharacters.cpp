@@ -5,22 +5,11 @@
 namespace TypedCharacters {
 
 bool accepted(unsigned char code) {
-    if (code == 13 || (code >= 32 && code <= 34) || (code >= 36 && code <= 90) ||
-        (code >= 97 && code <= 122))
-        return true;
-    switch (code) {
-    case 128: // euro sign
-    case 196: // Ä
-    case 214: // Ö
-    case 220: // Ü
-    case 223: // ß
-    case 228: // ä
-    case 246: // ö
-    case 252: // ü
-        return true;
-    default:
+    // What the display shows, less what the keyboard may not type: the number sign, the
+    // brackets, backslash, circumflex, underscore, grave accent, braces, bar and tilde.
+    if (code == '#' || (code >= '[' && code <= '`') || (code >= '{' && code <= '~'))
         return false;
-    }
+    return displayable(code);
 }
 
 Filtered filter(const QByteArray& typed, bool lowerCaseAllowed) {

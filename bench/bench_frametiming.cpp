@@ -3,6 +3,7 @@
 // pseudo-terminal, a reader thread that timestamps each frame's end byte as it arrives.
 // Prints the lateness of each arrival against its schedule (first frame 100 ms after the
 // start, then one every 50 ms) and the processor time the program used meanwhile.
+#include "arrivalreader.h"
 #include "ptypair.h"
 
 #include "display/displayoutput.h"
@@ -40,60 +41,6 @@ constexpr int Columns = 24;
 constexpr int TextLength = 500;
 constexpr int FrameCount = Columns + TextLength + 3;
 constexpr int StepMs = 50;
-
-// Reads the far end and notes when each frame's closing byte arrived.
-class ArrivalReader {
-public:
-    explicit ArrivalReader(const QString& path) {
-        m_fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
-        if (m_fd < 0)
-            return;
-        termios raw{};
-        tcgetattr(m_fd, &raw);
-        cfmakeraw(&raw);
-        raw.c_cc[VMIN] = 0;
-        raw.c_cc[VTIME] = 1; // wake every 100 ms to notice the end
-        tcsetattr(m_fd, TCSANOW, &raw);
-        m_thread = std::thread([this] { run(); });
-    }
-    ~ArrivalReader() {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    bool isOpen() const { return m_fd >= 0; }
-    size_t count() {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_arrivals.size();
-    }
-    std::vector<SteadyClock::time_point> arrivals() {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_arrivals;
-    }
-
-private:
-    void run() {
-        char buffer[4096];
-        while (!m_stop) {
-            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-            const auto now = SteadyClock::now();
-            for (ssize_t i = 0; i < n; ++i) {
-                if (buffer[i] == '\x03') {
-                    std::lock_guard<std::mutex> lock(m_mutex);
-                    m_arrivals.push_back(now);
-                }
-            }
-        }
-    }
-
-    int m_fd = -1;
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
-    std::mutex m_mutex;
-    std::vector<SteadyClock::time_point> m_arrivals;
-};
 
 double cpuSeconds() {
     rusage usage{};
@@ -134,7 +81,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "socat did not start: %s\n", pty.output().constData());
         return 1;
     }
-    ArrivalReader reader(folder.filePath(QStringLiteral("peer")));
+    PtyArrivalReader reader(folder.filePath(QStringLiteral("peer")));
     if (!reader.isOpen()) {
         std::fprintf(stderr, "cannot open the far end\n");
         return 1;

@@ -19,6 +19,7 @@ inline std::unique_ptr<ProgramServices> servicesInFolder(const QString& folder,
     services->argv0 = dir.filePath(executable);
     services->fallbackDir = folder;
     services->configDir = dir.filePath(QStringLiteral("config"));
+    services->showLogFolder = dir.filePath(QStringLiteral("logs"));
     services->screenWidth = 1024;
     services->screenHeight = 768;
     return services;

@@ -3,6 +3,10 @@
 <context>
     <name>CopyboardWindow</name>
     <message>
+        <source>Text zum Übernehmen</source>
+        <translation>Text to import</translation>
+    </message>
+    <message>
         <source>Copyboard</source>
         <translation>Copyboard</translation>
     </message>
@@ -69,6 +73,22 @@ from other applications.</translation>
         <source>Für %1 gibt es ungesicherte Änderungen vom %2. Wiederherstellen?</source>
         <translation>There are unsaved changes to %1 from %2. Restore them?</translation>
     </message>
+    <message>
+        <source>Die Datei enthält zu lange Zellen. Gekürzt öffnen?</source>
+        <translation>The file holds cells that are too long. Open them shortened?</translation>
+    </message>
+    <message>
+        <source>Text Nr. %1</source>
+        <translation>Text No. %1</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Zu lange Zellen wurden auf %1 Zeichen gekürzt in: %2. Die Datei bleibt unverändert, bis Sie speichern.</source>
+        <translation>Cells that were too long were cut to %1 characters in: %2. The file stays unchanged until you save.</translation>
+    </message>
 </context>
 <context>
     <name>EntryCommit</name>
@@ -96,6 +116,10 @@ from other applications.</translation>
         <source>Achtung: Einige Zeichen können von der Anzeige nicht Ausgewertet werden. Folgende Zeichen wurden durch # ersetzt:</source>
         <translation>Attention: Some characters could not be displayed. The following characters are set to # :</translation>
     </message>
+    <message>
+        <source>Der Text ist zu lang: Die Spalte %1 würde %2 Zeichen enthalten; eine Zelle darf höchstens %3 Zeichen enthalten. Bitte kürzen Sie den Text oder teilen Sie ihn auf mehrere Texte auf.</source>
+        <translation>The text is too long: the column %1 would hold %2 characters; a cell may hold at most %3 characters. Please shorten the text or split it into several texts.</translation>
+    </message>
 </context>
 <context>
     <name>EntryEditor</name>
@@ -103,9 +127,25 @@ from other applications.</translation>
         <source>Änderungen in Tabelle übernehmen?</source>
         <translation>Save changes to the grid?</translation>
     </message>
+    <message>
+        <source>Verfolgen: Text %1 nicht in den Editor geladen; der Editor hat ungespeicherte Änderungen.</source>
+        <translation>Follow: text %1 not loaded into the editor; the editor holds unsaved changes.</translation>
+    </message>
 </context>
 <context>
     <name>EntryEditorPanel</name>
+    <message>
+        <source>Feste Zeilen</source>
+        <translation>Fixed lines</translation>
+    </message>
+    <message>
+        <source>Textart</source>
+        <translation>Text kind</translation>
+    </message>
+    <message>
+        <source>Scrolltext Eingabefeld</source>
+        <translation>Scroll text entry field</translation>
+    </message>
     <message>
         <source>Text Nr.</source>
         <translation>Text No.</translation>
@@ -262,6 +302,10 @@ gabe</source>
 <context>
     <name>MainWindowForm</name>
     <message>
+        <source>Ablauf</source>
+        <translation>Sequence</translation>
+    </message>
+    <message>
         <source>&amp;Datei</source>
         <translation>&amp;File</translation>
     </message>
@@ -329,6 +373,10 @@ gabe</source>
 <context>
     <name>MarkListWindow</name>
     <message>
+        <source>Markierte Texte</source>
+        <translation>Marked texts</translation>
+    </message>
+    <message>
         <source>Markierung</source>
         <translation>Mark</translation>
     </message>
@@ -343,6 +391,36 @@ gabe</source>
     <message>
         <source>Abbrechen</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CommandAvailability</name>
+    <message>
+        <source>Pause geht nur während des Abspielens.</source>
+        <translation>Pause works only while playing.</translation>
+    </message>
+    <message>
+        <source>Weiter geht nur bei Pause.</source>
+        <translation>Go on works only while paused.</translation>
+    </message>
+    <message>
+        <source>Das geht nur im manuellen Ablauf.</source>
+        <translation>This works only in manual mode.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackCommands</name>
+    <message>
+        <source>Keine Textnummer angegeben.</source>
+        <translation>No text number given.</translation>
+    </message>
+    <message>
+        <source>Text %1 gibt es nicht.</source>
+        <translation>There is no text %1.</translation>
+    </message>
+    <message>
+        <source>Die Geschwindigkeit geht von 50 bis 150 %.</source>
+        <translation>The speed goes from 50 to 150 %.</translation>
     </message>
 </context>
 <context>
@@ -497,6 +575,55 @@ gabe</source>
     </message>
 </context>
 <context>
+    <name>SerialPort</name>
+    <message>
+        <source>Der COM-Port hat die Daten nicht angenommen.</source>
+        <translation>The COM-Port did not take the data.</translation>
+    </message>
+    <message>
+        <source>Der Ausgabepuffer des COM-Ports ist voll.</source>
+        <translation>The output buffer of the COM-Port is full.</translation>
+    </message>
+    <message>
+        <source>COM%1 kann nicht geöffnet werden: %2</source>
+        <translation>COM%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Kein COM-Port gewählt.</source>
+        <translation>No COM-Port chosen.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialPort</name>
+    <message>
+        <source>Zu COM%1 gehört kein Gerät.</source>
+        <translation>No device belongs to COM%1.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht öffnen (%2).</source>
+        <translation>%1 cannot be opened (%2).</translation>
+    </message>
+    <message>
+        <source>%1 ist schon geöffnet.</source>
+        <translation>%1 is already open.</translation>
+    </message>
+    <message>
+        <source>Kein Zugriff auf %1: es ist schon von einem anderen Programm geöffnet, oder die Rechte fehlen.</source>
+        <translation>No access to %1: another program has it open, or the rights are missing.</translation>
+    </message>
+    <message>
+        <source>Das Gerät %1 ist nicht vorhanden.</source>
+        <translation>The device %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>FlowLineFields</name>
+    <message>
+        <source>Feste Zeile %1</source>
+        <translation>Fixed line %1</translation>
+    </message>
+</context>
+<context>
     <name>PortCommand</name>
     <message>
         <source>COM-Port ändern? Momentan: COM%1</source>
@@ -509,6 +636,115 @@ gabe</source>
     <message>
         <source>Kein COM-Port gewählt: Abspielen &gt; COM-Port wählt einen</source>
         <translation>No COM-Port chosen: Play &gt; COM-Port chooses one</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlDialog</name>
+    <message>
+        <source>Fernsteuerung</source>
+        <translation>Remote control</translation>
+    </message>
+    <message>
+        <source>OSC-Port (UDP und TCP, 0 = aus):</source>
+        <translation>OSC port (UDP and TCP, 0 = off):</translation>
+    </message>
+    <message>
+        <source>Textport (UDP, 0 = aus):</source>
+        <translation>Text port (UDP, 0 = off):</translation>
+    </message>
+    <message>
+        <source>Passwort (leer = keines):</source>
+        <translation>Passcode (empty = none):</translation>
+    </message>
+    <message>
+        <source>Adresse (leer = alle):</source>
+        <translation>Address (empty = all):</translation>
+    </message>
+    <message>
+        <source>Zustand:</source>
+        <translation>State:</translation>
+    </message>
+    <message>
+        <source>Verbunden:</source>
+        <translation>Connected:</translation>
+    </message>
+    <message>
+        <source>allen Adressen</source>
+        <translation>all addresses</translation>
+    </message>
+    <message>
+        <source>Hört auf %1, OSC-Port %2.</source>
+        <translation>Listening on %1, OSC port %2.</translation>
+    </message>
+    <message>
+        <source>Hört auf %1, Textport %2.</source>
+        <translation>Listening on %1, text port %2.</translation>
+    </message>
+    <message>
+        <source>Aus.</source>
+        <translation>Off.</translation>
+    </message>
+    <message>
+        <source>Gesperrt.</source>
+        <translation>Locked.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlPanel</name>
+    <message>
+        <source>&amp;Fernsteuerung…</source>
+        <translation>&amp;Remote control…</translation>
+    </message>
+    <message>
+        <source>Fernsteuerung spe&amp;rren</source>
+        <translation>Loc&amp;k remote control</translation>
+    </message>
+    <message>
+        <source>Fernsteuerung: %1</source>
+        <translation>Remote control: %1</translation>
+    </message>
+    <message>
+        <source>Fernsteuerung hört auf Port %1 und Textport %2</source>
+        <translation>Remote control listens on port %1 and text port %2</translation>
+    </message>
+    <message>
+        <source>Fernsteuerung hört auf Port %1</source>
+        <translation>Remote control listens on port %1</translation>
+    </message>
+    <message>
+        <source>Fernsteuerung hört auf Textport %1</source>
+        <translation>Remote control listens on text port %1</translation>
+    </message>
+    <message>
+        <source> (gesperrt)</source>
+        <translation> (locked)</translation>
+    </message>
+    <message>
+        <source> – zuletzt %1 von %2</source>
+        <translation> – last %1 from %2</translation>
+    </message>
+    <message>
+        <source> – %1 von %2 abgelehnt: %3</source>
+        <translation> – %1 from %2 refused: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>Die Adresse %1 ist keine IP-Adresse.</source>
+        <translation>%1 is not an IP address.</translation>
+    </message>
+    <message>
+        <source>OSC-Port %1 (UDP): %2</source>
+        <translation>OSC port %1 (UDP): %2</translation>
+    </message>
+    <message>
+        <source>OSC-Port %1 (TCP): %2</source>
+        <translation>OSC port %1 (TCP): %2</translation>
+    </message>
+    <message>
+        <source>Textport %1: %2</source>
+        <translation>Text port %1: %2</translation>
     </message>
 </context>
 <context>
@@ -675,6 +911,10 @@ gabe</source>
 <context>
     <name>PreviewLines</name>
     <message>
+        <source>Vorschau</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
         <source>Text simulieren</source>
         <translation>Simulate text</translation>
     </message>
@@ -792,6 +1032,10 @@ gabe</source>
 <context>
     <name>HelpWindow</name>
     <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
         <source>Start+Pause</source>
         <translation>Start+Hold</translation>
     </message>
@@ -887,12 +1131,184 @@ gabe</source>
 <context>
     <name>AboutWindow</name>
     <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
         <source>© Lumentafel-Projekt. Alle Rechte vorbehalten.</source>
         <translation>© Lumentafel project. All rights reserved.</translation>
     </message>
     <message>
         <source>Internetseite im Browser öffnen</source>
         <translation>Open the web page in the browser</translation>
+    </message>
+</context>
+<context>
+    <name>BoardOutput</name>
+    <message>
+        <source>Verbindung verloren</source>
+        <translation>connection lost</translation>
+    </message>
+    <message>
+        <source>verbunden</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>wird verbunden</source>
+        <translation>reconnecting</translation>
+    </message>
+    <message>
+        <source>blockiert</source>
+        <translation>stalled</translation>
+    </message>
+</context>
+<context>
+    <name>TcpBoardOutput</name>
+    <message>
+        <source>Verbindung getrennt</source>
+        <translation>connection closed</translation>
+    </message>
+</context>
+<context>
+    <name>BoardMonitor</name>
+    <message>
+        <source>%1: %2, %3 Bytes wartend</source>
+        <translation>%1: %2, %3 bytes waiting</translation>
+    </message>
+    <message>
+        <source>Anzeige %1 nicht erreichbar, wird verbunden</source>
+        <translation>Display %1 not reached, reconnecting</translation>
+    </message>
+    <message>
+        <source>Anzeige %1 blockiert</source>
+        <translation>Display %1 stalled</translation>
+    </message>
+</context>
+<context>
+    <name>BoardUploads</name>
+    <message>
+        <source>nicht verbunden</source>
+        <translation>not connected</translation>
+    </message>
+    <message>
+        <source>wartet</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>Übertragung: %1 von %2 OK</source>
+        <translation>Transmission: %1 of %2 OK</translation>
+    </message>
+</context>
+<context>
+    <name>BoardsDialog</name>
+    <message>
+        <source>Keine Anzeige: %1. Erlaubt sind COMn und tcp://HOST:PORT.</source>
+        <translation>Not a display: %1. Use COMn or tcp://HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>Erste Anzeige: kein COM-Port gewählt</source>
+        <translation>First display: no COM port chosen</translation>
+    </message>
+    <message>
+        <source>Erste Anzeige %1</source>
+        <translation>First display %1</translation>
+    </message>
+    <message>
+        <source>Anzeigen</source>
+        <translation>Displays</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramBoards</name>
+    <message>
+        <source>&amp;Anzeigen…</source>
+        <translation>&amp;Displays…</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramShowLog</name>
+    <message>
+        <source>&amp;Protokoll</source>
+        <translation>&amp;Show log</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLog</name>
+    <message>
+        <source>Programm</source>
+        <translation>program</translation>
+    </message>
+    <message>
+        <source>Taste</source>
+        <translation>key</translation>
+    </message>
+    <message>
+        <source>Schalter</source>
+        <translation>button</translation>
+    </message>
+    <message>
+        <source>Menü</source>
+        <translation>menu</translation>
+    </message>
+    <message>
+        <source>Fernsteuerung %1</source>
+        <translation>remote %1</translation>
+    </message>
+    <message>
+        <source>Dauer abgelaufen</source>
+        <translation>duration ran out</translation>
+    </message>
+    <message>
+        <source>Text ausgelaufen</source>
+        <translation>text ran out</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Abgelehnt</source>
+        <translation>Refused</translation>
+    </message>
+    <message>
+        <source>Anzeige verloren</source>
+        <translation>Display lost</translation>
+    </message>
+    <message>
+        <source>Anzeige zurück</source>
+        <translation>Display back</translation>
+    </message>
+    <message>
+        <source>weitere Ablehnungen in dieser Minute nicht protokolliert</source>
+        <translation>further refusals this minute not logged</translation>
     </message>
 </context>
 </TS>

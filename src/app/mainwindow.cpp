@@ -1,9 +1,13 @@
 #include "mainwindow.h"
 
+#include "programboards.h"
 #include "programservices.h"
+#include "programshowlog.h"
 #include "settings.h"
 #include "startupsequence.h"
 
+#include "display/boardfanout.h"
+#include "display/boarduploads.h"
 #include "display/displayoutput.h"
 #include "display/portcommand.h"
 #include "display/statusline.h"
@@ -18,12 +22,17 @@
 #include "platform/prompter.h"
 #include "platform/serialport.h"
 #include "playback/editorsimulation.h"
+#include "playback/playbackcommands.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
 #include "playback/playbackstrip.h"
+#include "remote/remotecontrolpanel.h"
+#include "remote/remoteplayback.h"
+#include "remote/remoteserver.h"
 #include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklist.h"
+#include "sequence/marklistwindow.h"
 #include "sequence/rescuekeeper.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencecontrols.h"
@@ -42,6 +51,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
@@ -66,9 +76,14 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_editor =
         new EntryEditor(*m_form.editorPanel, *m_table, *m_selection, services.prompter, this);
     connect(m_selection, &RowSelection::rowSelected, this, [this](int row) {
-        if (m_editor->flags().followsSelection)
+        if (!m_editor->flags().followsSelection)
+            return;
+        if (m_playback->isFollowing())
+            runGuarded([this, row] { m_editor->loadFollowedEntry(row); });
+        else
             runGuarded([this, row] { m_editor->loadEntry(row); });
     });
+    connect(m_editor, &EntryEditor::statusMessage, m_form.statusLine, &StatusLine::showStatus);
 
     m_output = std::make_unique<DisplayOutput>(services.port, services.pump, services.clock);
     m_output->setStatusSink([this](const QString& text) { m_form.statusLine->showStatus(text); });
@@ -76,6 +91,9 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
         if (m_supervision)
             m_supervision->showLine(index, slot);
     });
+
+    // The boards beside the first get every frame the first one gets.
+    m_boards = new ProgramBoards(services, *m_output, this);
 
     m_playback = std::make_unique<PlaybackController>(*m_table, *m_selection, *m_output,
                                                       services.clock, this);
@@ -85,7 +103,11 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     for (QWidget* w : {static_cast<QWidget*>(m_form.supervisionButton),
                        static_cast<QWidget*>(m_form.uploadStrip)})
         m_playbackStrip->addDisplayControls(w);
-    m_playbackPanel = new PlaybackPanel(*this, *m_playbackStrip, *m_form.tableView, *m_playback);
+    m_playbackCommands = std::make_unique<PlaybackCommands>(*m_playback, *m_table, *m_selection);
+    m_playbackPanel =
+        new PlaybackPanel(*this, *m_playbackStrip, *m_form.tableView, *m_playbackCommands);
+    wirePlaybackCommands();
+    wireRemote();
     connect(m_playbackPanel, &PlaybackPanel::pausedChanged, m_form.editorPanel,
             [this](bool paused) { m_form.editorPanel->kindTabs()->setEnabled(!paused); });
     m_editor->setRunningCheck(
@@ -93,6 +115,11 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     wireEditorSimulation();
 
     services.port.setPortSelector([this] {
+        // A command that may not ask (from the remote) gets no box: it ends refused.
+        if (!m_playbackCommands->mayAsk()) {
+            m_playbackCommands->refuseRunning(PortCommand::noPortStatus());
+            return 0;
+        }
         return m_services.prompter.choosePort(m_services.listPorts ? m_services.listPorts()
                                                                    : QStringList());
     });
@@ -114,12 +141,27 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
         m_form.statusLine->showStatus(PortCommand::noPortStatus());
     };
     m_portCommand = std::make_unique<PortCommand>(services.port, services.prompter, hooks);
+    m_boards->addMenuAction(*m_form.playMenu, nullptr);
+    // The show log only listens; nothing has to call it.
+    m_showLog = new ProgramShowLog(services.showLogFolder, services.openFile, this);
+    m_showLog->listenTo(*m_playbackCommands, m_boards->monitor());
+    m_showLog->listenToRemote(*m_remote);
+    m_showLog->addMenuAction(*m_form.playMenu);
     wireUpload();
 
     // The table commands sit under the entry editor; their actions go into "&Bearbeiten".
     auto* commandBar = new TableCommandBar;
     m_form.editorPanel->addCommandBar(commandBar);
     m_form.editMenu->addActions(commandBar->menuActions());
+    EntryEditorPanel* editorPanel = m_form.editorPanel;
+    QList<QWidget*> editingWidgets;
+    editingWidgets << commandBar->proposeNumberButton() << commandBar->newTextButton()
+                   << commandBar->renumberButton() << commandBar->deleteTextsButton()
+                   << commandBar->exchangeTextsButton() << editorPanel->numberField()
+                   << editorPanel->changeNumberButton() << editorPanel->copyboardButton();
+    m_playbackPanel->addEditingControls(editingWidgets, {m_form.newAction, m_form.openAction,
+                                                         commandBar->deleteTextsAction(),
+                                                         commandBar->exchangeTextsAction()});
     const SequenceControls::FileActions fileActions{m_form.newAction, m_form.openAction,
                                                     m_form.saveAction, m_form.saveAsAction};
     SequenceControls::Context sequence{*this,
@@ -136,7 +178,7 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
                                        }};
     EditorHooks editor;
     editor.takeChanges = [this] {
-        m_editor->offerPendingCommit();
+        return m_editor->offerPendingCommit();
     };
     editor.clearEntry = [this] {
         m_editor->clearEntry();
@@ -182,11 +224,19 @@ void MainWindow::attachWindows(SupervisionWindow& supervision, CopyboardWindow& 
     connect(m_form.aboutAction, &QAction::triggered, &about, &AboutWindow::showModal);
     connect(m_form.helpAction, &QAction::triggered, &help, &HelpWindow::showInFront);
     wireCopyboard(copyboard);
+    m_boards->showStatesIn(supervision, *m_form.statusLine);
     m_createTimer->setEnabled(true);
+}
+
+UploadHandshake& MainWindow::upload() {
+    return m_upload->first();
 }
 
 void MainWindow::attachMarkListWindow(MarkListWindow& window) {
     m_sequence->attachMarkListWindow(window);
+    // The marking list's "Texte löschen" and "Texte tauschen" are editing commands too.
+    m_playbackPanel->addEditingControls(QList<QWidget*>()
+                                        << window.deleteButton() << window.exchangeButton());
 }
 
 void MainWindow::runStartup() {
@@ -203,6 +253,8 @@ void MainWindow::runStartup() {
         StartupSequence(context).run();
     });
     m_rescue->setFallbackFolder(m_sequence->documents().rescueFolder());
+    m_boards->start(m_shell.settingsFilePath, m_shell.moreBoards);
+    applyRemoteSettings(SettingsFile(m_shell.settingsFilePath).read(m_shell.executableDir).remote);
     m_startupDone = true;
     qInfo("start-up complete");
     emit startupFinished();
@@ -216,8 +268,11 @@ void MainWindow::chooseLanguage(const QString& languageCode) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_form.retranslateUi();
+        m_boards->retranslate();
+        m_showLog->retranslate();
+    }
     QMainWindow::changeEvent(event);
 }
 
@@ -274,6 +329,8 @@ void MainWindow::stopPlayback() {
     if (!m_startupDone)
         return;
     m_playback->stop();
+    // The blank frame leaves for every reached board now; none is waited on.
+    m_boards->fanOut().flush();
 }
 
 void MainWindow::stopPlaybackTimers() {
@@ -306,6 +363,62 @@ void MainWindow::writeSettings() {
     }
     if (!SettingsFile(m_shell.settingsFilePath).writeShutdownKeys(s))
         qWarning("cannot write the settings file %s", qPrintable(m_shell.settingsFilePath));
+}
+
+void MainWindow::wirePlaybackCommands() {
+    // Where the operator's command would ask for the port, one that may not ask is refused
+    // before it starts anything: the board's first frame comes from a timer, after the
+    // command, and would open the box all the same.
+    m_playbackCommands->setPrecondition([this](const PlaybackRequest& request) {
+        if (request.origin.mayAsk || !m_output->outputEnabled() ||
+            m_services.port.portNumber() != 0)
+            return QString();
+        switch (request.command) {
+        case PlaybackCommand::Manual:
+        case PlaybackCommand::Pause:
+        case PlaybackCommand::Speed:
+        case PlaybackCommand::Follow:
+            return QString();
+        default:
+            return PortCommand::noPortStatus();
+        }
+    });
+    // The status line says why a command was refused (one from the remote, mostly: the
+    // operator's own controls are disabled where a command is not open).
+    connect(m_playbackCommands.get(), &PlaybackCommands::commandRefused, m_form.statusLine,
+            [this](const PlaybackRequest&, const QString& reason) {
+                m_form.statusLine->showStatus(reason);
+            });
+}
+
+void MainWindow::wireRemote() {
+    m_remoteTarget = std::make_unique<RemotePlayback>(*m_playbackCommands,
+                                                      [this] { return m_shell.offlineMode; });
+    m_remote = std::make_unique<RemoteServer>(*m_remoteTarget, m_services.clock);
+    m_remotePanel = new RemoteControlPanel(*m_remote);
+    m_form.statusLine->addPermanentWidget(m_remotePanel);
+    m_form.playMenu->addSeparator();
+    m_form.playMenu->addActions(m_remotePanel->menuActions());
+    connect(m_playbackCommands.get(), &PlaybackCommands::stateChanged, m_remote.get(),
+            &RemoteServer::publishState);
+    connect(m_remotePanel, &RemoteControlPanel::settingsChosen, this,
+            [this](const RemoteSettings& settings) {
+                if (!SettingsFile(m_shell.settingsFilePath).writeRemote(settings))
+                    qWarning("cannot write the settings file %s",
+                             qPrintable(m_shell.settingsFilePath));
+                applyRemoteSettings(settings);
+            });
+}
+
+void MainWindow::applyRemoteSettings(const RemoteSettings& settings) {
+    m_remotePanel->setSettings(settings);
+    m_remote->setPasscode(settings.passcode.toUtf8());
+    if (settings.isOn()) {
+        if (!m_remote->listen(
+                {settings.address, quint16(settings.port), quint16(settings.textPort)}))
+            qWarning("remote control: %s", qPrintable(m_remote->errorString()));
+    } else
+        m_remote->close();
 }
 
 void MainWindow::wireEditorSimulation() {
@@ -344,12 +457,14 @@ void MainWindow::wireUpload() {
     hooks.reportError = [this](const QString& text) {
         m_services.prompter.showError(text);
     };
-    m_upload = std::make_unique<UploadHandshake>(m_services.port, m_services.clock, hooks);
+    m_upload = std::make_unique<BoardUploads>(m_services.port, m_boards->fanOut(), m_services.clock,
+                                              hooks);
     // The board's replies are read whenever the port is open, in live mode too.
     m_services.port.setReceiveHandler(
-        [this](const QByteArray& bytes) { m_upload->receive(bytes); });
+        [this](const QByteArray& bytes) { m_upload->receiveFromFirst(bytes); });
     connect(m_form.uploadStrip, &UploadStrip::uploadRequested, this, [this] {
-        runGuarded([this] { m_upload->start(*m_table, m_shell.lineCount, m_shell.columnCount); });
+        runGuarded(
+            [this] { m_upload->start(*m_table, m_output->lineCount(), m_output->columnCount()); });
     });
     connect(m_form.uploadStrip, &UploadStrip::cancelRequested, this,
             [this] { m_upload->cancel(); });
@@ -370,6 +485,10 @@ void MainWindow::wireRescue() {
     m_rescue = std::make_unique<RescueKeeper>(m_sequence->document(), m_services.clock, hooks);
     m_rescue->watch(*m_table);
     connect(m_editor, &EntryEditor::changed, m_rescue.get(), &RescueKeeper::noteChange);
+    connect(&m_sequence->documents(), &DocumentCommands::rescueCopyTaken, m_rescue.get(),
+            &RescueKeeper::adoptCopy);
+    m_sequence->documents().setOwnCopyCheck(
+        [this](const QString& rescuePath) { return m_rescue->ownsCopy(rescuePath); });
 }
 
 void MainWindow::wireCopyboard(CopyboardWindow& copyboard) {
@@ -378,7 +497,7 @@ void MainWindow::wireCopyboard(CopyboardWindow& copyboard) {
         copyboard.raise();
     });
     m_import = std::make_unique<EntryImport>(*m_form.editorPanel, *m_editor,
-                                             [this] { m_sequence->commands().newText(); });
+                                             [this] { return m_sequence->commands().newText(); });
     connect(&copyboard, &CopyboardWindow::newEntryRequested, this,
             [this](CopyboardWindow::Target target, const QString& text) {
                 const TextKind kind = target == CopyboardWindow::Target::Flow     ? TextKind::Flow
@@ -388,7 +507,7 @@ void MainWindow::wireCopyboard(CopyboardWindow& copyboard) {
             });
     connect(m_playbackPanel, &PlaybackPanel::editingEnabled, &copyboard,
             &CopyboardWindow::setNewEntriesEnabled);
-    copyboard.setNewEntriesEnabled(m_playback->groups().editing);
+    copyboard.setNewEntriesEnabled(m_playbackCommands->editingAllowed());
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler) {
@@ -396,6 +515,6 @@ void MainWindow::runGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {
-        m_services.prompter.showError(QString::fromLocal8Bit(e.what()));
+        m_services.prompter.showError(QString::fromUtf8(e.what()));
     }
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class AboutWindow;
+class BoardUploads;
 class CopyboardWindow;
 class LanguageSwitch;
 class DisplayOutput;
@@ -19,10 +20,17 @@ class EntryImport;
 class HelpWindow;
 class MarkList;
 class MarkListWindow;
+class PlaybackCommands;
 class PlaybackController;
 class PlaybackPanel;
 class PlaybackStrip;
 class PortCommand;
+class ProgramBoards;
+class ProgramShowLog;
+class RemoteControlPanel;
+class RemoteServer;
+struct RemoteSettings;
+class RemotePlayback;
 class RescueKeeper;
 class RowSelection;
 class SequenceControls;
@@ -66,11 +74,16 @@ public:
     MarkList& markList() { return *m_markList; }
     SequenceControls& sequence() { return *m_sequence; }
     PlaybackController& playback() { return *m_playback; }
+    // The one way into playback for every input, and the signals of what happens there.
+    PlaybackCommands& playbackCommands() { return *m_playbackCommands; }
     PlaybackPanel& playbackPanel() { return *m_playbackPanel; }
     PlaybackStrip& playbackStrip() { return *m_playbackStrip; }
     EntryEditor& editor() { return *m_editor; }
     EditorSimulation& editorSimulation() { return *m_simulation; }
-    UploadHandshake& upload() { return *m_upload; }
+    UploadHandshake& upload();
+    BoardUploads& uploads() { return *m_upload; }
+    ProgramBoards& boards() { return *m_boards; }
+    ProgramShowLog& showLog() { return *m_showLog; }
     Timer& createTimer() { return *m_createTimer; }
     bool startupDone() const { return m_startupDone; }
 
@@ -95,6 +108,9 @@ private:
 
     void stopPlaybackTimers();
     void runGuarded(const std::function<void()>& handler);
+    void wirePlaybackCommands();
+    void wireRemote();
+    void applyRemoteSettings(const RemoteSettings& settings);
     void wireEditorSimulation();
     void wireUpload();
     void wireRescue();
@@ -112,11 +128,19 @@ private:
     EditorSimulation* m_simulation = nullptr;
     std::unique_ptr<DisplayOutput> m_output;
     std::unique_ptr<PlaybackController> m_playback;
+    // Goes before the controller it listens to.
+    std::unique_ptr<PlaybackCommands> m_playbackCommands;
+    // The remote runs the playback commands; it goes before them.
+    std::unique_ptr<RemotePlayback> m_remoteTarget;
+    std::unique_ptr<RemoteServer> m_remote;
+    RemoteControlPanel* m_remotePanel = nullptr;
     PlaybackStrip* m_playbackStrip = nullptr;
     PlaybackPanel* m_playbackPanel = nullptr;
     std::unique_ptr<CloseController> m_close;
     std::unique_ptr<PortCommand> m_portCommand;
-    std::unique_ptr<UploadHandshake> m_upload;
+    ProgramBoards* m_boards = nullptr;
+    ProgramShowLog* m_showLog = nullptr;
+    std::unique_ptr<BoardUploads> m_upload;
     std::unique_ptr<EntryImport> m_import;
     QPointer<SupervisionWindow> m_supervision;
     QPointer<CopyboardWindow> m_copyboard;

@@ -56,8 +56,9 @@ void MainWindowForm::setupUi(QMainWindow* window) {
         languages->addAction(a);
     }
     germanAction->setChecked(true);
-    infoMenu = bar->addMenu(QString());
-    aboutAction = action(infoMenu, "Info1");
+    // One press opens the about window: an item of the bar itself, as "Hilfe" is.
+    aboutAction = bar->addAction(QString());
+    aboutAction->setObjectName(QStringLiteral("Info1"));
     helpAction = bar->addAction(QString());
     helpAction->setObjectName(QStringLiteral("Hilfe1"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
@@ -98,9 +99,10 @@ void MainWindowForm::retranslateUi() {
     languageMenu->setTitle(tr("&Sprache"));
     germanAction->setText(tr("&Deutsch"));
     englishAction->setText(tr("&Englisch"));
-    infoMenu->setTitle(tr("&Info"));
     aboutAction->setText(tr("&Info"));
     helpAction->setText(tr("&Hilfe (F1)"));
     supervisionButton->setText(tr("Anzeige"));
-    editorSplitter->setToolTip(tr("Größe Eingabebereich ändern"));
+    tableView->setAccessibleName(tr("Ablauf"));
+    // On the handle alone: a hint on the splitter would show over every control inside it.
+    editorSplitter->handle(1)->setToolTip(tr("Größe Eingabebereich ändern"));
 }

@@ -37,9 +37,8 @@ public:
     // Menu "&Abspielen": the playback items go before the port command.
     QMenu* playMenu = nullptr;
     QAction* choosePortAction = nullptr;
-    // Menu "&Sprache"
+    // Menu "&Sprache"; "&Info" and "&Hilfe (F1)" are items of the bar itself.
     QMenu* languageMenu = nullptr;
-    QMenu* infoMenu = nullptr;
     QAction* germanAction = nullptr;
     QAction* englishAction = nullptr;
     QAction* aboutAction = nullptr;

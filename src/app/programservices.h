@@ -4,8 +4,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
+class BoardOutput;
 class Clock;
+struct BoardAddress;
 class EventPump;
 class Prompter;
 class SerialPort;
@@ -29,4 +32,11 @@ struct ProgramServices {
     int screenHeight = 0;
     // A sequence file named on the command line, opened at start-up instead of the last one.
     QString sequenceFile{};
+    // Makes the output of a board beside the first; empty: a serial port or a TCP connection
+    // as the address says.
+    std::function<std::unique_ptr<BoardOutput>(const BoardAddress&)> makeBoard{};
+    // Where the show log's day files go; empty: the platform's application data folder.
+    QString showLogFolder{};
+    // Opens a file in the system's viewer (the show log); empty: the desktop's.
+    std::function<void(const QString& path)> openFile{};
 };

@@ -4,7 +4,6 @@
 #include "programservices.h"
 
 #include "display/supervisionwindow.h"
-#include "playback/playbackpanel.h"
 #include "sequence/marklistwindow.h"
 #include "windows/aboutwindow.h"
 #include "windows/copyboardwindow.h"
@@ -19,9 +18,6 @@ ProgramWindows::ProgramWindows(ProgramServices& services)
     , m_copyboard(std::make_unique<CopyboardWindow>(services.prompter)) {
     m_main->attachWindows(*m_supervision, *m_copyboard, *m_about, *m_help);
     m_main->attachMarkListWindow(*m_markList);
-    // The marking list's "Texte löschen" and "Texte tauschen" are editing commands too.
-    m_main->playbackPanel().addCommandWindow(m_markList.get());
-    m_main->playbackPanel().shareKeysWith(m_supervision.get());
 }
 
 ProgramWindows::~ProgramWindows() {

@@ -16,6 +16,7 @@ const QByteArray OptionsSection = "Einstellungen";
 const QByteArray ProgramSection = "Programm";
 const QByteArray ImportWindowSection = "Copyboard";
 const QByteArray SupervisionSection = "AnzeigeKontrolle";
+const QByteArray RemoteSection = "Fernsteuerung";
 
 const QByteArray LeftKey = "FensterPositionX";
 const QByteArray TopKey = "FensterPositionY";
@@ -23,6 +24,12 @@ const QByteArray HeightKey = "FensterHoehe";
 
 bool flag(const IniFile& ini, const QByteArray& section, const QByteArray& key) {
     return ini.readInteger(section, key, 0) == 1;
+}
+
+// A port number outside 0 to 65535 leaves that listener off.
+int portNumber(const IniFile& ini, const QByteArray& key) {
+    const int port = ini.readInteger(RemoteSection, key, 0);
+    return RemoteSettings::isPortNumber(port) ? port : 0;
 }
 
 } // namespace
@@ -65,6 +72,12 @@ Settings SettingsFile::read(const QString& executableDir) const {
     s.offline = flag(ini, DisplaySection, "offline");
     s.offlineRate = ini.readInteger(DisplaySection, "offlinerate", s.offlineRate);
     s.trace = flag(ini, DisplaySection, "trace");
+    s.moreBoards = Windows1252::toUnicode(ini.readString(DisplaySection, "WeitereAnzeigen", {}));
+    s.remote.port = portNumber(ini, "Port");
+    s.remote.textPort = portNumber(ini, "Textport");
+    s.remote.passcode = Windows1252::toUnicode(ini.readString(RemoteSection, "Passwort", {}));
+    s.remote.address =
+        Windows1252::toUnicode(ini.readString(RemoteSection, "Adresse", {})).trimmed();
     return s;
 }
 
@@ -101,5 +114,20 @@ bool SettingsFile::writeShutdownKeys(const Settings& s) const {
 bool SettingsFile::writePortNumber(int portNumber) const {
     return update([portNumber](IniFile& ini) {
         ini.writeInteger(DisplaySection, "SeriellerCOM-Port", portNumber);
+    });
+}
+
+bool SettingsFile::writeMoreBoards(const QString& boards) const {
+    return update([&boards](IniFile& ini) {
+        ini.writeString(DisplaySection, "WeitereAnzeigen", Windows1252::fromUnicode(boards));
+    });
+}
+
+bool SettingsFile::writeRemote(const RemoteSettings& remote) const {
+    return update([&remote](IniFile& ini) {
+        ini.writeInteger(RemoteSection, "Port", remote.port);
+        ini.writeInteger(RemoteSection, "Textport", remote.textPort);
+        ini.writeString(RemoteSection, "Passwort", Windows1252::fromUnicode(remote.passcode));
+        ini.writeString(RemoteSection, "Adresse", Windows1252::fromUnicode(remote.address));
     });
 }

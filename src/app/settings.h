@@ -1,5 +1,7 @@
 #pragma once
 
+#include "remote/remotesettings.h"
+
 #include <QString>
 
 // The values the program keeps in its settings file, with the defaults a first start uses.
@@ -18,6 +20,10 @@ struct Settings {
     bool offline = false;                          // [Anzeige] offline
     int offlineRate = 0;                           // [Anzeige] offlinerate
     bool trace = false;                            // [Anzeige] trace
+    // [Anzeige] WeitereAnzeigen: the boards beside the first, a comma list of "COMn" and
+    // "tcp://HOST:PORT", as found.
+    QString moreBoards;
+    RemoteSettings remote; // [Fernsteuerung]
     // The file exists but cannot be read (a folder of that name, no permission): every value
     // is its default.
     bool unreadable = false;
@@ -41,6 +47,10 @@ public:
     bool writeShutdownKeys(const Settings& settings) const;
     // Stores the port the operator chose; nothing else changes.
     bool writePortNumber(int portNumber) const;
+    // Stores the boards beside the first (WeitereAnzeigen); nothing else changes.
+    bool writeMoreBoards(const QString& boards) const;
+    // Stores the remote control's settings the operator chose; nothing else changes.
+    bool writeRemote(const RemoteSettings& remote) const;
 
     static QString untitledPath(const QString& executableDir, const QString& languageCode);
 

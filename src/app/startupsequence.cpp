@@ -111,9 +111,7 @@ void StartupSequence::readSettings() {
     if (geometry.adjusted)
         qWarning("display of %d x %d characters cannot be driven; using %d x %d", s.lines,
                  s.columns, geometry.lineCount, geometry.columnCount);
-    shell.lineCount = geometry.lineCount;
-    shell.columnCount = geometry.columnCount;
-    m_c.output.setGeometry(shell.lineCount, shell.columnCount);
+    m_c.output.setGeometry(geometry.lineCount, geometry.columnCount);
     shell.lowerCaseAllowed = s.lowerCase;
 
     const int left = WindowPlacement::keepReachable(s.windowLeft, m_screenWidth);
@@ -135,6 +133,7 @@ void StartupSequence::readSettings() {
     shell.supervisionTop = WindowPlacement::keepReachable(s.supervisionTop, m_screenHeight);
     shell.offlineMode = s.offline;
     shell.offlineRate = s.offlineRate;
+    shell.moreBoards = s.moreBoards;
     m_c.services.port.setTraceEnabled(s.trace);
 
     m_c.supervision.move(shell.supervisionLeft, shell.supervisionTop);
@@ -167,7 +166,8 @@ void StartupSequence::openSerialPort() {
         m_c.portCommand.choosePort();
         return;
     }
-    const int size = FrameTime::outputBufferSizeFor(m_c.shell.lineCount, m_c.shell.columnCount);
+    const int size =
+        FrameTime::outputBufferSizeFor(m_c.output.lineCount(), m_c.output.columnCount());
     if (size > 0) {
         // Offline no frames go out: the buffer keeps its room for a whole upload.
         if (!m_c.shell.offlineMode)
@@ -180,7 +180,7 @@ void StartupSequence::openSerialPort() {
 
 void StartupSequence::applyFrameTimeLimits() {
     const FrameTime::FrameLimits limits =
-        FrameTime::frameLimitsFor(m_c.shell.lineCount, m_c.shell.columnCount);
+        FrameTime::frameLimitsFor(m_c.output.lineCount(), m_c.output.columnCount());
     m_c.shell.frameTime = limits.frameTime;
     m_c.form.editorPanel->limitTimings(limits.changeTimeMinimum, limits.flowStepMinimum,
                                        limits.hideFlowTab);
@@ -195,7 +195,7 @@ void StartupSequence::applyLineRateAndMode() {
         return;
     }
     port.setBaudRate(slow ? 9600 : 57600);
-    shell.blankLine = QByteArray(shell.columnCount, ' ');
+    shell.blankLine = QByteArray(m_c.output.columnCount(), ' ');
     MainWindowForm& f = m_c.form;
     f.supervisionButton->hide();
     m_c.playbackStrip.hideLiveControls();
@@ -206,15 +206,15 @@ void StartupSequence::applyLineRateAndMode() {
 }
 
 void StartupSequence::buildLineFields() {
-    m_c.supervision.buildLineFields(m_c.shell.lineCount, m_c.shell.columnCount);
+    m_c.supervision.buildLineFields(m_c.output.lineCount(), m_c.output.columnCount());
     setUpEditorForDisplay();
 }
 
 void StartupSequence::setUpEditorForDisplay() {
     const ShellState& shell = m_c.shell;
-    m_c.form.editorPanel->setUpForDisplay(DisplaySetup{shell.lineCount, shell.columnCount,
-                                                       shell.lowerCaseAllowed, shell.offlineMode,
-                                                       shell.frameTime});
+    m_c.form.editorPanel->setUpForDisplay(
+        DisplaySetup{m_c.output.lineCount(), m_c.output.columnCount(), shell.lowerCaseAllowed,
+                     shell.offlineMode, shell.frameTime});
 }
 
 void StartupSequence::setUpCopyboard() {

@@ -34,6 +34,8 @@ void DisplayOutput::sendDisplayImage() {
                 m_mirror(i, m_image.line(i));
         }
         const QByteArray frame = ScreenFrame::build(m_image, m_lineCount, m_columnCount);
+        if (m_outputEnabled && m_frameSink)
+            m_frameSink(frame);
         switch (waitForRoom(frame.size(), sendNumber)) {
         case WaitResult::Ready:
             break;

@@ -23,6 +23,9 @@ public:
     using Mirror = std::function<void(int index, const QByteArray& slot)>;
     // The main window's status bar.
     using StatusSink = std::function<void(const QString& text)>;
+    // The further boards: each frame is handed to them before the first board's port is
+    // waited on, so a first board that is slow or gone never holds them back.
+    using FrameSink = std::function<void(const QByteArray& frame)>;
 
     // A send gives up when the queued byte count has not gone down for this long.
     static constexpr qint64 StallTimeoutMs = 2000;
@@ -38,6 +41,7 @@ public:
     bool outputEnabled() const { return m_outputEnabled; }
     void setMirror(Mirror mirror) { m_mirror = std::move(mirror); }
     void setStatusSink(StatusSink sink) { m_status = std::move(sink); }
+    void setFrameSink(FrameSink sink) { m_frameSink = std::move(sink); }
 
     DisplayImage& image() { return m_image; }
     const DisplayImage& image() const { return m_image; }
@@ -73,6 +77,7 @@ private:
     bool m_outputEnabled = false;
     Mirror m_mirror;
     StatusSink m_status;
+    FrameSink m_frameSink;
     // Counts the sends begun; a waiting send whose number is no longer the latest was
     // overtaken.
     quint64 m_latestSend = 0;

@@ -23,6 +23,7 @@ PortSelectDialog::PortSelectDialog(const QStringList& items, QWidget* parent)
 
     m_ports = new QComboBox(this);
     m_ports->setObjectName(QStringLiteral("PortsComboBox"));
+    m_ports->setAccessibleName(QStringLiteral("COM-Port"));
     m_ports->setEditable(false);
     m_ports->addItems(items);
     m_ports->setCurrentIndex(items.isEmpty() ? -1 : 0);

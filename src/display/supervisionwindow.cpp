@@ -22,7 +22,6 @@ QFont fieldFont() {
 SupervisionWindow::SupervisionWindow(Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TForm8"));
-    retranslate();
     resize(217, 105);
     // It appears by itself after start-up: the operator's keys stay with the main window.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -50,9 +49,16 @@ SupervisionWindow::SupervisionWindow(Clock& clock, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scrollBox);
+    m_boardStates = new QLabel(this);
+    m_boardStates->setObjectName(QStringLiteral("boardStates"));
+    m_boardStates->setTextFormat(Qt::PlainText);
+    m_boardStates->setContentsMargins(Margin, 0, Margin, Margin);
+    m_boardStates->hide();
+    layout->addWidget(m_boardStates);
 
     m_showTimer = clock.createTimer(QStringLiteral("Timer1"), 100, this);
     m_showTimer->setOnTimeout([this] { showFirstTime(); });
+    retranslate();
 }
 
 SupervisionWindow::~SupervisionWindow() = default;
@@ -98,6 +104,22 @@ void SupervisionWindow::showLine(int index, const QByteArray& text) {
     m_fields[static_cast<size_t>(index)]->setText(Windows1252::toUnicode(text));
 }
 
+void SupervisionWindow::showBoardStates(const QStringList& lines) {
+    const bool show = lines.size() > 1;
+    const bool wasShown = !m_boardStates->isHidden();
+    m_boardStates->setText(lines.join(QLatin1Char('\n')));
+    m_boardStates->setVisible(show);
+    // The window grows to take the lines once and shrinks back once; in between the
+    // operator's size stays.
+    if (show == wasShown)
+        return;
+    if (show)
+        resize(qMax(m_fittedSize.width(), m_boardStates->sizeHint().width()),
+               m_fittedSize.height() + m_boardStates->sizeHint().height());
+    else
+        resize(m_fittedSize);
+}
+
 QLabel* SupervisionWindow::lineField(int index) const {
     if (index < 0 || index >= lineFieldCount())
         return nullptr;
@@ -126,4 +148,5 @@ void SupervisionWindow::changeEvent(QEvent* event) {
 
 void SupervisionWindow::retranslate() {
     setWindowTitle(tr("Anzeige Kontrolle"));
+    m_scrollBox->setAccessibleName(windowTitle());
 }

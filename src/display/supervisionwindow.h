@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -28,6 +29,10 @@ public:
     void buildLineFields(int lineCount, int columnCount);
     // The display line's text, unchanged; lines without a field are not mirrored.
     void showLine(int index, const QByteArray& text);
+    // One state line per board (name, state, bytes waiting); shown below the fields when there
+    // is more than one board.
+    void showBoardStates(const QStringList& lines);
+    QLabel* boardStatesLabel() const { return m_boardStates; }
     int lineFieldCount() const { return static_cast<int>(m_fields.size()); }
     QLabel* lineField(int index) const;
 
@@ -47,6 +52,7 @@ private:
     QScrollArea* m_scrollBox = nullptr;
     QWidget* m_content = nullptr;
     QLabel* m_testLabel = nullptr;
+    QLabel* m_boardStates = nullptr;
     std::vector<QLabel*> m_fields;
     QSize m_fittedSize;
     bool m_offline = false;

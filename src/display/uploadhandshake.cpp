@@ -7,7 +7,15 @@
 #include "platform/serialport.h"
 
 UploadHandshake::UploadHandshake(SerialPort& port, Clock& clock, Hooks hooks)
-    : m_port(port)
+    : UploadHandshake(Link{[&port] { port.open(); },
+                           [&port](const QByteArray& bytes) {
+                               port.writeText(bytes);
+                           }},
+                      clock, std::move(hooks)) {
+}
+
+UploadHandshake::UploadHandshake(Link link, Clock& clock, Hooks hooks)
+    : m_link(std::move(link))
     , m_matcher(clock)
     , m_hooks(std::move(hooks)) {
 }
@@ -25,11 +33,11 @@ void UploadHandshake::start(const SequenceTable& table, int lineCount, int colum
         throw UploadRefused(UploadTexts::parameterOutOfRange(built.numbers).toStdString());
     }
     m_uploadData = built.data;
-    m_port.open();
+    m_link.open();
     setPending(true);
     showStatus(UploadTexts::waiting());
     if (m_hooks.outputEnabled && m_hooks.outputEnabled())
-        m_port.writeByte(RequestByte);
+        m_link.write(QByteArray(1, RequestByte));
 }
 
 void UploadHandshake::cancel() {
@@ -50,25 +58,27 @@ void UploadHandshake::handleReply(const QByteArray& reply) {
         if (!m_hooks.outputEnabled || !m_hooks.outputEnabled())
             return;
         try {
-            m_port.writeText(m_uploadData);
+            m_link.write(m_uploadData);
         } catch (const PortError& e) {
             // The port was lost after the request: the upload stays pending until the
             // operator gives up or the board asks again.
             if (m_hooks.reportError)
-                m_hooks.reportError(QString::fromLocal8Bit(e.what()));
+                m_hooks.reportError(QString::fromUtf8(e.what()));
         }
     } else if (reply == "OK!") {
-        finish(UploadTexts::transmissionOk());
+        finish(UploadTexts::transmissionOk(), reply);
     } else if (reply == "CHECK FALSE") {
-        finish(UploadTexts::checkFailed());
+        finish(UploadTexts::checkFailed(), reply);
     } else if (reply == "EEPROM FALSE") {
-        finish(UploadTexts::memoryDefective());
+        finish(UploadTexts::memoryDefective(), reply);
     }
 }
 
-void UploadHandshake::finish(const QString& status) {
+void UploadHandshake::finish(const QString& status, const QByteArray& reply) {
     setPending(false);
     showStatus(status);
+    if (m_hooks.finished)
+        m_hooks.finished(reply);
 }
 
 void UploadHandshake::setPending(bool pending) {

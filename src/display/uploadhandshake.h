@@ -33,11 +33,20 @@ public:
         std::function<void(bool pending)> pendingChanged;
         // An error while handling a reply: no exception leaves the receive path.
         std::function<void(const QString&)> reportError;
+        // The board's answer that ended the upload ("OK!", "CHECK FALSE", "EEPROM FALSE").
+        std::function<void(const QByteArray& reply)> finished;
+    };
+    // How the handshake reaches its board: open throws PortError when the board cannot be
+    // reached, write throws PortError when the bytes cannot be queued.
+    struct Link {
+        std::function<void()> open;
+        std::function<void(const QByteArray&)> write;
     };
 
     static constexpr char RequestByte = 0x55;
 
     UploadHandshake(SerialPort& port, Clock& clock, Hooks hooks);
+    UploadHandshake(Link link, Clock& clock, Hooks hooks);
 
     // Builds the upload from the table's active entries and requests the board's attention.
     // Throws UploadRefused (nothing sent, the previous upload kept, state unchanged) or
@@ -52,11 +61,11 @@ public:
 
 private:
     void handleReply(const QByteArray& reply);
-    void finish(const QString& status);
+    void finish(const QString& status, const QByteArray& reply);
     void setPending(bool pending);
     void showStatus(const QString& text);
 
-    SerialPort& m_port;
+    Link m_link;
     ReplyMatcher m_matcher;
     Hooks m_hooks;
     QByteArray m_uploadData;

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QToolButton>
 
+#include "windows/accessiblenames.h"
+
 namespace {
 
 constexpr LineAlignment Alignments[3] = {LineAlignment::Left, LineAlignment::Centre,
@@ -66,4 +68,6 @@ void AlignmentButtons::retranslate() {
     m_buttons[0]->setToolTip(tr("Linksbündig"));
     m_buttons[1]->setToolTip(tr("Zentriert"));
     m_buttons[2]->setToolTip(tr("Rechtsbündig"));
+    for (QToolButton* button : m_buttons)
+        AccessibleNames::nameAfterHint(button);
 }

@@ -6,8 +6,10 @@
 
 #include "platform/prompter.h"
 #include "platform/windows1252.h"
+#include "sequence/columnname.h"
 #include "sequence/rowselection.h"
 #include "sequence/separatorstospaces.h"
+#include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
 
 #include <QCheckBox>
@@ -39,11 +41,11 @@ EntryCommit::EntryCommit(EditorContext& context, EditorFlags& flags)
     , m_takeover(context.table, context.selection) {
 }
 
-void EntryCommit::commitEntry() {
+bool EntryCommit::commitEntry() {
     const QByteArray number = numberFromField();
     if (m_running && m_running(number)) {
         m_c.prompter.showError(tr("Dieser Text läuft gerade!"));
-        return;
+        return false;
     }
     applyReferenceFont();
 
@@ -57,13 +59,16 @@ void EntryCommit::commitEntry() {
 
     showRefusals(outcome, number);
     if (outcome.taken()) {
+        m_flags.entryRow = QPersistentModelIndex(m_c.table.index(outcome.row - 1, 0));
         showDuration(outcome);
         showTexts(outcome, unencodable);
+        m_flags.newEntryOnCommit = false;
     }
     if (m_modified)
         m_modified();
     m_c.panel.commitButton()->setEnabled(false);
     m_flags.renameOnCommit = false;
+    return outcome.taken();
 }
 
 EntryTakeover::Request EntryCommit::request() const {
@@ -71,8 +76,9 @@ EntryTakeover::Request EntryCommit::request() const {
     request.entry = entryFromFields();
     request.durationMinutes = m_c.panel.durationMinutes()->value();
     request.durationSeconds = m_c.panel.durationSeconds()->value();
-    request.selectedRow = m_c.selection.selectedRow();
+    request.selectedRow = entryRow();
     request.renameOnCommit = m_flags.renameOnCommit;
+    request.newEntry = m_flags.newEntryOnCommit;
     request.display = m_c.panel.displaySetup();
     request.marks = ActiveMarks::forLanguage(m_c.table.languageCode());
     return request;
@@ -81,9 +87,13 @@ EntryTakeover::Request EntryCommit::request() const {
 std::unique_ptr<SequenceTable> EntryCommit::tableAfterCommit() const {
     std::unique_ptr<SequenceTable> table = m_c.table.copy();
     RowSelection selection(*table);
-    selection.select(m_c.selection.selectedRow());
+    selection.select(entryRow());
     EntryTakeover(*table, selection).take(request());
     return table;
+}
+
+int EntryCommit::entryRow() const {
+    return m_flags.entryRow.isValid() ? m_flags.entryRow.row() + 1 : m_c.selection.selectedRow();
 }
 
 QByteArray EntryCommit::numberFromField() const {
@@ -142,13 +152,29 @@ void EntryCommit::applyReferenceFont() {
 
 void EntryCommit::showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number) {
     for (const EntryTakeover::Refusal refusal : outcome.refusals) {
-        if (refusal == EntryTakeover::Refusal::DuplicateNumber) {
-            const QString shown = Windows1252::toUnicode(number);
-            m_c.prompter.showError(tr("Text Nr.: %1 existiert bereits.").arg(shown));
-        } else {
+        switch (refusal) {
+        case EntryTakeover::Refusal::DuplicateNumber:
+            m_c.prompter.showError(
+                tr("Text Nr.: %1 existiert bereits.").arg(Windows1252::toUnicode(number)));
+            break;
+        case EntryTakeover::Refusal::EmptyNumber:
             m_c.prompter.showError(tr("Keine Textnummer eingetragen."));
+            break;
+        case EntryTakeover::Refusal::CellTooLong:
+            showTooLong(outcome);
+            break;
         }
     }
+}
+
+void EntryCommit::showTooLong(const EntryTakeover::Outcome& outcome) {
+    m_c.prompter.showError(
+        tr("Der Text ist zu lang: Die Spalte %1 würde %2 Zeichen enthalten; eine Zelle darf "
+           "höchstens %3 Zeichen enthalten. Bitte kürzen Sie den Text oder teilen Sie ihn auf "
+           "mehrere Texte auf.")
+            .arg(columnName(outcome.tooLongColumn))
+            .arg(outcome.tooLongSize)
+            .arg(SequenceFile::MaxCellBytes));
 }
 
 void EntryCommit::showDuration(const EntryTakeover::Outcome& outcome) {

@@ -29,7 +29,8 @@ public:
     // Called when the commit got past the running check: the sequence differs from its file.
     void setOnSequenceModified(std::function<void()> modified) { m_modified = std::move(modified); }
 
-    void commitEntry();
+    // True when the entry was taken into the table.
+    bool commitEntry();
     // What the table would hold after "OK", worked out on a copy: no box comes, no field and
     // nothing of the real table changes. The entry on the display is no reason to leave the
     // changes out here.
@@ -47,8 +48,11 @@ public:
 private:
     // The fields and the selection as the takeover rules read them.
     EntryTakeover::Request request() const;
+    // The row a commit goes to: the one whose entry the fields hold, else the selected one.
+    int entryRow() const;
     QByteArray numberFromField() const;
     void showRefusals(const EntryTakeover::Outcome& outcome, const QByteArray& number);
+    void showTooLong(const EntryTakeover::Outcome& outcome);
     void showDuration(const EntryTakeover::Outcome& outcome);
     // The characters of the kind's texts that Windows-1252 cannot hold: they reach the check
     // as marks, and the warning names them as the operator typed or pasted them.

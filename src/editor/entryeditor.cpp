@@ -93,11 +93,25 @@ std::unique_ptr<SequenceTable> EntryEditor::tableWithPendingEntry() const {
 }
 
 void EntryEditor::loadEntry(int row) {
+    m_flags.newEntryOnCommit = false;
+    m_flags.entryRow = QPersistentModelIndex(m_c.table.index(row - 1, 0));
     m_loader.load(row);
 }
 
-void EntryEditor::commitEntry() {
-    m_commit.commitEntry();
+void EntryEditor::loadFollowedEntry(int row) {
+    if (!isEntryModified()) {
+        loadEntry(row);
+        return;
+    }
+    const QByteArray number = m_c.table.cell(SequenceTable::NumberColumn, row);
+    if (!number.isEmpty())
+        emit statusMessage(tr("Verfolgen: Text %1 nicht in den Editor geladen; der Editor hat "
+                              "ungespeicherte Änderungen.")
+                               .arg(Windows1252::toUnicode(number)));
+}
+
+bool EntryEditor::commitEntry() {
+    return m_commit.commitEntry();
 }
 
 void EntryEditor::changeNumber() {
@@ -106,16 +120,17 @@ void EntryEditor::changeNumber() {
     m_flags.renameOnCommit = false; // also when the running check ended the commit early
 }
 
-void EntryEditor::offerPendingCommit() {
+bool EntryEditor::offerPendingCommit() {
     if (!isEntryModified())
-        return;
+        return true;
     const Prompter::Answer answer = m_c.prompter.askYesNo(tr("Änderungen in Tabelle übernehmen?"));
-    if (answer == Prompter::Answer::Yes)
-        commitEntry();
+    const bool taken = answer != Prompter::Answer::Yes || commitEntry();
     setEntryModified(false);
+    return taken;
 }
 
 void EntryEditor::clearEntry() {
+    m_flags.entryRow = QPersistentModelIndex(m_c.table.index(m_c.selection.selectedRow() - 1, 0));
     EntryEditorPanel& p = m_c.panel;
     p.noteField()->clear();
     p.blockEditor()->clear();
@@ -128,6 +143,7 @@ void EntryEditor::clearEntry() {
     p.flowStep()->setValue(5);
     for (QLineEdit* field : p.flowLineFields())
         field->clear();
+    m_flags.newEntryOnCommit = true;
     // Last: every change above enables "OK".
     setEntryModified(false);
 }

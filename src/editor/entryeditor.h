@@ -40,11 +40,20 @@ public:
 
     // Throws ConversionError for a cell that does not convert (the load stops there).
     void loadEntry(int row);
-    void commitEntry();
+    // True when the entry was taken into the table.
+    // Following the show selected `row`: loads it like any selection, unless the editor holds
+    // changes. Those are never replaced by following (a correction typed during the show
+    // would be lost); a status text says so, and a commit still goes to their own row.
+    void loadFollowedEntry(int row);
+    // True when the entry was taken into the table.
+    bool commitEntry();
     void changeNumber();
-    void offerPendingCommit();
+    // The leave guard. False when the operator wanted the changes taken and the table
+    // refused them: the fields still hold them, and a command that runs the guard first
+    // stops instead of replacing them.
+    bool offerPendingCommit();
     // Empties the entry's fields for a new entry and disables "OK"; the number, the active
-    // flag, the duration mode and the kind page stay.
+    // flag, the duration mode and the kind page stay. The next commit makes a new entry.
     void clearEntry();
     // Writes the number field.
     void showNumber(const QByteArray& number);
@@ -62,6 +71,8 @@ public:
 signals:
     // A field changed, or the editor's changes were taken or dropped.
     void changed();
+    // A text for the status line.
+    void statusMessage(const QString& text);
 
 protected:
     // The flow text is one line: Enter inserts no line break there (pasted text may bring some).

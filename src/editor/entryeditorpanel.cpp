@@ -6,6 +6,8 @@
 #include "flowlinefields.h"
 #include "previewlines.h"
 
+#include "windows/accessiblenames.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -17,6 +19,7 @@
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -35,15 +38,25 @@ QSpinBox* spin(const char* name, int minimum, int maximum, int value) {
     return box;
 }
 
+// A time field with its unit after it; the row keeps what the field does not need for the
+// fields beside it.
+QHBoxLayout* timeWithUnit(QSpinBox* time, QLabel* unit) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(time);
+    row->addWidget(unit);
+    row->addStretch();
+    return row;
+}
+
 // A page of the kind tabs: the text editor with its change time and alignment beside it.
-QWidget* textPage(const char* name, QWidget* editor, QLabel* timing, QSpinBox* time,
+QWidget* textPage(const char* name, QWidget* editor, QLabel* timing, QSpinBox* time, QLabel* unit,
                   QWidget* alignment) {
     auto* page = named(new QWidget, name);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(editor);
     auto* side = new QVBoxLayout;
     auto* form = new QFormLayout;
-    form->addRow(timing, time);
+    form->addRow(timing, timeWithUnit(time, unit));
     side->addLayout(form);
     side->addWidget(alignment);
     side->addStretch();
@@ -62,6 +75,7 @@ void addAll(QBoxLayout* layout, std::initializer_list<QWidget*> widgets) {
 // A display of many lines brings many line fields: they scroll instead of growing the window.
 QScrollArea* scrolling(QWidget* lines) {
     auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("ScrollBox2"));
     area->setWidget(lines);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
@@ -119,17 +133,19 @@ void EntryEditorPanel::buildKindTabs() {
     m_blockEditor = named(new QTextEdit, "Textfeld");
     m_pageTime = spin("Seitenwechselzeit", 1, 3600, 3);
     m_pageTimeLabel = named(new QLabel, "SeitenwechselzeitLabel");
+    m_pageTimeUnit = named(new QLabel, "SeitenwechselzeitEinheit");
     m_blockAlignment = new AlignmentButtons(BlockAlignmentNames);
-    m_blockPage =
-        textPage("TabSheet1", m_blockEditor, m_pageTimeLabel, m_pageTime, m_blockAlignment);
+    m_blockPage = textPage("TabSheet1", m_blockEditor, m_pageTimeLabel, m_pageTime, m_pageTimeUnit,
+                           m_blockAlignment);
     m_kindTabs->addTab(m_blockPage, QString());
 
     m_scrollEditor = named(new QTextEdit, "ScrollTextFeld");
     m_lineTime = spin("Zeilenwechselzeit", 1, 3600, 3);
     m_lineTimeLabel = named(new QLabel, "ZeilenwechselzeitLabel");
+    m_lineTimeUnit = named(new QLabel, "ZeilenwechselzeitEinheit");
     m_scrollAlignment = new AlignmentButtons(ScrollAlignmentNames);
-    m_scrollPage =
-        textPage("TabSheet2", m_scrollEditor, m_lineTimeLabel, m_lineTime, m_scrollAlignment);
+    m_scrollPage = textPage("TabSheet2", m_scrollEditor, m_lineTimeLabel, m_lineTime,
+                            m_lineTimeUnit, m_scrollAlignment);
     m_kindTabs->addTab(m_scrollPage, QString());
 
     m_flowPage = named(new QWidget, "TabSheet3");
@@ -143,15 +159,17 @@ void EntryEditorPanel::buildKindTabs() {
     m_flowStep->setWrapping(false);
     m_flowStepLabel = named(new QLabel, "Label7");
     m_flowStepSeconds = named(new QLabel(QStringLiteral("0,5")), "Label8");
+    m_flowStepUnit = named(new QLabel, "FliesstaktEinheit");
     m_flowLine = spin("TextInZeile", 1, 1, 1);
     m_flowLineLabel = named(new QLabel, "Label12");
     auto* flow = new QVBoxLayout(m_flowPage);
     flow->addWidget(m_flowEditor);
     m_flowLinePanel = new FlowLineFields;
-    flow->addWidget(scrolling(m_flowLinePanel));
+    m_flowLineArea = scrolling(m_flowLinePanel);
+    flow->addWidget(m_flowLineArea);
     auto* flowTiming = new QHBoxLayout;
-    addAll(flowTiming,
-           {m_flowStepLabel, m_flowStep, m_flowStepSeconds, m_flowLineLabel, m_flowLine});
+    addAll(flowTiming, {m_flowStepLabel, m_flowStep, m_flowStepSeconds, m_flowStepUnit,
+                        m_flowLineLabel, m_flowLine});
     flowTiming->addStretch();
     flow->addLayout(flowTiming);
     m_kindTabs->addTab(m_flowPage, QString());
@@ -222,6 +240,8 @@ void EntryEditorPanel::retranslate() {
     m_durationLabel->setText(tr("Mindestanzeigedauer:"));
     m_minutesLabel->setText(tr("Min."));
     m_secondsLabel->setText(tr("Sek."));
+    for (QLabel* unit : {m_pageTimeUnit, m_lineTimeUnit, m_flowStepUnit})
+        unit->setText(tr("Sek."));
     m_presetLabel->setText(tr("Vor-\r\ngabe"));
     m_presetLabel->setToolTip(
         tr("Selbsgewählte Vorgabezeit verwenden / sonst Mindestzeit verwenden"));
@@ -231,6 +251,28 @@ void EntryEditorPanel::retranslate() {
     m_durationSeconds->setToolTip(durationHint);
     m_commitButton->setText(tr("OK"));
     m_commitButton->setToolTip(tr("Änderungen am aktiven Text in Tabelle übernehmen"));
+    nameFields();
+}
+
+void EntryEditorPanel::nameFields() {
+    using namespace AccessibleNames;
+    nameAfterLabels(m_numberField, m_numberLabel);
+    nameAfterLabels(m_noteField, m_noteLabel);
+    nameAfterLabels(m_pageTime, m_pageTimeLabel, m_pageTimeUnit);
+    nameAfterLabels(m_lineTime, m_lineTimeLabel, m_lineTimeUnit);
+    nameAfterLabels(m_flowStep, m_flowStepLabel, m_flowStepUnit);
+    nameAfterLabels(m_flowLine, m_flowLineLabel);
+    // Both duration fields are named after the row's label and their unit; the label's access
+    // key goes to the minutes.
+    nameAfterLabels(m_durationSeconds, m_durationLabel, m_secondsLabel);
+    nameAfterLabels(m_durationMinutes, m_durationLabel, m_minutesLabel);
+    nameAfterLabels(m_byDuration, m_presetLabel);
+    nameAfterHint(m_blockEditor);
+    nameAfterHint(m_flowEditor);
+    m_scrollEditor->setAccessibleName(tr("Scrolltext Eingabefeld"));
+    m_kindTabs->setAccessibleName(tr("Textart"));
+    m_kindTabs->tabBar()->setAccessibleName(m_kindTabs->accessibleName());
+    m_flowLineArea->setAccessibleName(tr("Feste Zeilen"));
 }
 
 void EntryEditorPanel::showKind(TextKind kind) {

@@ -81,6 +81,10 @@ public:
     QSpinBox* lineTime() const { return m_lineTime; }
     QSpinBox* flowStep() const { return m_flowStep; }
     QLabel* flowStepSeconds() const { return m_flowStepSeconds; }
+    // The unit after each change time: seconds.
+    QLabel* pageTimeUnit() const { return m_pageTimeUnit; }
+    QLabel* lineTimeUnit() const { return m_lineTimeUnit; }
+    QLabel* flowStepUnit() const { return m_flowStepUnit; }
     QSpinBox* flowLine() const { return m_flowLine; }
     QLabel* flowLineLabel() const { return m_flowLineLabel; }
     QLabel* durationLabel() const { return m_durationLabel; }
@@ -110,6 +114,8 @@ protected:
 
 private:
     void retranslate();
+    // The names the accessibility bus announces for the fields, after their labels.
+    void nameFields();
     void buildHeader();
     void buildKindTabs();
     void buildDurationRow();
@@ -142,9 +148,13 @@ private:
     QSpinBox* m_flowStep = nullptr;
     QLabel* m_flowStepLabel = nullptr;
     QLabel* m_flowStepSeconds = nullptr;
+    QLabel* m_pageTimeUnit = nullptr;
+    QLabel* m_lineTimeUnit = nullptr;
+    QLabel* m_flowStepUnit = nullptr;
     QSpinBox* m_flowLine = nullptr;
     QLabel* m_flowLineLabel = nullptr;
     FlowLineFields* m_flowLinePanel = nullptr;
+    QWidget* m_flowLineArea = nullptr;
     PreviewLines* m_previewPanel = nullptr;
     QLabel* m_durationLabel = nullptr;
     QLabel* m_minutesLabel = nullptr;

@@ -7,15 +7,15 @@
 #include <QTextEdit>
 
 EntryImport::EntryImport(EntryEditorPanel& panel, EntryEditor& editor,
-                         std::function<void()> newText)
+                         std::function<bool()> newText)
     : m_panel(panel)
     , m_editor(editor)
     , m_newText(std::move(newText)) {
 }
 
 void EntryImport::importText(TextKind kind, const QString& text) {
-    if (m_newText)
-        m_newText();
+    if (m_newText && !m_newText())
+        return;
     m_panel.showKind(kind);
     // Inserted at the caret like a paste: past the typing filters, which only see keys.
     switch (kind) {

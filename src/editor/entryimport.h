@@ -14,13 +14,14 @@ class EntryEditorPanel;
 // text into that page's editor as if pasted, and "OK", which wraps, checks and stores it.
 class EntryImport final {
 public:
-    // newText runs "Neuer Text"; a number it cannot propose stops the import there.
-    EntryImport(EntryEditorPanel& panel, EntryEditor& editor, std::function<void()> newText);
+    // newText runs "Neuer Text"; a number it cannot propose (it throws) and pending changes
+    // the table refused (it returns false) stop the import there, the editor as it was.
+    EntryImport(EntryEditorPanel& panel, EntryEditor& editor, std::function<bool()> newText);
 
     void importText(TextKind kind, const QString& text);
 
 private:
     EntryEditorPanel& m_panel;
     EntryEditor& m_editor;
-    std::function<void()> m_newText;
+    std::function<bool()> m_newText;
 };

@@ -7,6 +7,7 @@
 #include "sequence/commalist.h"
 #include "sequence/rowselection.h"
 #include "sequence/separatorstospaces.h"
+#include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
 
 namespace {
@@ -45,36 +46,41 @@ qint64 EntryTakeover::minimumDuration(const SequenceEntry& entry, const DisplayS
 EntryTakeover::Outcome EntryTakeover::take(const Request& request) {
     Outcome outcome;
     const qint64 minimum = minimumDuration(request.entry, request.display);
-    outcome.refusals = numberRefusals(request.entry.number, request.selectedRow);
+    outcome.refusals = numberRefusals(request.entry.number, request.selectedRow, request.newEntry);
     if (!outcome.taken())
         return outcome;
 
-    const int row = targetRow(request.entry.number, request.selectedRow, request.renameOnCommit);
     outcome.written = request.entry;
     setDuration(request, minimum, outcome);
     makeDisplayable(request.display, outcome);
-    writeCells(row, outcome.written, request.marks);
+    const SequenceTable::Cells written = outcome.written.toCells(request.marks);
+    if (!cellsFit(written, outcome))
+        return outcome;
+    const int row = targetRow(request.entry.number, request.selectedRow, request.renameOnCommit,
+                              request.newEntry);
+    writeCells(row, written, request.marks);
     outcome.row = m_table.sortByNumber(row);
     m_selection.select(outcome.row);
     return outcome;
 }
 
 QList<EntryTakeover::Refusal> EntryTakeover::numberRefusals(const QByteArray& number,
-                                                            int selectedRow) const {
+                                                            int selectedRow, bool newEntry) const {
     QList<Refusal> refusals;
     const int found = m_table.findNumber(number);
-    if (found != 0 && found != selectedRow)
+    if (found != 0 && (found != selectedRow || newEntry))
         refusals.append(Refusal::DuplicateNumber);
     if (number.isEmpty())
         refusals.append(Refusal::EmptyNumber);
     return refusals;
 }
 
-int EntryTakeover::targetRow(const QByteArray& number, int selectedRow, bool rename) {
+int EntryTakeover::targetRow(const QByteArray& number, int selectedRow, bool rename,
+                             bool newEntry) {
     // The selected entry under its own number, or renamed, or an empty row: that row.
-    // Another number makes a new entry.
+    // Another number, or a new entry, makes a new entry.
     const QByteArray selectedNumber = m_table.cell(SequenceTable::NumberColumn, selectedRow);
-    if (selectedNumber.isEmpty() || selectedNumber == number || rename)
+    if (selectedNumber.isEmpty() || (!newEntry && (selectedNumber == number || rename)))
         return selectedRow;
     const int row = m_table.appendRow();
     m_selection.select(row);
@@ -120,8 +126,21 @@ void EntryTakeover::makeDisplayable(const DisplaySetup& display, Outcome& outcom
         line = separatorsToSpaces(line);
 }
 
-void EntryTakeover::writeCells(int row, const SequenceEntry& entry, const ActiveMarks& marks) {
-    const SequenceTable::Cells written = entry.toCells(marks);
+bool EntryTakeover::cellsFit(const SequenceTable::Cells& cells, Outcome& outcome) {
+    for (int column = 0; column < SequenceTable::Columns; ++column) {
+        const QByteArray& cell = cells[size_t(column)];
+        if (!SequenceFile::fitsCell(cell.size())) {
+            outcome.refusals.append(Refusal::CellTooLong);
+            outcome.tooLongColumn = column;
+            outcome.tooLongSize = cell.size();
+            return false;
+        }
+    }
+    return true;
+}
+
+void EntryTakeover::writeCells(int row, const SequenceTable::Cells& written,
+                               const ActiveMarks& marks) {
     SequenceTable::Cells cells = m_table.rowCells(row);
     for (int column = SequenceTable::NumberColumn; column < SequenceTable::Columns; ++column)
         cells[size_t(column)] = written[size_t(column)];

@@ -2,6 +2,7 @@
 
 #include "uppercasevalidator.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -50,4 +51,16 @@ void FlowLineFields::build(int lineCount, int columnCount, bool lowerCaseAllowed
         layout->insertWidget(i, field);
         m_fields.append(field);
     }
+    retranslate();
+}
+
+void FlowLineFields::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void FlowLineFields::retranslate() {
+    for (int i = 0; i < m_fields.size(); ++i)
+        m_fields.at(i)->setAccessibleName(tr("Feste Zeile %1").arg(i + 1));
 }

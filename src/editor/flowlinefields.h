@@ -19,6 +19,11 @@ public:
     void build(int lineCount, int columnCount, bool lowerCaseAllowed, const QFont& font);
     const QList<QLineEdit*>& fields() const { return m_fields; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QList<QLineEdit*> m_fields;
 };

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -15,6 +16,8 @@ constexpr int Margin = 20;
 constexpr int LineGap = 2;
 // The widest line the preview makes room for, in characters.
 constexpr int MaxCharacters = 300;
+// The most of the window's width the preview claims; the lines of a wider board scroll.
+constexpr int MaxClaimedWidth = 300;
 
 } // namespace
 
@@ -77,6 +80,10 @@ void PreviewLines::build(int lineCount, int columnCount) {
         layout->insertWidget(i, line);
         m_lines.append(line);
     }
+    // Whole lines at the window's usual size: the preview claims their width (and room for
+    // a vertical scroll bar when many lines need it) before the fields beside it take theirs.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollBox);
+    m_scrollBox->setMinimumWidth(qMin(Margin + size.width() + scrollBar, MaxClaimedWidth));
 }
 
 void PreviewLines::showTexts(const QList<QByteArray>& texts) {
@@ -98,4 +105,5 @@ void PreviewLines::changeEvent(QEvent* event) {
 void PreviewLines::retranslate() {
     m_simulationBox->setText(tr("Text simulieren"));
     m_simulationBox->setToolTip(tr("Der zu bearbeitende Text wird simuliert"));
+    m_scrollBox->setAccessibleName(tr("Vorschau"));
 }

@@ -14,10 +14,30 @@ QtSerialPort::~QtSerialPort() {
     m_serial.close();
 }
 
+QString QtSerialPort::openFailure(QSerialPort::SerialPortError error, const QString& device,
+                                  const QString& systemText) {
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return tr("Das Gerät %1 ist nicht vorhanden.").arg(device);
+    case QSerialPort::PermissionError:
+        return tr("Kein Zugriff auf %1: es ist schon von einem anderen Programm geöffnet, oder "
+                  "die Rechte fehlen.")
+            .arg(device);
+    case QSerialPort::OpenError:
+        return tr("%1 ist schon geöffnet.").arg(device);
+    default:
+        return tr("%1 lässt sich nicht öffnen (%2).").arg(device, systemText);
+    }
+}
+
+QString QtSerialPort::noDeviceFor(int portNumber) {
+    return tr("Zu COM%1 gehört kein Gerät.").arg(portNumber);
+}
+
 QString QtSerialPort::openDevice(int portNumber, int baudRate) {
     const QString path = m_resolver.devicePath(portNumber);
     if (path.isEmpty())
-        return QStringLiteral("no device for port number %1").arg(portNumber);
+        return noDeviceFor(portNumber);
     if (m_serial.isOpen())
         m_serial.close();
     ++m_openingNumber;
@@ -35,7 +55,7 @@ QString QtSerialPort::openDevice(int portNumber, int baudRate) {
     m_serial.setReadBufferSize(0);
     if (!m_serial.open(QIODevice::ReadWrite)) {
         m_opening = false;
-        return m_serial.errorString();
+        return openFailure(m_serial.error(), path, m_serial.errorString());
     }
     // A pseudo-terminal has no modem lines and refuses these; the port works anyway.
     m_serial.setDataTerminalReady(true);

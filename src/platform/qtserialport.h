@@ -23,6 +23,12 @@ public:
 
     const ComPortResolver& resolver() const { return m_resolver; }
 
+    // Why a device did not open, in the operator's language; the system's own text is kept
+    // for the failures the port does not name itself.
+    static QString openFailure(QSerialPort::SerialPortError error, const QString& device,
+                               const QString& systemText);
+    static QString noDeviceFor(int portNumber);
+
 signals:
     // The device vanished while the port was open; the port is closed by now.
     void deviceVanished(const QString& reason);

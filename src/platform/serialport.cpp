@@ -2,6 +2,29 @@
 
 #include "porterror.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+const char* const NoPortChosen = QT_TRANSLATE_NOOP("SerialPort", "Kein COM-Port gewählt.");
+const char* const CannotOpen =
+    QT_TRANSLATE_NOOP("SerialPort", "COM%1 kann nicht geöffnet werden: %2");
+const char* const BufferFull =
+    QT_TRANSLATE_NOOP("SerialPort", "Der Ausgabepuffer des COM-Ports ist voll.");
+const char* const WriteRefused =
+    QT_TRANSLATE_NOOP("SerialPort", "Der COM-Port hat die Daten nicht angenommen.");
+
+// In the operator's language of the moment: the general error box shows the text as it stands.
+QString text(const char* german) {
+    return QCoreApplication::translate("SerialPort", german);
+}
+
+PortError failure(const QString& message) {
+    return PortError(message.toStdString());
+}
+
+} // namespace
+
 SerialPort::SerialPort() = default;
 SerialPort::~SerialPort() = default;
 
@@ -12,11 +35,11 @@ void SerialPort::open() {
         m_portNumber = m_selector();
     if (m_portNumber <= 0) {
         m_portNumber = 0;
-        throw PortError("no serial port chosen");
+        throw failure(text(NoPortChosen));
     }
     const QString error = openDevice(m_portNumber, m_baudRate);
     if (!error.isEmpty())
-        throw PortError(QStringLiteral("COM%1: %2").arg(m_portNumber).arg(error).toStdString());
+        throw failure(text(CannotOpen).arg(m_portNumber).arg(error));
 }
 
 void SerialPort::close() {
@@ -48,9 +71,9 @@ qint64 SerialPort::bytesQueued() const {
 void SerialPort::writeText(const QByteArray& bytes) {
     open();
     if (bytesQueued() + bytes.size() > m_outputBufferSize)
-        throw PortError("serial output buffer full");
+        throw failure(text(BufferFull));
     if (!writeToDevice(bytes))
-        throw PortError("serial device refused the write");
+        throw failure(text(WriteRefused));
     if (m_traceEnabled)
         m_trace.record(SerialTrace::Direction::Sent, bytes);
 }

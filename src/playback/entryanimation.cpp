@@ -33,6 +33,15 @@ void EntryAnimation::setAnimating(bool on) {
     }
 }
 
+void EntryAnimation::begin() {
+    m_animating = true;
+    resetCounters();
+    // Stopped first, so that the countdown starts afresh even at the same interval.
+    m_timer->setEnabled(false);
+    m_timer->setInterval(StartDelayMs);
+    m_timer->setEnabled(true);
+}
+
 void EntryAnimation::halt() {
     setAnimating(false);
     // A run-out restarts the timer for the next entry with the animation already off.
@@ -139,8 +148,10 @@ void EntryAnimation::timeInSeconds(int changeTime) {
 
 void EntryAnimation::endText(bool blank) {
     setAnimating(false);
-    if (blank)
+    if (blank) {
         m_output.blankDisplay();
+        m_host.displayBlanked();
+    }
     if (nextEntryDue())
         m_host.nextEntry();
 }

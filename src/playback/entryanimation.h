@@ -34,6 +34,8 @@ public:
         virtual void nextEntry() = 0;
         // A cell of the current entry did not convert; its animation has been stopped.
         virtual void animationStopped(const QString& message) = 0;
+        // The text ran out and the board went blank.
+        virtual void displayBlanked() {}
     };
 
     enum class Origin { Timer, GoOn };
@@ -54,6 +56,9 @@ public:
     // timer starts afresh at 100 ms with the counters at 0; off, the timer stops.
     bool isAnimating() const { return m_animating; }
     void setAnimating(bool on);
+    // An entry starts: the animation runs from its first frame, which comes StartDelayMs
+    // from now whatever the timer was counting down (a page of the previous entry, say).
+    void begin();
     // The animation ends and its timer stops, also one restarted by a run-out.
     void halt();
     void resetCounters();

@@ -8,6 +8,8 @@
 #include "sequence/rowselection.h"
 #include "sequence/sequenceentry.h"
 
+#include <QScopedValueRollback>
+
 #include <vector>
 
 using Marker = SequenceTable::Marker;
@@ -20,7 +22,11 @@ PlaybackController::PlaybackController(SequenceTable& table, RowSelection& selec
     , m_animation(std::make_unique<EntryAnimation>(static_cast<EntryAnimation::Host&>(*this), table,
                                                    output, clock, timerOwner))
     , m_textTimer(clock.createTimer(QStringLiteral("TextTimer"), 0, timerOwner)) {
-    m_textTimer->setOnTimeout([this] { nextEntry(); });
+    m_textTimer->setOnTimeout([this] {
+        m_startedByDurationTimer = true;
+        nextEntry();
+        m_startedByDurationTimer = false;
+    });
     followCurrentEntryThroughSort();
 }
 
@@ -35,53 +41,35 @@ void PlaybackController::setHooks(Hooks hooks) {
         m_hooks.showMode(m_mode);
     if (m_hooks.showPaused)
         m_hooks.showPaused(m_paused);
-    if (m_hooks.applyGroups)
-        m_hooks.applyGroups(m_groups);
     if (m_hooks.showCurrentNumber)
         m_hooks.showCurrentNumber(m_currentNumber);
 }
 
 void PlaybackController::play() {
     setMode(PlaybackMode::Automatic);
-    CommandGroups groups = m_groups;
-    groups.navigation = false;
-    setGroups(groups);
     if (sequenceEmpty()) {
         setMode(PlaybackMode::Stopped);
         return;
     }
     report(QString());
     startEntry(m_selection.selectedRow());
-    groups = m_groups;
-    groups.editing = false;
-    setGroups(groups);
     if (m_paused)
         putPauseUp(m_durationTimerHeld);
-    groups = m_groups;
-    groups.pause = true;
-    setGroups(groups);
 }
 
 void PlaybackController::stop() {
     setMode(PlaybackMode::Stopped);
     if (m_paused)
         putPauseUp(m_durationTimerHeld);
-    CommandGroups groups = m_groups;
-    groups.pause = false;
-    groups.goOn = false;
-    groups.navigation = false;
-    setGroups(groups);
     m_textTimer->setEnabled(false);
     // A text that had run out leaves its timer running after a pause is released; Stop must
     // leave the display blank all the same.
     m_animation->halt();
     m_output.blankDisplay();
+    displayBlanked();
     m_savedMarkColour = Marker::Normal;
     repaintRedMarker(Marker::Normal);
     m_currentEntryRow = m_selection.selectedRow();
-    groups = m_groups;
-    groups.editing = true;
-    setGroups(groups);
     report(QString());
 }
 
@@ -92,21 +80,14 @@ void PlaybackController::manual() {
         return;
     }
     m_textTimer->setEnabled(false);
-    CommandGroups groups = m_groups;
-    groups.navigation = true;
-    groups.editing = false;
-    setGroups(groups);
     if (m_paused)
         putPauseUp(false);
-    groups = m_groups;
-    groups.pause = true;
-    setGroups(groups);
 }
 
 void PlaybackController::setPaused(bool paused) {
     if (paused == m_paused)
         return;
-    if (!m_groups.pause) {
+    if (!isEnabled(PlaybackCommand::Pause)) {
         // Not open in this state: the button goes back.
         if (m_hooks.showPaused)
             m_hooks.showPaused(m_paused);
@@ -122,37 +103,37 @@ void PlaybackController::setPaused(bool paused) {
 void PlaybackController::startPaused() {
     if (m_mode != PlaybackMode::Automatic)
         play();
-    if (!m_paused && m_groups.pause)
+    if (!m_paused && isEnabled(PlaybackCommand::Pause))
         setPaused(true);
 }
 
 void PlaybackController::goOn() {
-    if (m_groups.goOn)
+    if (isEnabled(PlaybackCommand::GoOn))
         m_animation->tick(EntryAnimation::Origin::GoOn);
 }
 
 void PlaybackController::first() {
-    if (m_groups.navigation)
+    if (isEnabled(PlaybackCommand::First))
         startEntry(1);
 }
 
 void PlaybackController::last() {
-    if (m_groups.navigation)
+    if (isEnabled(PlaybackCommand::First))
         startEntry(m_table.gridRowCount() - 1);
 }
 
 void PlaybackController::previous() {
-    if (m_groups.navigation)
+    if (isEnabled(PlaybackCommand::First))
         previousEntry();
 }
 
 void PlaybackController::next() {
-    if (m_groups.navigation)
+    if (isEnabled(PlaybackCommand::First))
         nextEntry();
 }
 
 void PlaybackController::goToSelected() {
-    if (m_groups.navigation)
+    if (isEnabled(PlaybackCommand::First))
         startEntry(m_selection.selectedRow());
 }
 
@@ -216,8 +197,8 @@ PlaybackController::Outcome PlaybackController::startOne(int row) {
     if (!m_table.holdsEntry(row))
         return Outcome::Unchanged;
     const EntryDecoding decoding = SequenceEntry::decodeEach(
-        m_table.rowCells(row),
-        {SequenceTable::NumberColumn, SequenceTable::ActiveColumn, SequenceTable::DurationColumn});
+        m_table.rowCells(row), {SequenceTable::NumberColumn, SequenceTable::ActiveColumn,
+                                SequenceTable::DurationColumn, SequenceTable::TextColumn});
     const SequenceEntry& entry = decoding.entry;
     repaintRedMarker(m_savedMarkColour);
     const Marker colour = m_table.marker(row);
@@ -230,6 +211,7 @@ PlaybackController::Outcome PlaybackController::startOne(int row) {
     if (m_follow) {
         if (m_hooks.scrollToRow)
             m_hooks.scrollToRow(row);
+        const QScopedValueRollback<bool> following(m_following, true);
         m_selection.select(row);
     }
     armDuration(decoding);
@@ -239,7 +221,12 @@ PlaybackController::Outcome PlaybackController::startOne(int row) {
     m_animation->resetCounters();
     if (entry.isInactive())
         return row > previous || row == 1 ? Outcome::SkipForward : Outcome::SkipBack;
-    m_animation->setAnimating(true);
+    // The first frame comes 100 ms from now, also when the previous entry's animation was
+    // still running: its timer may be well into a long page time.
+    m_animation->begin();
+    if (m_hooks.entryStarted)
+        m_hooks.entryStarted(ShownEntry{entry.number, entry.kind, entry.lines, row},
+                             m_startedByDurationTimer);
     return Outcome::Started;
 }
 
@@ -284,6 +271,7 @@ void PlaybackController::waitWithBlankDisplay() {
     m_textTimer->setEnabled(false);
     m_animation->halt();
     m_output.blankDisplay();
+    displayBlanked();
 }
 
 int PlaybackController::rowAfter(int row) const {
@@ -304,9 +292,6 @@ void PlaybackController::beginPause() {
     m_durationTimerHeld = m_textTimer->isEnabled();
     m_textTimer->setEnabled(false);
     m_animation->timer().setEnabled(false);
-    CommandGroups groups = m_groups;
-    groups.goOn = true;
-    setGroups(groups);
     if (m_hooks.showPaused)
         m_hooks.showPaused(true);
 }
@@ -315,9 +300,6 @@ void PlaybackController::releasePause(bool resumeDuration) {
     if (resumeDuration && m_hasPresetDuration)
         m_textTimer->setEnabled(true);
     m_animation->timer().setEnabled(true);
-    CommandGroups groups = m_groups;
-    groups.goOn = false;
-    setGroups(groups);
     if (m_hooks.showPaused)
         m_hooks.showPaused(false);
 }
@@ -325,14 +307,6 @@ void PlaybackController::releasePause(bool resumeDuration) {
 void PlaybackController::putPauseUp(bool resumeDuration) {
     m_paused = false;
     releasePause(resumeDuration);
-}
-
-void PlaybackController::setGroups(const CommandGroups& groups) {
-    if (groups == m_groups)
-        return;
-    m_groups = groups;
-    if (m_hooks.applyGroups)
-        m_hooks.applyGroups(m_groups);
 }
 
 // A commit during a show may add an entry and sort the table. The current entry moves with
@@ -352,6 +326,11 @@ void PlaybackController::followCurrentEntryThroughSort() {
 
 void PlaybackController::animationStopped(const QString& message) {
     report(message);
+}
+
+void PlaybackController::displayBlanked() {
+    if (m_hooks.boardBlanked)
+        m_hooks.boardBlanked();
 }
 
 void PlaybackController::report(const QString& message) {

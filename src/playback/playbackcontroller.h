@@ -1,8 +1,9 @@
 #pragma once
 
-#include "commandgroups.h"
+#include "commandavailability.h"
 #include "entryanimation.h"
 #include "playbackmode.h"
+#include "shownentry.h"
 
 #include "sequence/sequencetable.h"
 
@@ -22,21 +23,20 @@ class RowSelection;
 class Timer;
 
 // Plays the sequence: decides which entry is current, starts it, moves on when its duration
-// ends or its text has run out, and knows which commands each mode opens. The window shows
-// the state through the hooks and calls the operations; nothing here touches a widget.
+// ends or its text has run out. Its one listener is PlaybackCommands, which runs the
+// operations and publishes what the hooks report; nothing here touches a widget.
 class PlaybackController final : private EntryAnimation::Host {
 public:
     static constexpr int SlowestSpeed = 1500;
     static constexpr int NominalSpeed = 1000;
     static constexpr int FastestSpeed = 500;
 
-    // How the window shows the state. Every hook may be left empty.
+    // What PlaybackCommands learns. Every hook may be left empty.
     struct Hooks {
         // Put the button of the mode down (raising the other two) without running anything.
         std::function<void(PlaybackMode)> showMode;
         // The Pause button, its menu check mark, the go-on key and the editor's kind tabs.
         std::function<void(bool paused)> showPaused;
-        std::function<void(const CommandGroups&)> applyGroups;
         // The number of the entry started last.
         std::function<void(const QByteArray&)> showCurrentNumber;
         // Scroll the table so that the row is its first visible data row.
@@ -44,6 +44,11 @@ public:
         // A cell of the played sequence that does not convert. Shown without stopping the
         // show; empty text withdraws the report.
         std::function<void(const QString&)> report;
+        // An entry started showing (an inactive one skipped does not); byDurationTimer when
+        // the previous entry's preset duration started it.
+        std::function<void(const ShownEntry&, bool byDurationTimer)> entryStarted;
+        // The board went blank.
+        std::function<void()> boardBlanked;
     };
 
     PlaybackController(SequenceTable& table, RowSelection& selection, DisplayOutput& output,
@@ -89,10 +94,15 @@ public:
     int speedFactor() const override { return m_speedFactor; }
     bool hasPresetDuration() const override { return m_hasPresetDuration; }
     bool follows() const { return m_follow; }
+    // True while following the show moves the table's selection to the entry started.
+    bool isFollowing() const { return m_following; }
     SequenceTable::Marker savedMarkColour() const { return m_savedMarkColour; }
     bool durationTimerHeld() const { return m_durationTimerHeld; }
     const QByteArray& currentNumber() const { return m_currentNumber; }
-    const CommandGroups& groups() const { return m_groups; }
+    // The one rule for the current state.
+    bool isEnabled(PlaybackCommand command) const {
+        return CommandAvailability::isEnabled(command, m_mode, m_paused);
+    }
     EntryAnimation& animation() { return *m_animation; }
     Timer& textTimer() { return *m_textTimer; }
 
@@ -111,8 +121,8 @@ private:
     void beginPause();
     void releasePause(bool resumeDuration);
     void putPauseUp(bool resumeDuration);
-    void setGroups(const CommandGroups& groups);
     void animationStopped(const QString& message) override;
+    void displayBlanked() override;
     void report(const QString& message);
     void followCurrentEntryThroughSort();
 
@@ -131,10 +141,11 @@ private:
     bool m_hasPresetDuration = false;
     int m_speedFactor = NominalSpeed;
     bool m_follow = false;
+    bool m_following = false;
     QByteArray m_currentNumber;
     // The current entry's row while the table sorts, so that it goes on with its own entry.
     QPersistentModelIndex m_rowInSort;
     QMetaObject::Connection m_sortBegins;
     QMetaObject::Connection m_sortEnds;
-    CommandGroups m_groups = CommandGroups::forState(PlaybackMode::Stopped, false);
+    bool m_startedByDurationTimer = false;
 };

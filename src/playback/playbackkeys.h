@@ -1,34 +1,41 @@
 #pragma once
 
+#include "playbackcommand.h"
+
 #include <QList>
 #include <QObject>
-#include <QPointer>
 
-#include <vector>
-
+class PlaybackCommands;
 class QAction;
 class QKeyEvent;
 class QWidget;
 
-// The playback keys belong to their menu items, whichever control of the windows has the
-// focus: a table or a text field that would take the key for itself gives it up while the
-// item is enabled. While it is not (Space while not paused), the control keeps the key.
+// A menu item that carries a playback key, and the command the key runs.
+struct KeyCommand {
+    QAction* action = nullptr;
+    PlaybackCommand command = PlaybackCommand::Stop;
+};
+
+// The playback keys run their commands in every window of the program, whichever control has
+// the focus: a table or a text field that would take the key for itself gives it up while
+// the item is enabled. While it is not (Space while not paused), the control keeps the key.
+// Boxes, file dialogs and menus keep their keys (Esc closes them).
 class PlaybackKeys final : public QObject {
     Q_OBJECT
 
 public:
-    PlaybackKeys(QList<QAction*> actions, QWidget& window, QObject* parent);
+    PlaybackKeys(QList<KeyCommand> keys, PlaybackCommands& commands, QObject* parent);
     ~PlaybackKeys() override;
-
-    // The keys work in this window too.
-    void addWindow(QWidget* window);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    QAction* actionFor(const QKeyEvent& key) const;
-    bool inOurWindows(QObject* receiver) const;
+    // A window whose keys go to the playback commands: any of the program's own windows,
+    // not a modal box or dialog, not a menu.
+    static bool takesKeysIn(const QWidget& window);
 
-    QList<QAction*> m_actions;
-    std::vector<QPointer<QWidget>> m_windows;
+private:
+    const KeyCommand* commandFor(const QKeyEvent& key) const;
+
+    QList<KeyCommand> m_keys;
+    PlaybackCommands& m_commands;
 };

@@ -1,6 +1,6 @@
 #include "playbackpanel.h"
 
-#include "playbackcontroller.h"
+#include "playbackcommands.h"
 #include "playbackkeys.h"
 #include "playbackstrip.h"
 
@@ -11,97 +11,67 @@
 #include <QStatusBar>
 
 PlaybackPanel::PlaybackPanel(QMainWindow& window, PlaybackStrip& strip, QAbstractItemView& table,
-                             PlaybackController& controller)
+                             PlaybackCommands& commands)
     : QObject(&window)
     , m_window(window)
     , m_strip(strip)
     , m_table(table)
-    , m_controller(controller) {
+    , m_commands(commands) {
     m_report = new QLabel;
     m_report->setObjectName(QStringLiteral("PlaybackReport"));
     m_report->hide();
     m_window.statusBar()->addPermanentWidget(m_report);
 
-    m_keys = new PlaybackKeys(m_strip.keyActions(), m_window, this);
+    m_keys = new PlaybackKeys(m_strip.keyCommands(), m_commands, this);
     connectCommands();
-
-    PlaybackController::Hooks hooks;
-    hooks.showMode = [this](PlaybackMode mode) {
-        m_strip.showMode(mode);
-    };
-    hooks.showPaused = [this](bool paused) {
-        m_strip.showPaused(paused);
-        emit pausedChanged(paused);
-    };
-    hooks.applyGroups = [this](const CommandGroups& groups) {
-        applyGroups(groups);
-    };
-    hooks.showCurrentNumber = [this](const QByteArray& number) {
-        m_strip.showCurrentNumber(number);
-    };
-    hooks.scrollToRow = [this](int row) {
-        scrollToRow(row);
-    };
-    hooks.report = [this](const QString& text) {
-        showReport(text);
-    };
-    m_controller.setHooks(std::move(hooks));
-    m_controller.setFollow(m_strip.follows());
-    m_controller.setSpeedFactor(m_strip.speedFactor());
+    m_strip.showMode(m_commands.mode());
+    m_strip.showPaused(m_commands.isPaused());
+    showEnabledState();
+    m_commands.setFollowFlag(m_strip.follows());
+    m_commands.run(PlaybackRequest::speed(m_strip.speedFactor()));
 }
 
 void PlaybackPanel::connectCommands() {
-    PlaybackStrip* s = &m_strip;
-    PlaybackController& c = m_controller;
-    connect(s, &PlaybackStrip::playRequested, this, [&c] { c.play(); });
-    connect(s, &PlaybackStrip::stopRequested, this, [&c] { c.stop(); });
-    connect(s, &PlaybackStrip::manualRequested, this, [&c] { c.manual(); });
-    connect(s, &PlaybackStrip::pauseRequested, this, [&c](bool down) { c.setPaused(down); });
-    connect(s, &PlaybackStrip::startPausedRequested, this, [&c] { c.startPaused(); });
-    connect(s, &PlaybackStrip::firstRequested, this, [&c] { c.first(); });
-    connect(s, &PlaybackStrip::lastRequested, this, [&c] { c.last(); });
-    connect(s, &PlaybackStrip::previousRequested, this, [&c] { c.previous(); });
-    connect(s, &PlaybackStrip::nextRequested, this, [&c] { c.next(); });
-    connect(s, &PlaybackStrip::goToRequested, this, [&c] { c.goToSelected(); });
-    connect(s, &PlaybackStrip::goOnRequested, this, [&c] { c.goOn(); });
-    connect(s, &PlaybackStrip::speedFactorChanged, this,
-            [&c](int factor) { c.setSpeedFactor(factor); });
-    connect(s, &PlaybackStrip::followChanged, this, [&c](bool on) { c.setFollow(on); });
-    connect(s, &PlaybackStrip::followClicked, this, [&c](bool on) { c.followClicked(on); });
+    PlaybackCommands* c = &m_commands;
+    connect(&m_strip, &PlaybackStrip::commandRequested, c,
+            [c](const PlaybackRequest& request) { c->run(request); });
+    connect(&m_strip, &PlaybackStrip::followChanged, c, &PlaybackCommands::setFollowFlag);
+
+    connect(c, &PlaybackCommands::modeChanged, &m_strip, &PlaybackStrip::showMode);
+    connect(c, &PlaybackCommands::pausedChanged, this, [this](bool paused) {
+        m_strip.showPaused(paused);
+        emit pausedChanged(paused);
+    });
+    connect(c, &PlaybackCommands::enabledStateChanged, this, &PlaybackPanel::showEnabledState);
+    connect(c, &PlaybackCommands::currentNumberChanged, &m_strip,
+            &PlaybackStrip::showCurrentNumber);
+    connect(c, &PlaybackCommands::followRow, this, &PlaybackPanel::scrollToRow);
+    connect(c, &PlaybackCommands::reportChanged, this, &PlaybackPanel::showReport);
+    connect(c, &PlaybackCommands::stateChanged, this,
+            [this] { m_strip.showSpeedFactor(m_commands.speedFactor()); });
 }
 
-void PlaybackPanel::addCommandWindow(QWidget* window) {
-    m_commandWindows.emplace_back(window);
-    applyGroups(m_controller.groups());
+void PlaybackPanel::addEditingControls(const QList<QWidget*>& widgets,
+                                       const QList<QAction*>& actions) {
+    for (QWidget* w : widgets)
+        m_editingWidgets.emplace_back(w);
+    for (QAction* a : actions)
+        m_editingActions.emplace_back(a);
+    showEnabledState();
 }
 
-void PlaybackPanel::shareKeysWith(QWidget* window) {
-    window->addActions(m_strip.keyActions());
-    m_keys->addWindow(window);
-}
-
-void PlaybackPanel::applyGroups(const CommandGroups& groups) {
-    setEnabledByName(CommandGroups::navigationNames(), groups.navigation);
-    setEnabledByName(CommandGroups::editingNames(), groups.editing);
-    setEnabledByName(CommandGroups::pauseNames(), groups.pause);
-    setEnabledByName(CommandGroups::goOnNames(), groups.goOn);
-    emit editingEnabled(groups.editing);
-}
-
-void PlaybackPanel::setEnabledByName(const QStringList& names, bool enabled) {
-    std::vector<QObject*> windows{&m_window, &m_strip};
-    for (const QPointer<QWidget>& w : m_commandWindows) {
+void PlaybackPanel::showEnabledState() {
+    m_strip.showEnabled([this](PlaybackCommand command) { return m_commands.isEnabled(command); });
+    const bool editing = m_commands.editingAllowed();
+    for (const QPointer<QWidget>& w : m_editingWidgets) {
         if (w)
-            windows.push_back(w);
+            w->setEnabled(editing);
     }
-    for (QObject* window : windows) {
-        for (const QString& name : names) {
-            for (QWidget* w : window->findChildren<QWidget*>(name))
-                w->setEnabled(enabled);
-            for (QAction* a : window->findChildren<QAction*>(name))
-                a->setEnabled(enabled);
-        }
+    for (const QPointer<QAction>& a : m_editingActions) {
+        if (a)
+            a->setEnabled(editing);
     }
+    emit editingEnabled(editing);
 }
 
 void PlaybackPanel::scrollToRow(int row) {

@@ -3,6 +3,7 @@
 #include "playbackcontroller.h"
 
 #include "platform/windows1252.h"
+#include "windows/accessiblenames.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -180,29 +182,43 @@ void PlaybackStrip::buildMenuActions() {
 }
 
 void PlaybackStrip::connectControls() {
-    connect(m_playButton, &QToolButton::clicked, this, &PlaybackStrip::playRequested);
-    connect(m_stopButton, &QToolButton::clicked, this, &PlaybackStrip::stopRequested);
-    connect(m_manualButton, &QToolButton::clicked, this, &PlaybackStrip::manualRequested);
-    connect(m_pauseButton, &QToolButton::clicked, this, &PlaybackStrip::pauseRequested);
-    connect(m_playAction, &QAction::triggered, this, &PlaybackStrip::playRequested);
-    connect(m_stopAction, &QAction::triggered, this, &PlaybackStrip::stopRequested);
-    connect(m_manualAction, &QAction::triggered, this, &PlaybackStrip::manualRequested);
-    connect(m_pauseAction, &QAction::triggered, this, &PlaybackStrip::pauseRequested);
-    connect(m_startPausedAction, &QAction::triggered, this, &PlaybackStrip::startPausedRequested);
-
-    // The navigation buttons run their menu items.
-    connect(m_firstButton, &QToolButton::clicked, m_firstAction, &QAction::trigger);
-    connect(m_lastButton, &QToolButton::clicked, m_lastAction, &QAction::trigger);
-    connect(m_previousButton, &QToolButton::clicked, m_previousAction, &QAction::trigger);
-    connect(m_nextButton, &QToolButton::clicked, m_nextAction, &QAction::trigger);
-    connect(m_goToButton, &QPushButton::clicked, m_goToAction, &QAction::trigger);
-    connect(m_goOnButton, &QPushButton::clicked, m_goOnAction, &QAction::trigger);
-    connect(m_firstAction, &QAction::triggered, this, &PlaybackStrip::firstRequested);
-    connect(m_lastAction, &QAction::triggered, this, &PlaybackStrip::lastRequested);
-    connect(m_previousAction, &QAction::triggered, this, &PlaybackStrip::previousRequested);
-    connect(m_nextAction, &QAction::triggered, this, &PlaybackStrip::nextRequested);
-    connect(m_goToAction, &QAction::triggered, this, &PlaybackStrip::goToRequested);
-    connect(m_goOnAction, &QAction::triggered, this, &PlaybackStrip::goOnRequested);
+    const auto runs = [this](auto* control, auto signal, PlaybackCommand command,
+                             CommandOrigin origin) {
+        connect(control, signal, this, [this, command, origin] {
+            emit commandRequested(PlaybackRequest::of(command, origin));
+        });
+    };
+    const CommandOrigin button = CommandOrigin::button();
+    const CommandOrigin menu = CommandOrigin::menu();
+    runs(m_playButton, &QToolButton::clicked, PlaybackCommand::Play, button);
+    runs(m_stopButton, &QToolButton::clicked, PlaybackCommand::Stop, button);
+    runs(m_manualButton, &QToolButton::clicked, PlaybackCommand::Manual, button);
+    runs(m_firstButton, &QToolButton::clicked, PlaybackCommand::First, button);
+    runs(m_lastButton, &QToolButton::clicked, PlaybackCommand::Last, button);
+    runs(m_previousButton, &QToolButton::clicked, PlaybackCommand::Previous, button);
+    runs(m_nextButton, &QToolButton::clicked, PlaybackCommand::Next, button);
+    runs(m_goToButton, &QPushButton::clicked, PlaybackCommand::GoToSelected, button);
+    runs(m_goOnButton, &QPushButton::clicked, PlaybackCommand::GoOn, button);
+    runs(m_playAction, &QAction::triggered, PlaybackCommand::Play, menu);
+    runs(m_stopAction, &QAction::triggered, PlaybackCommand::Stop, menu);
+    runs(m_manualAction, &QAction::triggered, PlaybackCommand::Manual, menu);
+    runs(m_startPausedAction, &QAction::triggered, PlaybackCommand::StartPaused, menu);
+    runs(m_firstAction, &QAction::triggered, PlaybackCommand::First, menu);
+    runs(m_lastAction, &QAction::triggered, PlaybackCommand::Last, menu);
+    runs(m_previousAction, &QAction::triggered, PlaybackCommand::Previous, menu);
+    runs(m_nextAction, &QAction::triggered, PlaybackCommand::Next, menu);
+    runs(m_goToAction, &QAction::triggered, PlaybackCommand::GoToSelected, menu);
+    runs(m_goOnAction, &QAction::triggered, PlaybackCommand::GoOn, menu);
+    // The Pause button and its menu item have changed their check mark already: it is the
+    // state asked for.
+    const auto pause = [this](bool down, const CommandOrigin& origin) {
+        emit commandRequested(PlaybackRequest::pauseChange(
+            down ? PlaybackRequest::PauseChange::On : PlaybackRequest::PauseChange::Off, origin));
+    };
+    connect(m_pauseButton, &QToolButton::clicked, this,
+            [pause, button](bool down) { pause(down, button); });
+    connect(m_pauseAction, &QAction::triggered, this,
+            [pause, menu](bool down) { pause(down, menu); });
 
     QSlider* speed = m_speedSlider;
     connect(m_speed50Button, &QPushButton::clicked, speed,
@@ -211,10 +227,59 @@ void PlaybackStrip::connectControls() {
             [speed] { speed->setValue(PlaybackController::NominalSpeed); });
     connect(m_speed150Button, &QPushButton::clicked, speed,
             [speed] { speed->setValue(PlaybackController::FastestSpeed); });
-    connect(speed, &QSlider::valueChanged, this, &PlaybackStrip::speedFactorChanged);
+    connect(speed, &QSlider::valueChanged, this, [this, button](int factor) {
+        emit commandRequested(PlaybackRequest::speed(factor, button));
+    });
 
     connect(m_followCheckBox, &QCheckBox::toggled, this, &PlaybackStrip::followChanged);
-    connect(m_followCheckBox, &QCheckBox::clicked, this, &PlaybackStrip::followClicked);
+    connect(m_followCheckBox, &QCheckBox::clicked, this, [this, button](bool on) {
+        emit commandRequested(PlaybackRequest::follow(on, button));
+    });
+}
+
+QList<std::pair<QObject*, PlaybackCommand>> PlaybackStrip::commandControls() const {
+    using C = PlaybackCommand;
+    return {{m_playButton, C::Play},
+            {m_playAction, C::Play},
+            {m_stopButton, C::Stop},
+            {m_stopAction, C::Stop},
+            {m_manualButton, C::Manual},
+            {m_manualAction, C::Manual},
+            {m_pauseButton, C::Pause},
+            {m_pauseAction, C::Pause},
+            {m_startPausedAction, C::StartPaused},
+            {m_firstButton, C::First},
+            {m_firstAction, C::First},
+            {m_lastButton, C::Last},
+            {m_lastAction, C::Last},
+            {m_previousButton, C::Previous},
+            {m_previousAction, C::Previous},
+            {m_nextButton, C::Next},
+            {m_nextAction, C::Next},
+            {m_goToButton, C::GoToSelected},
+            {m_goToAction, C::GoToSelected},
+            {m_goOnButton, C::GoOn},
+            {m_goOnAction, C::GoOn},
+            {m_speedSlider, C::Speed},
+            {m_speed50Button, C::Speed},
+            {m_speed100Button, C::Speed},
+            {m_speed150Button, C::Speed},
+            {m_followCheckBox, C::Follow}};
+}
+
+void PlaybackStrip::showEnabled(const std::function<bool(PlaybackCommand)>& isEnabled) {
+    for (const auto& [control, command] : commandControls()) {
+        const bool on = isEnabled(command);
+        if (auto* w = qobject_cast<QWidget*>(control))
+            w->setEnabled(on);
+        else if (auto* a = qobject_cast<QAction*>(control))
+            a->setEnabled(on);
+    }
+}
+
+void PlaybackStrip::showSpeedFactor(int factor) {
+    const QSignalBlocker quiet(m_speedSlider);
+    m_speedSlider->setValue(factor);
 }
 
 QList<QAction*> PlaybackStrip::menuActions() const {
@@ -223,10 +288,19 @@ QList<QAction*> PlaybackStrip::menuActions() const {
             m_goToAction,    m_goOnAction,  m_endSeparator};
 }
 
-QList<QAction*> PlaybackStrip::keyActions() const {
-    return {m_playAction,        m_stopAction,  m_manualAction, m_pauseAction,
-            m_startPausedAction, m_firstAction, m_lastAction,   m_previousAction,
-            m_nextAction,        m_goToAction,  m_goOnAction};
+QList<KeyCommand> PlaybackStrip::keyCommands() const {
+    using C = PlaybackCommand;
+    return {{m_playAction, C::Play},
+            {m_stopAction, C::Stop},
+            {m_manualAction, C::Manual},
+            {m_pauseAction, C::Pause},
+            {m_startPausedAction, C::StartPaused},
+            {m_firstAction, C::First},
+            {m_lastAction, C::Last},
+            {m_previousAction, C::Previous},
+            {m_nextAction, C::Next},
+            {m_goToAction, C::GoToSelected},
+            {m_goOnAction, C::GoOn}};
 }
 
 void PlaybackStrip::addDisplayControls(QWidget* controls) {
@@ -317,6 +391,12 @@ void PlaybackStrip::retranslate() {
     m_followCheckBox->setText(tr("Verfolgen"));
     m_followCheckBox->setToolTip(tr("Während des automatischen Ablaufs wird in der ersten "
                                     "Reihe der Tabele der gerade aktuelle Text gezeigt"));
+    // The symbol buttons and the speed buttons are announced by the first words of their hints.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_playButton, m_stopButton, m_pauseButton, m_manualButton, m_firstButton, m_lastButton,
+             m_previousButton, m_nextButton, m_speed50Button, m_speed100Button, m_speed150Button})
+        AccessibleNames::nameAfterHint(w);
+    AccessibleNames::nameAfterLabels(m_speedSlider, m_speedLabel);
     m_playAction->setText(tr("&Automatisch abspielen"));
     m_stopAction->setText(tr("&Stop"));
     m_stopAction->setToolTip(tr("Anzeige anhalten und löschen"));

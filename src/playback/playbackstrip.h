@@ -1,10 +1,15 @@
 #pragma once
 
+#include "playbackcommand.h"
+#include "playbackkeys.h"
 #include "playbackmode.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QWidget>
+
+#include <functional>
+#include <utility>
 
 class QAction;
 class QBoxLayout;
@@ -17,8 +22,9 @@ class QToolButton;
 
 // The playback strip between the entry editor and the table, and the actions of the
 // "&Abspielen" menu: the current entry's number, follow, the speed bar, the mode buttons and
-// the navigation group. It reports what the operator asks for and shows the state it is
-// given; the window puts the actions into its menu.
+// the navigation group. It asks for the commands the operator chooses, enables each control
+// by the command it runs and shows the state it is given; the window puts the actions into
+// its menu.
 class PlaybackStrip final : public QWidget {
     Q_OBJECT
 
@@ -28,8 +34,8 @@ public:
     // The menu's items in menu order, separators included; the last one is the separator
     // after which the window adds its own items.
     QList<QAction*> menuActions() const;
-    // The actions that carry a playback key.
-    QList<QAction*> keyActions() const;
+    // The actions that carry a playback key, with their commands.
+    QList<KeyCommand> keyCommands() const;
     // Controls of another part (the display's buttons) placed after the mode buttons.
     void addDisplayControls(QWidget* controls);
     // Offline the display plays from its own memory: the live controls and menu items go.
@@ -39,28 +45,20 @@ public:
     bool follows() const;
     void setFollows(bool on);
 
+    // Each control and menu item is enabled as its command is.
+    void showEnabled(const std::function<bool(PlaybackCommand)>& isEnabled);
+    // The bar moves to the factor without asking for a command.
+    void showSpeedFactor(int factor);
     void showMode(PlaybackMode mode);
     // The Pause button, its check mark and the go-on key.
     void showPaused(bool paused);
     void showCurrentNumber(const QByteArray& number);
 
 signals:
-    void playRequested();
-    void stopRequested();
-    void manualRequested();
-    void pauseRequested(bool paused);
-    void startPausedRequested();
-    void firstRequested();
-    void lastRequested();
-    void previousRequested();
-    void nextRequested();
-    void goToRequested();
-    void goOnRequested();
-    void speedFactorChanged(int factor);
+    // The operator chose a command with a control of the strip or a menu item.
+    void commandRequested(const PlaybackRequest& request);
     // The flag changed (also when the settings set it).
     void followChanged(bool on);
-    // The operator clicked the check box.
-    void followClicked(bool on);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -73,6 +71,8 @@ private:
     void buildNavigationGroup(QBoxLayout* strip);
     void buildMenuActions();
     void connectControls();
+    // Every control and menu item with the command it runs.
+    QList<std::pair<QObject*, PlaybackCommand>> commandControls() const;
 
     QLabel* m_currentTextLabel = nullptr;
     QLabel* m_currentNumberLabel = nullptr;

@@ -10,10 +10,13 @@
 #include "sequencetable.h"
 
 #include "platform/prompter.h"
+#include "platform/windows1252.h"
+#include "windows/language.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocale>
+#include <QStringList>
 
 #include <exception>
 
@@ -48,7 +51,8 @@ void DocumentCommands::openSequence() {
         return;
     if (!askToSave(tr("Möchten Die die Änderungen in %1 speichern?", "before a new or other file")))
         return;
-    openFile(path);
+    if (!offerRescue(QFileInfo(path).absoluteFilePath()))
+        openFile(path);
 }
 
 bool DocumentCommands::save() {
@@ -67,9 +71,9 @@ bool DocumentCommands::saveAs() {
 }
 
 bool DocumentCommands::openFile(const QString& path) {
-    SequenceFile::Lines lines;
+    std::optional<SequenceFile::Lines> read;
     try {
-        lines = SequenceFile::read(path);
+        read = readOfferingCut(path);
     } catch (const OversizedFileError& e) {
         // Refused before anything changed: the open document stays as it was.
         m_c.prompter.showError(QString::fromUtf8(e.what()));
@@ -79,9 +83,17 @@ bool DocumentCommands::openFile(const QString& path) {
         m_c.prompter.showError(QString::fromUtf8(e.what()));
         return false;
     }
+    if (!read)
+        return false;
+    const SequenceFile::Lines& lines = *read;
     startNewDocument();
     SequenceFile::fill(m_c.table, lines);
     m_c.document.setDocumentName(path);
+    if (!lines.cutLines.empty()) {
+        // The table differs from the file, which keeps its long cells until a save.
+        m_c.document.setModified(true);
+        reportCutLines(lines);
+    }
     if (lines.nulsReplaced)
         m_c.prompter.showWarning(
             tr("Die Datei %1 enthielt Nullzeichen; sie wurden als Leerzeichen gelesen.")
@@ -95,16 +107,57 @@ bool DocumentCommands::openFile(const QString& path) {
     return true;
 }
 
+std::optional<SequenceFile::Lines> DocumentCommands::readOfferingCut(const QString& path) {
+    try {
+        return SequenceFile::read(path);
+    } catch (const OversizedFileError& e) {
+        // Too many lines stay refused; only cells can be cut.
+        if (e.line() < 0)
+            throw;
+    }
+    if (m_c.prompter.askYesNo(tr("Die Datei enthält zu lange Zellen. Gekürzt öffnen?")) !=
+        Answer::Yes)
+        return std::nullopt;
+    return SequenceFile::read(path, SequenceFile::LongCells::Cut);
+}
+
+void DocumentCommands::reportCutLines(const SequenceFile::Lines& lines) {
+    // Rows by their text number; the header and rows without a short number by their line
+    // in the file, counted as the refusal of such a file counts them.
+    constexpr int Named = 10;
+    constexpr qsizetype ShortNumber = 16;
+    QStringList named;
+    for (const int line : lines.cutLines) {
+        if (named.size() == Named) {
+            named.append(QStringLiteral("…"));
+            break;
+        }
+        const QByteArray number =
+            line > 0 ? lines.rows[size_t(line - 1)][SequenceTable::NumberColumn] : QByteArray();
+        if (!number.isEmpty() && number.size() <= ShortNumber)
+            named.append(tr("Text Nr. %1").arg(Windows1252::toUnicode(number)));
+        else
+            named.append(tr("Zeile %1").arg(line + 1));
+    }
+    m_c.prompter.showWarning(tr("Zu lange Zellen wurden auf %1 Zeichen gekürzt in: %2. Die Datei "
+                                "bleibt unverändert, bis Sie speichern.")
+                                 .arg(SequenceFile::MaxCellBytes)
+                                 .arg(named.join(QStringLiteral(", "))));
+}
+
 bool DocumentCommands::askToSaveOnClose() {
     return askToSave(tr("Möchten Die die Änderungen in %1 speichern?", "on closing"));
 }
 
 void DocumentCommands::openAtStartup(const QString& path, bool required) {
     try {
-        const QString document =
-            path.isEmpty() ? m_c.document.untitledPath() : QFileInfo(path).absoluteFilePath();
+        const QString untitled = QFileInfo(m_c.document.untitledPath()).absoluteFilePath();
+        const QString document = path.isEmpty() ? untitled : QFileInfo(path).absoluteFilePath();
         if (offerRescue(document)) {
             // The work of the last run, under the file's name.
+        } else if (!required && document != untitled && offerRescue(untitled)) {
+            // The untitled work of a run that ended without a word: no later command opens
+            // the untitled document, so the start offers it.
         } else if (!path.isEmpty() && QFileInfo(path).isFile()) {
             // A refused file leaves no document behind that a save could write over it.
             if (!openFile(document))
@@ -124,15 +177,20 @@ void DocumentCommands::openAtStartup(const QString& path, bool required) {
 
 bool DocumentCommands::offerRescue(const QString& path) {
     const QString rescue = RescueCopy::find(path, m_rescueFolder);
-    if (rescue.isEmpty())
+    if (rescue.isEmpty() || (m_ownCopy && m_ownCopy(rescue)))
         return false;
     if (!RescueCopy::isNewerThanDocument(rescue, path)) {
+        if (RescueCopy::holdsTheDocument(rescue, path)) {
+            // Left behind by a save that took it all in: nothing to keep.
+            QFile::remove(rescue);
+            return false;
+        }
         // The file changed after the copy was taken (elsewhere): the copy may still hold
         // work, so it goes aside rather than being overwritten later.
         qWarning("an older rescue copy was kept as %s", qPrintable(RescueCopy::keepAside(rescue)));
         return false;
     }
-    const QString when = QLocale().toString(QFileInfo(rescue).lastModified(), QLocale::ShortFormat);
+    const QString when = Language::dateTimeText(m_c.language(), QFileInfo(rescue).lastModified());
     const Answer answer =
         m_c.prompter.askYesNo(tr("Für %1 gibt es ungesicherte Änderungen vom %2. Wiederherstellen?")
                                   .arg(shown(path), when));
@@ -146,6 +204,7 @@ bool DocumentCommands::offerRescue(const QString& path) {
         return false;
     m_c.document.setDocumentName(path);
     m_c.document.setModified(true);
+    emit rescueCopyTaken(rescue);
     return true;
 }
 

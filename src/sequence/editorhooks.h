@@ -6,8 +6,9 @@
 
 // What the table and file commands ask of the entry editor. A hook left empty does nothing.
 struct EditorHooks {
-    // The leave guard: offers to take uncommitted editor changes into the table.
-    std::function<void()> takeChanges;
+    // The leave guard: offers to take uncommitted editor changes into the table. False when
+    // the operator wanted them taken and the table refused them (they stay in the editor).
+    std::function<bool()> takeChanges;
     // Empties the entry's fields and disables "OK"; number, active flag, duration mode and
     // kind page stay.
     std::function<void()> clearEntry;
@@ -18,10 +19,7 @@ struct EditorHooks {
     // While cleared, selecting a row does not load it.
     std::function<void(bool)> setFollowsSelection;
 
-    void callTakeChanges() const {
-        if (takeChanges)
-            takeChanges();
-    }
+    bool callTakeChanges() const { return !takeChanges || takeChanges(); }
     void callClearEntry() const {
         if (clearEntry)
             clearEntry();

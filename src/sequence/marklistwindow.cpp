@@ -60,6 +60,7 @@ void MarkListWindow::retranslate() {
     m_delete->setText(tr("Texte löschen"));
     m_exchange->setText(tr("Texte tauschen"));
     m_close->setText(tr("Abbrechen"));
+    m_list->setAccessibleName(tr("Markierte Texte"));
 }
 
 void MarkListWindow::showAt(const QPoint& screenPosition) {

@@ -10,8 +10,8 @@ class QPushButton;
 // The marking list ("Markierung"): a small tool window over the main window listing the
 // marked numbers in marking order, with the delete and exchange commands. Closing it only
 // hides it; the marks stay. Its delete and exchange buttons carry the names of the main
-// window's delete and exchange buttons, so that whatever disables those commands by name finds
-// them.
+// window's delete and exchange buttons; they are locked with the other editing controls while
+// playback runs.
 class MarkListWindow final : public QWidget {
     Q_OBJECT
 

@@ -3,17 +3,21 @@
 #include "cellnumber.h"
 #include "sequencetable.h"
 
+#include <optional>
+
 QByteArray NumberProposal::propose(const SequenceTable& table) {
-    QByteArray greatest;
+    std::optional<qint64> greatest;
     for (int row = 1; row < table.gridRowCount(); ++row) {
         const QByteArray number = table.cell(SequenceTable::NumberColumn, row);
-        if (greatest < number)
-            greatest = number;
+        if (number.isEmpty())
+            continue;
+        const qint64 value = CellNumber::parse(number.left(5));
+        if (!greatest || *greatest < value)
+            greatest = value;
     }
-    if (greatest.isEmpty())
+    if (!greatest)
         return fiveDigits(10);
-    const qint64 a = CellNumber::parse(greatest.left(5));
-    return fiveDigits((a + 10) / 10 * 10);
+    return fiveDigits((*greatest + 10) / 10 * 10);
 }
 
 QByteArray NumberProposal::fiveDigits(qint64 value) {

@@ -7,10 +7,11 @@ class SequenceTable;
 // Free text numbers in steps of ten.
 namespace NumberProposal {
 
-// The smallest multiple of ten above the greatest number in the table (numbers compared byte
-// by byte, as the table sorts them; only the first five characters count), as five digits:
-// 00010 for a table without numbers. Throws ConversionError when those five characters are
-// not a decimal integer.
+// The smallest multiple of ten above the greatest number in the table, as five digits: 00010
+// for a table without numbers. Only the first five characters of a number count, and they
+// are compared as numbers: a table numbered 1, 2, 3 proposes 00010, not the 00010 that is
+// already there ("3" sorts after "00010" byte by byte). Throws ConversionError when the first
+// five characters of a number are not a decimal integer.
 QByteArray propose(const SequenceTable& table);
 
 // A number as the system writes it: decimal, zeros in front to five characters, and only the

@@ -18,8 +18,8 @@ QString RescueCopy::path(const QString& documentPath, const QString& folder) {
         base.chop(Extension.size());
     if (base.endsWith(Marker))
         base.chop(Marker.size()); // a rescue of a rescue replaces the older copy
-    return QDir(folder.isEmpty() ? file.absolutePath() : folder)
-        .filePath(base + Marker + Extension);
+    return QDir::cleanPath(
+        QDir(folder.isEmpty() ? file.absolutePath() : folder).filePath(base + Marker + Extension));
 }
 
 QStringList RescueCopy::paths(const QString& documentPath, const QString& fallbackFolder) {
@@ -45,6 +45,15 @@ QString RescueCopy::find(const QString& documentPath, const QString& fallbackFol
 bool RescueCopy::isNewerThanDocument(const QString& rescuePath, const QString& documentPath) {
     const QFileInfo document(documentPath);
     return !document.isFile() || QFileInfo(rescuePath).lastModified() > document.lastModified();
+}
+
+bool RescueCopy::holdsTheDocument(const QString& rescuePath, const QString& documentPath) {
+    QFile rescue(rescuePath);
+    QFile document(documentPath);
+    if (rescue.size() != document.size() || !rescue.open(QIODevice::ReadOnly) ||
+        !document.open(QIODevice::ReadOnly))
+        return false;
+    return rescue.readAll() == document.readAll();
 }
 
 QString RescueCopy::keepAside(const QString& rescuePath) {

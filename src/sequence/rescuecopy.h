@@ -20,6 +20,9 @@ public:
     static QString find(const QString& documentPath, const QString& fallbackFolder);
     // True when the copy was written after the document's file (or the file is gone).
     static bool isNewerThanDocument(const QString& rescuePath, const QString& documentPath);
+    // True when the copy holds exactly the bytes of the document's file: a save took in all
+    // of it (the copy was left behind when the program ended before removing it).
+    static bool holdsTheDocument(const QString& rescuePath, const QString& documentPath);
     // Renames the copy aside with the time it was written in its name ("show.rescue
     // 2026-12-08 13-35-02.lta"), never over another file. Returns the new path, or empty
     // when the copy could not be renamed (it then stays where it was).

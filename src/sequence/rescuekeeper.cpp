@@ -6,9 +6,11 @@
 #include "platform/clock.h"
 
 #include <QAbstractItemModel>
+#include <QDir>
 #include <QFileInfo>
 
 #include <exception>
+#include <utility>
 
 RescueKeeper::RescueKeeper(DocumentState& document, Clock& clock, Hooks hooks, QObject* parent)
     : QObject(parent)
@@ -92,7 +94,15 @@ bool RescueKeeper::writeCopy() {
         qWarning("no rescue copy this time: %s", e.what());
         return false;
     }
-    m_writer.write(std::move(lines), paths);
+    // A copy this run has not written and the operator has not answered goes aside first.
+    QStringList keepAside;
+    for (const QString& path : std::as_const(paths)) {
+        if (!m_ownCopies.contains(path)) {
+            keepAside.append(path);
+            m_ownCopies.insert(path);
+        }
+    }
+    m_writer.write(std::move(lines), paths, keepAside);
     m_writtenFor = document;
     return true;
 }
@@ -100,10 +110,28 @@ bool RescueKeeper::writeCopy() {
 void RescueKeeper::removeCopies() {
     if (m_writtenFor.isEmpty())
         return;
-    QStringList paths = RescueCopy::paths(m_writtenFor, m_fallbackFolder);
-    paths.removeAll(QFileInfo(m_document.currentFile()).absoluteFilePath());
+    const QString document = QFileInfo(m_document.currentFile()).absoluteFilePath();
+    QStringList paths;
+    for (const QString& path : RescueCopy::paths(m_writtenFor, m_fallbackFolder)) {
+        if (m_ownCopies.contains(path) && path != document)
+            paths.append(path);
+    }
     m_writer.remove(paths);
     m_writtenFor.clear();
+}
+
+void RescueKeeper::adoptCopy(const QString& rescuePath) {
+    if (m_finished)
+        return;
+    const QString document = m_document.currentFile();
+    if (!m_writtenFor.isEmpty() && m_writtenFor != document)
+        removeCopies();
+    m_ownCopies.insert(QDir::cleanPath(QFileInfo(rescuePath).absoluteFilePath()));
+    m_writtenFor = document;
+}
+
+bool RescueKeeper::ownsCopy(const QString& rescuePath) const {
+    return m_ownCopies.contains(QDir::cleanPath(QFileInfo(rescuePath).absoluteFilePath()));
 }
 
 QString RescueKeeper::rescueNow() {
@@ -125,9 +153,6 @@ void RescueKeeper::closeCleanly() {
     if (m_finished)
         return;
     m_timer->setEnabled(false);
-    // A copy taken back at the start may still lie there unwritten by this run.
-    if (m_writtenFor.isEmpty())
-        m_writtenFor = m_document.currentFile();
     removeCopies();
     m_finished = true;
     m_writer.waitUntilDone();

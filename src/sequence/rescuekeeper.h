@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -22,6 +23,11 @@ class Timer;
 // save writes. A frame on its way to the display goes first: the copy then waits RetryMs and
 // looks again. A save, a document given up or a clean close removes the copy; a close that
 // cannot ask keeps it for the next start, which offers it back.
+//
+// The keeper writes over and removes only the copies it wrote itself and the ones the
+// operator took back into the document. Any other copy at the place of a new one (left by a
+// run that ended without a word, and not yet offered) is first kept aside under the time it
+// was written, never lost.
 class RescueKeeper final : public QObject {
     Q_OBJECT
 
@@ -55,6 +61,11 @@ public:
     QString rescueNow();
     // A close that asked: whatever the operator chose, the copy is no longer needed.
     void closeCleanly();
+    // The operator took the copy at `rescuePath` back into the open document: it is this
+    // run's own now, written over by the next copy and removed with it.
+    void adoptCopy(const QString& rescuePath);
+    // True for a copy this run wrote or took back.
+    bool ownsCopy(const QString& rescuePath) const;
     // Returns once the copies asked for are on disk (the close, and tests).
     void waitUntilWritten() { m_writer.waitUntilDone(); }
 
@@ -71,8 +82,10 @@ private:
     std::unique_ptr<Timer> m_timer;
     RescueWriter m_writer;
     QString m_fallbackFolder;
-    // The document whose copy was last asked for; empty when none is on disk.
+    // The document whose copy was last asked for or taken back; empty when none is on disk.
     QString m_writtenFor;
+    // The copies this run may write over or remove: written by it or taken back.
+    QSet<QString> m_ownCopies;
     qint64 m_firstChangeMs = 0;
     // After a close: nothing more is written or removed.
     bool m_finished = false;

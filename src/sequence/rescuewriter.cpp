@@ -1,8 +1,12 @@
 #include "rescuewriter.h"
 
 #include "fileerror.h"
+#include "rescuecopy.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <utility>
 
 RescueWriter::RescueWriter()
     : m_thread([this] { run(); }) {
@@ -17,20 +21,25 @@ RescueWriter::~RescueWriter() {
     m_thread.join();
 }
 
-void RescueWriter::write(SequenceFile::Lines lines, const QStringList& paths) {
-    push(Job{false, std::move(lines), paths});
+void RescueWriter::write(SequenceFile::Lines lines, const QStringList& paths,
+                         const QStringList& keepAside) {
+    push(Job{false, std::move(lines), paths, keepAside});
 }
 
 void RescueWriter::remove(const QStringList& paths) {
-    push(Job{true, SequenceFile::Lines(), paths});
+    push(Job{true, SequenceFile::Lines(), paths, QStringList()});
 }
 
 void RescueWriter::push(Job job) {
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        if (!job.remove && !m_jobs.empty() && !m_jobs.back().remove)
+        if (!job.remove && !m_jobs.empty() && !m_jobs.back().remove) {
+            // The copies the replaced write was to keep aside are still to be kept.
+            for (const QString& path : std::as_const(m_jobs.back().keepAside))
+                if (!job.keepAside.contains(path))
+                    job.keepAside.append(path);
             m_jobs.back() = std::move(job);
-        else
+        } else
             m_jobs.push_back(std::move(job));
     }
     m_wake.notify_one();
@@ -70,9 +79,22 @@ void RescueWriter::perform(const Job& job) {
             QFile::remove(path);
         return;
     }
+    QStringList paths = job.paths;
+    for (const QString& path : job.keepAside) {
+        if (!QFileInfo(path).isFile())
+            continue;
+        const QString aside = RescueCopy::keepAside(path);
+        if (aside.isEmpty()) {
+            qWarning("the rescue copy %s could not be kept aside and is not written over",
+                     qPrintable(path));
+            paths.removeAll(path);
+        } else {
+            qWarning("an earlier rescue copy was kept as %s", qPrintable(aside));
+        }
+    }
     const QByteArray text = SequenceFile::encode(job.lines);
     QString written;
-    for (const QString& path : job.paths) {
+    for (const QString& path : std::as_const(paths)) {
         try {
             SequenceFile::write(text, path);
             written = path;

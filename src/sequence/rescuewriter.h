@@ -23,8 +23,10 @@ public:
     RescueWriter& operator=(const RescueWriter&) = delete;
 
     // Encodes the lines and writes them, as a save does, to the first of `paths` that can be
-    // written.
-    void write(SequenceFile::Lines lines, const QStringList& paths);
+    // written. A copy found at one of `keepAside` is first renamed aside under the time it was
+    // written; one that cannot be renamed is not written over.
+    void write(SequenceFile::Lines lines, const QStringList& paths,
+               const QStringList& keepAside = QStringList());
     // Removes the files at `paths` (those that exist).
     void remove(const QStringList& paths);
     // Returns once everything asked so far has been done.
@@ -37,6 +39,7 @@ private:
         bool remove = false;
         SequenceFile::Lines lines;
         QStringList paths;
+        QStringList keepAside;
     };
 
     void push(Job job);

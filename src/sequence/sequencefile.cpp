@@ -34,28 +34,37 @@ SequenceTable::Cells headerCells(const SequenceTable& table) {
     return header;
 }
 
-// A cell beyond the bound refuses the file; `line` names it in the error.
-QByteArray takeCell(const char* begin, const char* end, int line, int column) {
-    const qsizetype size = end - begin;
-    if (size > SequenceFile::MaxCellBytes)
-        throw OversizedFileError::cell(line, column, size);
+using LongCells = SequenceFile::LongCells;
+
+// A cell beyond the bound refuses the file (`line` names it in the error), or is cut to the
+// bound and noted.
+QByteArray takeCell(const char* begin, const char* end, int line, int column, LongCells longCells,
+                    bool& cut) {
+    qsizetype size = end - begin;
+    if (!SequenceFile::fitsCell(size)) {
+        if (longCells == LongCells::Refuse)
+            throw OversizedFileError::cell(line, column, size);
+        size = SequenceFile::MaxCellBytes;
+        cut = true;
+    }
     return QByteArray(begin, size);
 }
 
-SequenceTable::Cells splitFields(const char* begin, const char* end, int line) {
+SequenceTable::Cells splitFields(const char* begin, const char* end, int line, LongCells longCells,
+                                 bool& cut) {
     SequenceTable::Cells cells;
     int column = 0;
     const char* field = begin;
     for (const char* p = begin; p != end && column < SequenceTable::Columns; ++p) {
         if (*p == Tab) {
-            cells[column] = takeCell(field, p, line, column);
+            cells[column] = takeCell(field, p, line, column, longCells, cut);
             ++column;
             field = p + 1;
         }
     }
     // The last field of a line that does not end in a tab.
     if (column < SequenceTable::Columns && field != end)
-        cells[column] = takeCell(field, end, line, column);
+        cells[column] = takeCell(field, end, line, column, longCells, cut);
     return cells;
 }
 
@@ -91,7 +100,7 @@ QByteArray SequenceFile::encode(const Lines& lines) {
     return out;
 }
 
-SequenceFile::Lines SequenceFile::decode(const QByteArray& original) {
+SequenceFile::Lines SequenceFile::decode(const QByteArray& original, LongCells longCells) {
     Lines lines;
     QByteArray text = original;
     if (text.contains('\0')) {
@@ -106,7 +115,11 @@ SequenceFile::Lines SequenceFile::decode(const QByteArray& original) {
         const char* lineEnd = p;
         while (lineEnd != end && *lineEnd != '\r' && *lineEnd != '\n')
             ++lineEnd;
-        const SequenceTable::Cells cells = splitFields(p, lineEnd, line++);
+        bool cut = false;
+        const SequenceTable::Cells cells = splitFields(p, lineEnd, line, longCells, cut);
+        if (cut)
+            lines.cutLines.push_back(line);
+        ++line;
         if (first) {
             lines.hasHeader = true;
             lines.header = cells;
@@ -147,7 +160,7 @@ void SequenceFile::write(const QByteArray& text, const QString& path) {
         qWarning("the folder of %s could not be synced", qPrintable(path));
 }
 
-SequenceFile::Lines SequenceFile::read(const QString& path) {
+SequenceFile::Lines SequenceFile::read(const QString& path, LongCells longCells) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError::cannotOpen(path);
@@ -155,7 +168,7 @@ SequenceFile::Lines SequenceFile::read(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         throw FileError::cannotOpen(path);
     try {
-        return decode(text);
+        return decode(text, longCells);
     } catch (const OversizedFileError& e) {
         throw e.withPath(path);
     }

@@ -24,11 +24,21 @@
 // A cell longer than MaxCellBytes, or more data lines than MaxRows, refuse the whole file
 // (OversizedFileError): far more than any display shows or any sequence numbers (five digits),
 // and laying such a file out in the table and the editor would freeze the window for minutes
-// (a 50 MB file of empty lines alone would make fifty million rows).
+// (a 50 MB file of empty lines alone would make fifty million rows). The bound is on the bytes
+// of a field between its tabs, which are the cell's bytes as the table holds them (the writer
+// changes no length). Whatever puts a cell into the table keeps it with fitsCell(), so that
+// every table saves to a file that opens again; a file written before that can be opened
+// with its long cells cut (CutLongCells).
 class SequenceFile {
 public:
     static constexpr qsizetype MaxCellBytes = 64 * 1024;
     static constexpr int MaxRows = 100000;
+
+    // Whether the reader takes a cell of this many bytes.
+    static constexpr bool fitsCell(qsizetype bytes) { return bytes <= MaxCellBytes; }
+
+    // What the reader does with a cell beyond the bound.
+    enum class LongCells { Refuse, Cut };
 
     // The header line (line 0) and one line per data row.
     struct Lines {
@@ -37,6 +47,9 @@ public:
         std::vector<SequenceTable::Cells> rows;
         // The text held NUL bytes, read as spaces.
         bool nulsReplaced = false;
+        // With LongCells::Cut: the lines (0 the header, 1 the first data row) of which a
+        // cell was cut to MaxCellBytes, in file order.
+        std::vector<int> cutLines;
     };
 
     // The whole text of the table.
@@ -45,8 +58,9 @@ public:
     // text can then be encoded on another thread (the rescue copy).
     static Lines lines(const SequenceTable& table);
     static QByteArray encode(const Lines& lines);
-    // Throws OversizedFileError (naming no file).
-    static Lines decode(const QByteArray& text);
+    // Throws OversizedFileError (naming no file); with LongCells::Cut only for too many
+    // lines.
+    static Lines decode(const QByteArray& text, LongCells longCells = LongCells::Refuse);
 
     // Writes the whole text into a temporary file beside `path`, syncs it to disk, replaces
     // `path` with it in one step and syncs the folder: a failed save, a crash or a power cut
@@ -58,7 +72,7 @@ public:
     static void write(const QByteArray& text, const QString& path);
     // Reads and decodes the whole file. Throws FileError ("kann nicht geöffnet werden") when
     // the file cannot be read, OversizedFileError when it is too large.
-    static Lines read(const QString& path);
+    static Lines read(const QString& path, LongCells longCells = LongCells::Refuse);
     // Puts what was read into the table, which the caller has emptied.
     static void fill(SequenceTable& table, const Lines& lines);
     // read() and fill(): when read() throws, the table is untouched.

@@ -34,11 +34,14 @@ void TableCommands::proposeNumber() {
     m_c.editor.callShowNumber(NumberProposal::propose(m_c.table));
 }
 
-void TableCommands::newText() {
-    m_c.editor.callTakeChanges();
+bool TableCommands::newText() {
+    // The operator answered Yes to keep the changes: clearing them now would lose them.
+    if (!m_c.editor.callTakeChanges())
+        return false;
     const QByteArray number = NumberProposal::propose(m_c.table);
     m_c.editor.callShowNumber(number);
     m_c.editor.callClearEntry();
+    return true;
 }
 
 void TableCommands::renumberAll() {

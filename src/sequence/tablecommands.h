@@ -19,8 +19,10 @@ public:
 
     // "Nr. neu": the proposed number into the number field.
     void proposeNumber();
-    // "Neuer Text": takes editor changes, proposes a number and empties the editor.
-    void newText();
+    // "Neuer Text": takes editor changes, proposes a number and empties the editor. False,
+    // with the editor untouched, when the changes were to be taken and the table refused
+    // them.
+    bool newText();
     // "Neu durchnumerieren".
     void renumberAll();
     // "Texte löschen": the marked entries, or the selected one when none is marked.

@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 
+#include "accessiblenames.h"
 #include "lumentafellogo.h"
 #include "windowfonts.h"
 
@@ -169,6 +170,8 @@ void AboutWindow::retranslate() {
     m_rights->setText(tr("© Lumentafel-Projekt. Alle Rechte vorbehalten."));
     m_linkButton->setToolTip(tr("Internetseite im Browser öffnen"));
     m_link->setToolTip(tr("Internetseite im Browser öffnen"));
+    AccessibleNames::nameAfterHint(m_linkButton);
+    m_address->setAccessibleName(tr("Adresse"));
     // "OK" reads the same in both languages.
     m_ok->setText(QStringLiteral("OK"));
 }

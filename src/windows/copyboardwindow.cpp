@@ -151,4 +151,5 @@ void CopyboardWindow::retranslate() {
     m_newBlock->setText(tr("In neuen Blocktext einfügen"));
     m_newScroll->setText(tr("In neuen Scrolltext einfügen"));
     m_newFlow->setText(tr("In neuen Fließtext einfügen"));
+    m_textArea->setAccessibleName(tr("Text zum Übernehmen"));
 }

@@ -18,6 +18,7 @@ constexpr int ActionLeft = 16;
 constexpr int KeyLeft = 256;
 constexpr int RowPitch = 24;
 constexpr int FirstRowTop = 8;
+constexpr int ButtonGap = 2;
 
 struct Text {
     const char* action;
@@ -72,8 +73,6 @@ const QList<Panel>& panels() {
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("THilfe"));
-    // The same word in both languages.
-    setWindowTitle(QStringLiteral("Hilfe"));
     setFont(WindowFonts::sans(16, QFont::Bold));
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -99,7 +98,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     }
     m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName(QStringLiteral("Button1"));
-    m_closeButton->setGeometry(ActionLeft, top + 12, ClientWidth - 2 * ActionLeft, 2 * RowPitch);
+    // The button takes the strip below the panels, as high as its caption needs and never
+    // beyond the window's bottom edge.
+    const int strip = ClientHeight - top;
+    const int height = qMin(m_closeButton->sizeHint().height(), strip - 2 * ButtonGap);
+    m_closeButton->setGeometry(ActionLeft, top + (strip - height) / 2, ClientWidth - 2 * ActionLeft,
+                               height);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
 
     // Not shown anywhere: it carries the key that hides the window.
@@ -146,6 +150,7 @@ void HelpWindow::retranslate() {
             row.key->adjustSize();
         }
     }
+    setWindowTitle(tr("Hilfe"));
     m_closeButton->setText(tr("OK (Hilfe ausblenden = F1)"));
     m_closeAction->setText(tr("Fenster Schliessen"));
 }

@@ -168,6 +168,25 @@ private slots:
                  QByteArray("[Programm]\nSprache=GB\n[anzeige]\nSeriellerCOM-Port=7\nZeilen=4"));
     }
 
+    // [Fernsteuerung]: off by default, a port outside 0 to 65535 leaves that listener off,
+    // and what the dialog stores survives a read.
+    void remoteControlKeys() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("RPW.ini");
+        QVERIFY(SettingsFile(path).read(dir.path()).remote == RemoteSettings());
+        writeAll(path, "[fernsteuerung]\nPort=70000\nTextport=-1\nPasswort=Gr\xFC\xDF\n"
+                       "Adresse= 127.0.0.1 \n");
+        RemoteSettings remote = SettingsFile(path).read(dir.path()).remote;
+        QCOMPARE(remote.port, 0);
+        QCOMPARE(remote.textPort, 0);
+        QCOMPARE(remote.passcode, QStringLiteral("Gr\u00FC\u00DF"));
+        QCOMPARE(remote.address, QStringLiteral("127.0.0.1"));
+        remote.port = 53000;
+        remote.textPort = 53010;
+        QVERIFY(SettingsFile(path).writeRemote(remote));
+        QVERIFY(SettingsFile(path).read(dir.path()).remote == remote);
+    }
+
     void writeCreatesFileAndFolder() {
         QTemporaryDir dir;
         const QString path = dir.filePath("config/lumentafel/RPW.ini");

@@ -8,12 +8,15 @@
 #include "app/programservices.h"
 #include "app/programwindows.h"
 #include "display/displayoutput.h"
+#include "display/portcommand.h"
 #include "display/statusline.h"
 #include "display/supervisionwindow.h"
 #include "display/uploadstrip.h"
 #include "editor/entryeditor.h"
 #include "editor/entryeditorpanel.h"
+#include "editor/previewlines.h"
 #include "platform/timer.h"
+#include "playback/playbackcommands.h"
 #include "programfolder.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklistwindow.h"
@@ -26,14 +29,19 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
@@ -105,6 +113,7 @@ private slots:
     void offlineMode();
     void unreachableWindowsComeBack();
     void portQuestionAnsweredNoOpensOnDemandLater();
+    void remoteCommandNeverAsksForAPort();
     void closeWithoutAPortNeverAsksForOne_data();
     void closeWithoutAPortNeverAsksForOne();
     void givingUpKeepsTheProgramRunningWithoutAPort();
@@ -124,6 +133,9 @@ private slots:
     void closeOffersThePendingEntry();
     void everyControlFitsTheDefaultWindow_data();
     void everyControlFitsTheDefaultWindow();
+    void timeFieldsShowTheirUnit_data();
+    void timeFieldsShowTheirUnit();
+    void infoItemAndSplitterHint();
     void unreadableSettingsAreReportedOnce_data();
     void unreadableSettingsAreReportedOnce();
 };
@@ -141,8 +153,8 @@ void StartupTest::firstStartAsksForAPort() {
     const ShellState& shell = rig.main().shell();
     QCOMPARE(shell.captionPrefix, QStringLiteral("RPW V1.54 - "));
     QCOMPARE(rig.main().windowTitle(), QStringLiteral("RPW V1.54 - Unbenannt.lta"));
-    QCOMPARE(shell.lineCount, 3);
-    QCOMPARE(shell.columnCount, 24);
+    QCOMPARE(rig.main().output().lineCount(), 3);
+    QCOMPARE(rig.main().output().columnCount(), 24);
     QCOMPARE(shell.languageCode, QStringLiteral("D"));
     QCOMPARE(shell.frameTime, 84);
     QCOMPARE(rig.main().pos(), QPoint(20, 20));
@@ -205,7 +217,7 @@ void StartupTest::displayTooLargeForTheBuffer() {
     rig.start();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.port.outputBufferSize(), 63000);
-    QCOMPARE(rig.main().shell().lineCount, 150);
+    QCOMPARE(rig.main().output().lineCount(), 150);
     QCOMPARE(rig.windows->supervision().lineFieldCount(), 150);
     // Frames still go out whole: the send waits until one fits the buffer.
     rig.main().sendDisplayImage();
@@ -247,8 +259,8 @@ void StartupTest::displayLimits() {
     rig.start();
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     EntryEditorPanel& panel = *rig.main().form().editorPanel;
-    QCOMPARE(rig.main().shell().lineCount, lineCount);
-    QCOMPARE(rig.main().shell().columnCount, columnCount);
+    QCOMPARE(rig.main().output().lineCount(), lineCount);
+    QCOMPARE(rig.main().output().columnCount(), columnCount);
     QCOMPARE(panel.kindTabs()->isTabVisible(panel.kindTabs()->indexOf(panel.flowPage())),
              flowTabVisible);
     QCOMPARE(!panel.flowLine()->isHidden(), flowLineVisible);
@@ -327,6 +339,32 @@ void StartupTest::portQuestionAnsweredNoOpensOnDemandLater() {
     // The first frame opens the port on demand, which asks for a port.
     rig.prompter.expectPort({QStringLiteral("COM1")}, 1);
     rig.main().sendDisplayImage();
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.port.written(), blankFrame(3, 24));
+}
+
+// Where the operator's command asks for the port, the remote's is refused with the reason,
+// and nothing reaches the board until a port is chosen.
+void StartupTest::remoteCommandNeverAsksForAPort() {
+    ProgramRig rig;
+    rig.port.setAvailablePorts({1});
+    rig.offeredPorts = {QStringLiteral("COM1")};
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Momentan: COM0"), Answer::No);
+    rig.start();
+    PlaybackCommands& commands = rig.main().playbackCommands();
+    const CommandOrigin remote = CommandOrigin::remote(QStringLiteral("udp 127.0.0.1:9000"));
+    for (PlaybackCommand command : {PlaybackCommand::Stop, PlaybackCommand::Play}) {
+        const CommandResult result = commands.run(PlaybackRequest::of(command, remote));
+        QCOMPARE(result.status, CommandResult::Status::Refused);
+        QCOMPARE(result.reason, PortCommand::noPortStatus());
+    }
+    rig.clock.advance(1000);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.main().form().statusLine->currentMessage(), PortCommand::noPortStatus());
+    QVERIFY(rig.port.written().isEmpty());
+
+    rig.prompter.expectPort({QStringLiteral("COM1")}, 1);
+    QVERIFY(commands.run(PlaybackRequest::of(PlaybackCommand::Stop, CommandOrigin::key())).done());
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.port.written(), blankFrame(3, 24));
 }
@@ -716,6 +754,29 @@ void StartupTest::everyControlFitsTheDefaultWindow() {
         QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 4 <= button->width(),
                  qPrintable(name));
     }
+    // The preview shows whole lines while it plays the edited text: each as wide as the
+    // board's columns and one more letter H, wholly inside its area, which needs no scroll bar.
+    EntryEditorPanel& panel = *window.form().editorPanel;
+    panel.simulationBox()->click();
+    QCoreApplication::sendPostedEvents();
+    const QList<QLineEdit*>& lines = panel.previewLines();
+    QCOMPARE(lines.size(), 3);
+    auto* area = panel.preview()->findChild<QScrollArea*>();
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+    QVERIFY(!area->verticalScrollBar()->isVisible());
+    for (QLineEdit* line : lines) {
+        QCOMPARE(line->width(),
+                 line->fontMetrics().horizontalAdvance(QString(25, QLatin1Char('H'))));
+        const QRect inView(line->mapTo(area->viewport(), QPoint(0, 0)), line->size());
+        QVERIFY2(area->viewport()->rect().contains(inView), qPrintable(line->objectName()));
+    }
+    // The fields beside it keep only the width they need.
+    for (QSpinBox* field : window.findChildren<QSpinBox*>()) {
+        if (field->isVisible())
+            QVERIFY2(field->width() <= field->sizeHint().width(), qPrintable(field->objectName()));
+    }
+    panel.simulationBox()->click();
+
     rig.main().table().setRows(
         {SequenceRows::cells(
              {QStringLiteral("00010"), QStringLiteral("NEIN"), QStringLiteral("SCROLL")}),
@@ -735,6 +796,56 @@ void StartupTest::everyControlFitsTheDefaultWindow() {
                      qPrintable(text));
         }
     }
+}
+
+void StartupTest::timeFieldsShowTheirUnit_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("unit");
+    for (const char* field : {"Seitenwechselzeit", "Zeilenwechselzeit", "Fliesstakt"}) {
+        QTest::addRow("%s German", field) << field << false << "Sek.";
+        QTest::addRow("%s English", field) << field << true << "Sec.";
+    }
+}
+
+// The unit follows its field on the same row of the field's page.
+void StartupTest::timeFieldsShowTheirUnit() {
+    QFETCH(QString, field);
+    QFETCH(bool, english);
+    QFETCH(QString, unit);
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    MainWindow& window = rig.main();
+    if (english)
+        window.chooseLanguage(QStringLiteral("GB"));
+    window.show();
+    auto* time = window.findChild<QSpinBox*>(field);
+    window.form().editorPanel->kindTabs()->setCurrentWidget(time->parentWidget());
+    QCoreApplication::sendPostedEvents();
+    auto* label = time->parentWidget()->findChild<QLabel*>(field + QStringLiteral("Einheit"));
+    QVERIFY(label && label->isVisible());
+    QCOMPARE(label->text(), unit);
+    QVERIFY(label->x() > time->geometry().right());
+    QVERIFY(qAbs(label->geometry().center().y() - time->geometry().center().y()) < 4);
+}
+
+// "&Info" is an item of the bar: one press shows the about window. The splitter's hint sits on
+// its handle, not over the editor and the table the splitter holds.
+void StartupTest::infoItemAndSplitterHint() {
+    ProgramRig rig;
+    rig.writeIni("[Anzeige]\nSeriellerCOM-Port=1\n");
+    rig.port.setAvailablePorts({1});
+    rig.start();
+    QAction* info = rig.main().form().aboutAction;
+    QVERIFY(rig.main().menuBar()->actions().contains(info));
+    QVERIFY(!info->menu());
+    info->trigger();
+    QVERIFY(rig.windows->about().isVisible());
+    QSplitter* splitter = rig.main().form().editorSplitter;
+    QCOMPARE(splitter->handle(1)->toolTip(), QStringLiteral("Größe Eingabebereich ändern"));
+    QVERIFY(splitter->toolTip().isEmpty());
 }
 
 void StartupTest::unreadableSettingsAreReportedOnce_data() {
@@ -761,7 +872,7 @@ void StartupTest::unreadableSettingsAreReportedOnce() {
     QVERIFY2(status.contains(QDir::toNativeSeparators(rig.iniPath())) &&
                  status.contains(QStringLiteral("kann nicht gelesen werden")),
              qPrintable(status));
-    QCOMPARE(rig.main().shell().lineCount, 3);
+    QCOMPARE(rig.main().output().lineCount(), 3);
 }
 
 QTEST_MAIN(StartupTest)

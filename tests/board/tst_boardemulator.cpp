@@ -1,6 +1,9 @@
+#include "boardprocess.h"
 #include "programonline.h"
 #include "ptyreader.h"
 
+#include "app/programboards.h"
+#include "display/boardfanout.h"
 #include "display/statusline.h"
 #include "display/uploadbuilder.h"
 #include "display/uploadstrip.h"
@@ -13,50 +16,6 @@
 #include <QTest>
 
 namespace {
-
-// lumentafel-board --headless as a process; its event lines are collected as they come.
-struct BoardProcess {
-    QProcess process;
-    QStringList lines;
-    QByteArray partial;
-
-    bool start(const QStringList& arguments, const QString& comDir = {}) {
-        const QString binary = qEnvironmentVariable("LUMENTAFEL_BOARD_BINARY");
-        if (binary.isEmpty())
-            return false;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (!comDir.isEmpty())
-            env.insert(QStringLiteral("LUMENTAFEL_COM_DIR"), comDir);
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { collect(); });
-        process.start(binary, QStringList{QStringLiteral("--headless")} + arguments);
-        return waitFor(QStringLiteral("ready"));
-    }
-    void collect() {
-        partial += process.readAllStandardOutput();
-        qsizetype end;
-        while ((end = partial.indexOf('\n')) >= 0) {
-            lines << QString::fromUtf8(partial.left(end));
-            partial.remove(0, end + 1);
-        }
-    }
-    // Waits, turning the event loop, until a line starting with prefix has come; generous,
-    // since the machine may be busy.
-    bool waitFor(const QString& prefix, int timeoutMs = 20000) {
-        QDeadlineTimer deadline(timeoutMs);
-        while (!deadline.hasExpired()) {
-            for (const QString& line : std::as_const(lines))
-                if (line.startsWith(prefix))
-                    return true;
-            if (process.state() == QProcess::NotRunning)
-                return false;
-            QTest::qWait(10);
-        }
-        return false;
-    }
-    QString report() const { return lines.join(QLatin1Char('\n')); }
-};
 
 QByteArray withChecksum(const QByteArray& body) {
     const QByteArray withEnd = body + char(0xF3);
@@ -72,6 +31,7 @@ private slots:
     void headlessBoardOnItsOwnLink();
     void programUploadsToTheBoard_data();
     void programUploadsToTheBoard();
+    void uploadToTwoBoardsSumsUpEachAnswer();
 };
 
 // The board publishes COM7 in the ports folder; frames, junk and an upload fed to it give
@@ -149,6 +109,44 @@ void BoardEmulatorTest::programUploadsToTheBoard() {
     QVERIFY2(board.waitFor(event), qPrintable(board.report()));
     board.process.terminate();
     QVERIFY(board.process.waitForFinished(20000));
+}
+
+// Two boards, the second behind a serial device server that answers CHECK FALSE: each board
+// has its own handshake, the first one's success is not held back by the second's failure,
+// and the status line sums both up.
+void BoardEmulatorTest::uploadToTwoBoardsSumsUpEachAnswer() {
+    BoardProcess second;
+    QVERIFY2(second.start({"--tcp", "0", "--tcp-address", "127.0.0.1", "--reply", "check-false"}),
+             qPrintable(second.report()));
+    const QString address = second.lines.first().section(QLatin1Char(' '), 1, 1).chopped(1);
+    QVERIFY2(address.startsWith(QLatin1String("tcp://127.0.0.1:")), qPrintable(address));
+    ProgramOnLine program;
+    program.openPeer = false;
+    QVERIFY2(program.start("offline=1\r\nWeitereAnzeigen=" + address.toLatin1() + "\r\n"),
+             program.pty ? program.pty->output().constData() : "");
+    BoardProcess first;
+    QVERIFY2(first.start(QStringList{"--device", program.dir.filePath(QStringLiteral("peer")),
+                                     "--settings",
+                                     program.dir.filePath(QStringLiteral("Lumentafel.ini"))}),
+             qPrintable(first.report()));
+    QVERIFY2(program.prompter.finished(), program.prompter.report());
+    BoardFanOut& boards = program.main().boards().fanOut();
+    QCOMPARE(boards.count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(boards.output(0).isConnected(), 20000);
+    program.main().table().setRows({{"", "1", "JA", "B", "AB,CD", "3", "M1", ""}});
+
+    program.main().form().uploadStrip->uploadButton()->click();
+    QVERIFY2(program.prompter.finished(), program.prompter.report());
+    QTRY_COMPARE_WITH_TIMEOUT(
+        program.main().form().statusLine->currentMessage(),
+        QStringLiteral("Übertragung: 1 von 2 OK; %1: CHECK FALSE").arg(address), 20000);
+    QVERIFY(program.main().form().uploadStrip->uploadButton()->isEnabled());
+    QVERIFY2(first.waitFor(QStringLiteral("upload ok")), qPrintable(first.report()));
+    QVERIFY2(second.waitFor(QStringLiteral("upload check-false")), qPrintable(second.report()));
+    for (BoardProcess* board : {&first, &second}) {
+        board->process.terminate();
+        QVERIFY(board->process.waitForFinished(20000));
+    }
 }
 
 QTEST_MAIN(BoardEmulatorTest)

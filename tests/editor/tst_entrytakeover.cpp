@@ -1,7 +1,9 @@
 #include "sequencerows.h"
 
 #include "editor/entrytakeover.h"
+#include "sequence/commalist.h"
 #include "sequence/rowselection.h"
+#include "sequence/sequencefile.h"
 #include "sequence/sequencetable.h"
 
 #include <QTest>
@@ -10,6 +12,7 @@ using Refusal = EntryTakeover::Refusal;
 using Refusals = QList<Refusal>;
 using Lines = QList<QByteArray>;
 Q_DECLARE_METATYPE(Refusals)
+Q_DECLARE_METATYPE(TextKind)
 
 namespace {
 
@@ -25,11 +28,13 @@ struct Rig {
         request.entry.kind = TextKind::Block;
         request.marks = ActiveMarks::forLanguage(QStringLiteral("D"));
     }
-    EntryTakeover::Outcome take(const QByteArray& number, int selected, bool rename = false) {
+    EntryTakeover::Outcome take(const QByteArray& number, int selected, bool rename = false,
+                                bool newEntry = false) {
         selection.select(selected);
         request.entry.number = number;
         request.selectedRow = selected;
         request.renameOnCommit = rename;
+        request.newEntry = newEntry;
         return takeover.take(request);
     }
     QList<QByteArray> numbers() const {
@@ -39,6 +44,15 @@ struct Rig {
         return out;
     }
 };
+
+// Lines of 24 letters whose comma list is `size` bytes long.
+Lines linesOfListSize(qsizetype size) {
+    Lines lines;
+    for (; size > 25; size -= 25)
+        lines << QByteArray(24, 'A');
+    lines << QByteArray(size, 'A');
+    return lines;
+}
 
 } // namespace
 
@@ -53,6 +67,10 @@ private slots:
     void duration();
     void lastActiveEntryStaysActive();
     void textsMadeDisplayable();
+    void newEntryReplacesNone_data();
+    void newEntryReplacesNone();
+    void whatTheTableHoldsOpensAgain_data();
+    void whatTheTableHoldsOpensAgain();
 };
 
 void EntryTakeoverTest::numberAndRow_data() {
@@ -74,6 +92,90 @@ void EntryTakeoverTest::numberAndRow_data() {
         << 0;
     QTest::newRow("empty number") << QByteArray() << 1 << false << Refusals{Refusal::EmptyNumber}
                                   << unchanged << 0;
+}
+
+void EntryTakeoverTest::newEntryReplacesNone_data() {
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<bool>("rename");
+    QTest::addColumn<Refusals>("refusals");
+    QTest::addColumn<Lines>("numbers");
+    const Lines unchanged{"00010", "00020", "00030"};
+    // The fields were emptied for a new entry while 00020 stayed selected.
+    QTest::newRow("the selected entry's number")
+        << QByteArray("00020") << false << Refusals{Refusal::DuplicateNumber} << unchanged;
+    QTest::newRow("another entry's number")
+        << QByteArray("00030") << false << Refusals{Refusal::DuplicateNumber} << unchanged;
+    QTest::newRow("a free number adds")
+        << QByteArray("00040") << false << Refusals{} << Lines{"00010", "00020", "00030", "00040"};
+    QTest::newRow("rename does not write over the selected entry")
+        << QByteArray("00040") << true << Refusals{} << Lines{"00010", "00020", "00030", "00040"};
+}
+
+// "Neuer Text" proposed a number the selected entry had: "OK" wrote the new text over it.
+void EntryTakeoverTest::newEntryReplacesNone() {
+    QFETCH(QByteArray, number);
+    QFETCH(bool, rename);
+    QFETCH(Refusals, refusals);
+    QFETCH(Lines, numbers);
+    Rig rig;
+    rig.request.entry.lines = {"NEU"};
+    const EntryTakeover::Outcome outcome = rig.take(number, 2, rename, true);
+    QCOMPARE(outcome.refusals, refusals);
+    QCOMPARE(rig.numbers(), numbers);
+    QCOMPARE(rig.table.cell(SequenceTable::TextColumn, 2), QByteArray("TEXT00020"));
+}
+
+void EntryTakeoverTest::whatTheTableHoldsOpensAgain_data() {
+    QTest::addColumn<TextKind>("kind");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<qsizetype>("size");
+    const qsizetype max = SequenceFile::MaxCellBytes;
+    const struct {
+        const char* name;
+        TextKind kind;
+        int column;
+    } cells[] = {{"block text", TextKind::Block, SequenceTable::TextColumn},
+                 {"scroll text", TextKind::Scroll, SequenceTable::TextColumn},
+                 {"flowing text", TextKind::Flow, SequenceTable::TextColumn},
+                 {"note", TextKind::Block, SequenceTable::NoteColumn}};
+    for (const auto& cell : cells)
+        for (const qsizetype size : {max - 1, max, max + 1})
+            QTest::addRow("%s of %lld bytes", cell.name, qlonglong(size))
+                << cell.kind << cell.column << size;
+}
+
+// A text whose cell the reader would refuse never enters the table; every other one saves to
+// a file that opens again with the same rows.
+void EntryTakeoverTest::whatTheTableHoldsOpensAgain() {
+    QFETCH(TextKind, kind);
+    QFETCH(int, column);
+    QFETCH(qsizetype, size);
+    Rig rig;
+    SequenceEntry& entry = rig.request.entry;
+    entry.kind = kind;
+    if (column == SequenceTable::NoteColumn)
+        entry.note = linesOfListSize(size);
+    else if (kind == TextKind::Flow)
+        entry.lines = {QByteArray(size - 2, 'A')}; // written in quotes
+    else
+        entry.lines = linesOfListSize(size);
+    const std::vector<SequenceTable::Cells> before = SequenceFile::lines(rig.table).rows;
+    const EntryTakeover::Outcome outcome = rig.take("00040", 1);
+
+    const SequenceFile::Lines saved = SequenceFile::lines(rig.table);
+    if (size > SequenceFile::MaxCellBytes) {
+        QCOMPARE(outcome.refusals, Refusals{Refusal::CellTooLong});
+        QCOMPARE(outcome.tooLongColumn, column);
+        QCOMPARE(outcome.tooLongSize, size);
+        QVERIFY(saved.rows == before);
+        QCOMPARE(rig.selection.selectedRow(), 1);
+        return;
+    }
+    QVERIFY(outcome.taken());
+    QCOMPARE(rig.table.cell(column, 4).size(), size);
+    const SequenceFile::Lines opened = SequenceFile::decode(SequenceFile::encode(rig.table));
+    QVERIFY(opened.rows == saved.rows);
+    QVERIFY(opened.cutLines.empty());
 }
 
 void EntryTakeoverTest::numberAndRow() {

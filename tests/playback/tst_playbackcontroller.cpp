@@ -13,6 +13,29 @@ Q_DECLARE_METATYPE(PlaybackMode)
 
 namespace {
 
+// The commands open beyond those open in every state, and the editing commands when open.
+QString openCommands(const PlaybackController& c) {
+    using C = PlaybackCommand;
+    for (C always : {C::Play, C::PlayFromNumber, C::Stop, C::Manual, C::ManualFromNumber,
+                     C::StartPaused, C::Speed, C::Follow}) {
+        if (!c.isEnabled(always))
+            return QStringLiteral("closed: %1").arg(int(always));
+    }
+    const QList<std::pair<C, const char*>> names{
+        {C::Pause, "pause"},       {C::GoOn, "goon"},
+        {C::First, "first"},       {C::Last, "last"},
+        {C::Previous, "previous"}, {C::Next, "next"},
+        {C::GoToSelected, "goto"}, {C::GoToNumber, "gotonumber"}};
+    QStringList open;
+    for (const auto& [command, name] : names) {
+        if (c.isEnabled(command))
+            open << QLatin1String(name);
+    }
+    if (CommandAvailability::editingAllowed(c.playbackMode()))
+        open << QStringLiteral("editing");
+    return open.join(' ');
+}
+
 struct ControllerRig : DisplayRig {
     RowSelection selection{table};
     PlaybackController controller{table, selection, output, clock, nullptr};
@@ -87,7 +110,7 @@ private slots:
     void navigation_data();
     void navigation();
     void noActiveRowEndsAfterOneRound();
-    void playWhilePlayingTakesPreviousTick();
+    void playWhilePlayingShowsAtOnce();
     void manualDuringAutomaticHoldsAtTheEnd();
     void startAndPauseFromStoppedSendsNothing();
     void presetDurationFollowsSpeed_data();
@@ -103,8 +126,8 @@ private slots:
     void sortedAwayEntryLosesItsRed();
     void sortKeepsTheCurrentEntryPlaying_data();
     void sortKeepsTheCurrentEntryPlaying();
-    void commandGroupsFollowStateTable_data();
-    void commandGroupsFollowStateTable();
+    void commandsOpenFollowStateTable_data();
+    void commandsOpenFollowStateTable();
     void emptySequenceOnlyPutsStopDown_data();
     void emptySequenceOnlyPutsStopDown();
     void malformedDurationPlaysAsMinimum();
@@ -115,6 +138,8 @@ private slots:
     void commandAfterPortFreezeAnimatesAgain_data();
     void commandAfterPortFreezeAnimatesAgain();
     void followSelectsStartedRow();
+    void everyStartShowsItsFirstFrameAfter100Ms_data();
+    void everyStartShowsItsFirstFrameAfter100Ms();
 };
 
 void PlaybackControllerTest::navigation_data() {
@@ -179,7 +204,7 @@ void PlaybackControllerTest::noActiveRowEndsAfterOneRound() {
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Automatic);
 }
 
-void PlaybackControllerTest::playWhilePlayingTakesPreviousTick() {
+void PlaybackControllerTest::playWhilePlayingShowsAtOnce() {
     ControllerRig rig;
     rig.setRows({{"1", "JA", "B", "A,B,C,D", "1", "M1"}, {"2", "JA", "B", "X", "1", "M1"}});
     rig.controller.play();
@@ -187,8 +212,9 @@ void PlaybackControllerTest::playWhilePlayingTakesPreviousTick() {
     rig.selection.select(2);
     rig.controller.play();
     rig.clock.advance(1000);
-    // The animation was still running: the new entry's first frame comes with its next tick.
-    QCOMPARE(rig.frameTimes, (QList<qint64>{100, 1100, 2100}));
+    // The animation was still running; the new entry's first frame comes 100 ms after its
+    // start all the same, not with the old entry's next tick (2100), which came late.
+    QCOMPARE(rig.frameTimes, (QList<qint64>{100, 1100, 1600}));
     QCOMPARE(rig.frames().last(), rig.screen({"X"}));
 }
 
@@ -358,7 +384,7 @@ void PlaybackControllerTest::stopLeavesDisplayBlank() {
     QCOMPARE(rig.table.marker(1), marker);
     QCOMPARE(rig.controller.currentEntryRow(), 2);
     QVERIFY(!rig.controller.isPaused());
-    QCOMPARE(rig.controller.groups(), CommandGroups::forState(PlaybackMode::Stopped, false));
+    QCOMPARE(openCommands(rig.controller), QString("editing"));
 }
 
 void PlaybackControllerTest::markedRowTurnsYellowAgain() {
@@ -445,44 +471,52 @@ void PlaybackControllerTest::sortKeepsTheCurrentEntryPlaying() {
     QCOMPARE(rig.frames().last(), rig.screen({nextText}));
 }
 
-void PlaybackControllerTest::commandGroupsFollowStateTable_data() {
+// The one rule: which commands each settled state opens, reached by any way.
+void PlaybackControllerTest::commandsOpenFollowStateTable_data() {
     QTest::addColumn<QStringList>("commands");
     QTest::addColumn<PlaybackMode>("mode");
     QTest::addColumn<bool>("paused");
+    QTest::addColumn<QString>("open");
 
     const auto stopped = PlaybackMode::Stopped;
     const auto automatic = PlaybackMode::Automatic;
     const auto manual = PlaybackMode::Manual;
-    QTest::newRow("start") << QStringList{} << stopped << false;
-    QTest::newRow("play") << QStringList{"play"} << automatic << false;
-    QTest::newRow("play, pause") << QStringList{"play", "pause"} << automatic << true;
+    const QString navigation = "first last previous next goto gotonumber";
+    QTest::newRow("start") << QStringList{} << stopped << false << "editing";
+    QTest::newRow("play") << QStringList{"play"} << automatic << false << "pause";
+    QTest::newRow("play, pause") << QStringList{"play", "pause"} << automatic << true
+                                 << "pause goon";
     QTest::newRow("play, pause, release")
-        << QStringList{"play", "pause", "release"} << automatic << false;
-    QTest::newRow("manual") << QStringList{"manual"} << manual << false;
-    QTest::newRow("manual, pause") << QStringList{"manual", "pause"} << manual << true;
+        << QStringList{"play", "pause", "release"} << automatic << false << "pause";
+    QTest::newRow("manual") << QStringList{"manual"} << manual << false << "pause " + navigation;
+    QTest::newRow("manual, pause")
+        << QStringList{"manual", "pause"} << manual << true << "pause goon " + navigation;
     QTest::newRow("paused play, manual")
-        << QStringList{"play", "pause", "manual"} << manual << false;
+        << QStringList{"play", "pause", "manual"} << manual << false << "pause " + navigation;
     QTest::newRow("paused manual, play")
-        << QStringList{"manual", "pause", "play"} << automatic << false;
-    QTest::newRow("paused, stop") << QStringList{"play", "pause", "stop"} << stopped << false;
-    QTest::newRow("start and pause") << QStringList{"startpause"} << automatic << true;
+        << QStringList{"manual", "pause", "play"} << automatic << false << "pause";
+    QTest::newRow("paused, stop") << QStringList{"play", "pause", "stop"} << stopped << false
+                                  << "editing";
+    QTest::newRow("start and pause")
+        << QStringList{"startpause"} << automatic << true << "pause goon";
     QTest::newRow("manual, start and pause")
-        << QStringList{"manual", "startpause"} << automatic << true;
-    QTest::newRow("pause refused while stopped") << QStringList{"pause"} << stopped << false;
+        << QStringList{"manual", "startpause"} << automatic << true << "pause goon";
+    QTest::newRow("pause refused while stopped")
+        << QStringList{"pause"} << stopped << false << "editing";
     QTest::newRow("navigation refused in automatic")
-        << QStringList{"play", "next", "last"} << automatic << false;
+        << QStringList{"play", "next", "last"} << automatic << false << "pause";
 }
 
-void PlaybackControllerTest::commandGroupsFollowStateTable() {
+void PlaybackControllerTest::commandsOpenFollowStateTable() {
     QFETCH(QStringList, commands);
     QFETCH(PlaybackMode, mode);
     QFETCH(bool, paused);
+    QFETCH(QString, open);
 
     ControllerRig rig;
     rig.setActiveWords({"JA", "JA", "JA"});
     QList<PlaybackMode> shownModes;
     QList<bool> shownPaused;
-    CommandGroups applied;
     PlaybackController::Hooks hooks;
     hooks.showMode = [&](PlaybackMode m) {
         shownModes << m;
@@ -490,17 +524,13 @@ void PlaybackControllerTest::commandGroupsFollowStateTable() {
     hooks.showPaused = [&](bool p) {
         shownPaused << p;
     };
-    hooks.applyGroups = [&](const CommandGroups& g) {
-        applied = g;
-    };
     rig.controller.setHooks(hooks);
     for (const QString& command : commands)
         rig.run(command);
 
     QCOMPARE(rig.controller.playbackMode(), mode);
     QCOMPARE(rig.controller.isPaused(), paused);
-    QCOMPARE(rig.controller.groups(), CommandGroups::forState(mode, paused));
-    QCOMPARE(applied, rig.controller.groups());
+    QCOMPARE(openCommands(rig.controller), open);
     QCOMPARE(shownModes.last(), mode);
     QCOMPARE(shownPaused.last(), paused);
     QCOMPARE(rig.controller.currentEntryRow(), 1);
@@ -509,24 +539,18 @@ void PlaybackControllerTest::commandGroupsFollowStateTable() {
 void PlaybackControllerTest::emptySequenceOnlyPutsStopDown_data() {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<CommandGroups>("groups");
 
-    CommandGroups manualGroups = CommandGroups::forState(PlaybackMode::Manual, false);
-    CommandGroups afterPlay = manualGroups;
-    afterPlay.navigation = false;
-    QTest::newRow("play") << QStringList{} << "play"
-                          << CommandGroups::forState(PlaybackMode::Stopped, false);
-    QTest::newRow("manual") << QStringList{} << "manual"
-                            << CommandGroups::forState(PlaybackMode::Stopped, false);
-    QTest::newRow("start and pause")
-        << QStringList{} << "startpause" << CommandGroups::forState(PlaybackMode::Stopped, false);
-    QTest::newRow("play from manual") << QStringList{"manual"} << "play" << afterPlay;
+    // Stopped opens what stopped always opens: editing too, after Play from manual mode
+    // (which used to leave the editing commands locked and Pause open while stopped).
+    QTest::newRow("play") << QStringList{} << "play";
+    QTest::newRow("manual") << QStringList{} << "manual";
+    QTest::newRow("start and pause") << QStringList{} << "startpause";
+    QTest::newRow("play from manual") << QStringList{"manual"} << "play";
 }
 
 void PlaybackControllerTest::emptySequenceOnlyPutsStopDown() {
     QFETCH(QStringList, before);
     QFETCH(QString, command);
-    QFETCH(CommandGroups, groups);
 
     ControllerRig rig;
     rig.setActiveWords({"JA"});
@@ -536,7 +560,7 @@ void PlaybackControllerTest::emptySequenceOnlyPutsStopDown() {
     rig.run(command);
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Stopped);
     QVERIFY(!rig.controller.isPaused());
-    QCOMPARE(rig.controller.groups(), groups);
+    QCOMPARE(openCommands(rig.controller), QString("editing"));
     rig.clock.advance(5000);
     QVERIFY(rig.frames().isEmpty());
 }
@@ -659,6 +683,55 @@ void PlaybackControllerTest::followSelectsStartedRow() {
     rig.clock.advance(1100);
     QCOMPARE(rig.scrolledTo, (QList<int>{2, 3}));
     QCOMPARE(rig.selection.selectedRow(), 3);
+}
+
+void PlaybackControllerTest::everyStartShowsItsFirstFrameAfter100Ms_data() {
+    QTest::addColumn<QString>("duration");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QList<qint64>>("times");
+    QTest::addColumn<QStringList>("shown");
+
+    // Each entry has two pages of 4 s; "wait N" lets the clock run to N ms.
+    QTest::newRow("manual, next during a page")
+        << "M1" << QStringList{"manual", "first", "wait 1200", "next"} << QList<qint64>{100, 1300}
+        << QStringList{"A1", "B1"};
+    QTest::newRow("manual, quick nexts")
+        << "M1" << QStringList{"manual", "first", "wait 1000", "next", "wait 1050", "next"}
+        << QList<qint64>{100, 1150} << QStringList{"A1", "C1"};
+    QTest::newRow("automatic, play on another row during a page")
+        << "M1" << QStringList{"play", "wait 1200", "select 3", "play"} << QList<qint64>{100, 1300}
+        << QStringList{"A1", "C1"};
+    QTest::newRow("preset duration shorter than the page time")
+        << "V3" << QStringList{"play"} << QList<qint64>{100, 3100, 6100}
+        << QStringList{"A1", "B1", "C1"};
+}
+
+// An entry that starts while the previous one still turns its pages shows at once (100 ms
+// later), not when the previous entry's page time has run out.
+void PlaybackControllerTest::everyStartShowsItsFirstFrameAfter100Ms() {
+    QFETCH(QString, duration);
+    QFETCH(QStringList, commands);
+    QFETCH(QList<qint64>, times);
+    QFETCH(QStringList, shown);
+
+    ControllerRig rig;
+    rig.setRows({{"1", "JA", "B", "A1,A2", "4", duration},
+                 {"2", "JA", "B", "B1,B2", "4", duration},
+                 {"3", "JA", "B", "C1,C2", "4", duration}});
+    for (const QString& command : commands) {
+        if (command.startsWith("wait "))
+            rig.clock.advance(command.mid(5).toInt() - rig.clock.nowMs());
+        else if (command.startsWith("select "))
+            rig.selection.select(command.mid(7).toInt());
+        else
+            rig.run(command);
+    }
+    rig.clock.advance(times.last() - rig.clock.nowMs());
+    QCOMPARE(rig.frameTimes, times);
+    QList<QByteArray> frames;
+    for (const QString& text : shown)
+        frames << rig.screen({text});
+    QCOMPARE(rig.frames(), frames);
 }
 
 QTEST_GUILESS_MAIN(PlaybackControllerTest)

@@ -1,16 +1,23 @@
 #include "playbackrig.h"
 
+#include "playback/playbackcommands.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
 #include "playback/playbackstrip.h"
+#include "scriptedprompter.h"
+#include "sequence/finddialog.h"
 #include "sequence/marklist.h"
+#include "sequence/marklistwindow.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetableview.h"
+#include "windows/copyboardwindow.h"
+#include "windows/helpwindow.h"
 #include "windows/languageswitch.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -33,6 +40,7 @@ struct PanelRig : DisplayRig {
     QMainWindow window;
     RowSelection selection{table};
     PlaybackController controller{table, selection, output, clock, nullptr};
+    PlaybackCommands commands{controller, table, selection};
     MarkList marks;
     PlaybackStrip* strip = nullptr;
     QTabWidget* kindTabs = nullptr;
@@ -40,6 +48,8 @@ struct PanelRig : DisplayRig {
     QLineEdit* lineField = nullptr;
     QPlainTextEdit* noteField = nullptr;
     SequenceTableView* tableView = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
     std::unique_ptr<PlaybackPanel> panel;
 
     PanelRig()
@@ -63,12 +73,13 @@ struct PanelRig : DisplayRig {
             layout->addWidget(w);
         window.setCentralWidget(central);
         QMenu* file = window.menuBar()->addMenu("&Datei");
-        file->addAction("&Neu")->setObjectName("Neu1");
-        file->addAction("Ablauf &öffnen")->setObjectName("Oeffnen1");
+        newAction = file->addAction("&Neu");
+        openAction = file->addAction("Ablauf &öffnen");
         QMenu* play = window.menuBar()->addMenu("&Abspielen");
         play->setObjectName("Abspielen1");
         play->addActions(strip->menuActions());
-        panel = std::make_unique<PlaybackPanel>(window, *strip, *tableView, controller);
+        panel = std::make_unique<PlaybackPanel>(window, *strip, *tableView, commands);
+        panel->addEditingControls({numberField}, {newAction, openAction});
         QObject::connect(panel.get(), &PlaybackPanel::pausedChanged, kindTabs,
                          [this](bool paused) { kindTabs->setEnabled(!paused); });
         setRows({{"7", "JA", "B", "A", "1", "M1"}, {"8", "JA", "B", "Z", "1", "M1"}});
@@ -113,7 +124,8 @@ private slots:
     void languageTexts();
     void exactlyOneModeButtonDown_data();
     void exactlyOneModeButtonDown();
-    void groupsEnabledByName();
+    void controlsEnabledByTheirCommands();
+    void stripShowsCommandsFromElsewhere();
     void pauseShowsCheckMarkKeyAndLocksTabs();
     void speedButtonsSetBar();
     void currentNumberAndReport();
@@ -121,6 +133,8 @@ private slots:
     void stripFitsTheDefaultWidth();
     void keysWinOverTheFocusedControl_data();
     void keysWinOverTheFocusedControl();
+    void keysWorkInEveryWindow_data();
+    void keysWorkInEveryWindow();
 };
 
 void PlaybackPanelTest::menuKeys_data() {
@@ -237,24 +251,21 @@ void PlaybackPanelTest::exactlyOneModeButtonDown() {
     QCOMPARE(rig.controller.playbackMode(), PlaybackMode::Stopped);
 }
 
-void PlaybackPanelTest::groupsEnabledByName() {
+void PlaybackPanelTest::controlsEnabledByTheirCommands() {
     PanelRig rig;
-    // Commands that other windows add later are found by their names.
+    // Editing controls of other windows are handed over by pointer, whatever their names.
     auto* newText = new QPushButton(&rig.window);
-    newText->setObjectName("Button1");
-    QWidget markList;
-    auto* deleteMarked = new QPushButton(&markList);
-    deleteMarked->setObjectName("Button5");
-    rig.panel->addCommandWindow(&markList);
+    MarkListWindow markList;
+    rig.panel->addEditingControls({newText, markList.deleteButton()});
 
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() &&
-            rig.find<QLineEdit>("TextNr")->isEnabled());
+    QVERIFY(newText->isEnabled() && markList.deleteButton()->isEnabled() &&
+            rig.numberField->isEnabled());
     QVERIFY(!rig.button("First")->isEnabled() && !rig.action("Erster1")->isEnabled());
     QVERIFY(!rig.button("Pause")->isEnabled() && !rig.pushButton("Weiter")->isEnabled());
 
     QTest::mouseClick(rig.button("Manuell"), Qt::LeftButton);
-    QVERIFY(!newText->isEnabled() && !deleteMarked->isEnabled() &&
-            !rig.action("Neu1")->isEnabled());
+    QVERIFY(!newText->isEnabled() && !markList.deleteButton()->isEnabled() &&
+            !rig.newAction->isEnabled());
     QVERIFY(rig.button("First")->isEnabled() && rig.action("gehezu1")->isEnabled());
     QVERIFY(rig.button("Pause")->isEnabled() && rig.action("Pause1")->isEnabled());
 
@@ -262,9 +273,22 @@ void PlaybackPanelTest::groupsEnabledByName() {
     QVERIFY(!rig.button("Next")->isEnabled() && !rig.action("Vor1")->isEnabled());
 
     rig.action("Stop1")->trigger();
-    QVERIFY(newText->isEnabled() && deleteMarked->isEnabled() &&
-            rig.action("Oeffnen1")->isEnabled());
+    QVERIFY(newText->isEnabled() && markList.deleteButton()->isEnabled() &&
+            rig.openAction->isEnabled());
     QVERIFY(!rig.button("Pause")->isEnabled());
+}
+
+// A command from elsewhere (the remote) shows on the strip as the operator's own would.
+void PlaybackPanelTest::stripShowsCommandsFromElsewhere() {
+    PanelRig rig;
+    rig.commands.run(PlaybackRequest::withNumber(PlaybackCommand::ManualFromNumber, "8",
+                                                 CommandOrigin::remote("udp 127.0.0.1:9000")));
+    QCOMPARE(rig.buttonsDown(), QStringList{"Manuell"});
+    QCOMPARE(rig.find<QLabel>("Label13")->text(), QString("8"));
+    QVERIFY(rig.button("Next")->isEnabled() && !rig.newAction->isEnabled());
+    rig.commands.run(PlaybackRequest::speed(PlaybackRequest::speedFactorOfPercent(150)));
+    QCOMPARE(rig.find<QSlider>("Relativ")->value(), 500);
+    QCOMPARE(rig.controller.speedFactor(), 500);
 }
 
 void PlaybackPanelTest::pauseShowsCheckMarkKeyAndLocksTabs() {
@@ -436,6 +460,57 @@ void PlaybackPanelTest::keysWinOverTheFocusedControl() {
     target->setFocus();
     QCOMPARE(QApplication::focusWidget(), target);
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(rig.state(), state);
+}
+
+void PlaybackPanelTest::keysWorkInEveryWindow_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("state");
+    // Every case starts in manual mode on entry 7.
+    QTest::newRow("help, Esc") << "help" << int(Qt::Key_Escape)
+                               << "Stop number '7' frames 1 note ''";
+    QTest::newRow("help, F8") << "help" << int(Qt::Key_F8) << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("import, F8") << "import" << int(Qt::Key_F8)
+                                << "Manuell number '8' frames 0 note ''";
+    QTest::newRow("marking list, Esc")
+        << "marks" << int(Qt::Key_Escape) << "Stop number '7' frames 1 note ''";
+    QTest::newRow("find, F8") << "find" << int(Qt::Key_F8) << "Manuell number '8' frames 0 note ''";
+    // A box keeps its keys: Esc closes it and leaves the show alone.
+    QTest::newRow("modal box, Esc")
+        << "modal" << int(Qt::Key_Escape) << "Manuell number '7' frames 0 note ''";
+}
+
+void PlaybackPanelTest::keysWorkInEveryWindow() {
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(QString, state);
+
+    PanelRig rig;
+    ScriptedPrompter prompter;
+    rig.window.show();
+    rig.controller.manual();
+    rig.controller.first();
+    std::unique_ptr<QWidget> other;
+    if (window == "help")
+        other = std::make_unique<HelpWindow>();
+    else if (window == "import")
+        other = std::make_unique<CopyboardWindow>(prompter);
+    else if (window == "marks")
+        other = std::make_unique<MarkListWindow>();
+    else if (window == "find")
+        other = std::make_unique<FindDialog>();
+    else {
+        auto dialog = std::make_unique<QDialog>();
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->setLayout(new QVBoxLayout);
+        dialog->layout()->addWidget(new QLineEdit);
+        other = std::move(dialog);
+    }
+    other->show();
+    QApplication::setActiveWindow(other.get());
+    QWidget* target = other->focusWidget() ? other->focusWidget() : other.get();
+    QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(rig.state(), state);
 }
 

@@ -6,6 +6,7 @@
 #include "playback/playbackcontroller.h"
 #include "sequence/rowselection.h"
 #include "sequence/sequencetable.h"
+#include "windows/helpwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -44,6 +45,7 @@ class PlaybackWireTest : public QObject {
 private slots:
     void ctrlEnterPlaysTheSequenceOnTheLine();
     void startAndPauseThenSpaceTurnsPages();
+    void nextFromTheHelpWindowReachesTheLineAtOnce();
     void commitOfTheEntryOnTheDisplay_data();
     void commitOfTheEntryOnTheDisplay();
 };
@@ -102,6 +104,28 @@ void PlaybackWireTest::startAndPauseThenSpaceTurnsPages() {
     const QByteArray expected =
         frame("AB", "CD") + frame("EF", "") + frame("", "S1") + frame("", "");
     QCOMPARE(program.peer->readAtLeast(int(expected.size())), expected);
+}
+
+// F1 mid-show, then F8 in the help window: the next text is on the line 100 ms later, while
+// the current text's four-second page still had three seconds to go.
+void PlaybackWireTest::nextFromTheHelpWindowReachesTheLineAtOnce() {
+    ProgramPlaying program;
+    QVERIFY2(program.start(), program.pty ? program.pty->output().constData() : "");
+    program.setRows({{"", "1", "JA", "B", "AB,CD,EF", "4", "M1", ""},
+                     {"", "2", "JA", "S", "S1", "4", "M1", ""}});
+    program.press(Qt::Key_M, Qt::AltModifier);
+    program.press(Qt::Key_F5);
+    program.clock.advance(100);
+    program.clock.advance(1000);
+
+    HelpWindow& help = program.windows->help();
+    help.showInFront();
+    QApplication::setActiveWindow(&help);
+    QTest::keyClick(help.focusWidget() ? help.focusWidget() : &help, Qt::Key_F8);
+    program.clock.advance(100);
+    const QByteArray expected = frame("AB", "CD") + frame("", "S1");
+    QCOMPARE(program.peer->readAtLeast(int(expected.size())), expected);
+    QCOMPARE(program.main().playback().currentEntryRow(), 2);
 }
 
 // The entry on the display cannot be replaced while it is still timed.

@@ -25,8 +25,14 @@ void NumberProposalTest::proposes_data() {
     QTest::newRow("one entry") << ByteList{"00010"} << QByteArray("00020");
     QTest::newRow("next ten above 235")
         << ByteList{"00010", "00230", "00235"} << QByteArray("00240");
-    // Compared byte by byte: 0100 is greater than 00990.
-    QTest::newRow("greatest by characters") << ByteList{"00990", "0100"} << QByteArray("00110");
+    // Compared as numbers, not byte by byte: "3" sorts after "00010" but is smaller, and a
+    // second "Neuer Text" proposed 00010 again.
+    QTest::newRow("greatest by value") << ByteList{"00990", "0100"} << QByteArray("01000");
+    QTest::newRow("short numbers") << ByteList{"1", "2", "3"} << QByteArray("00010");
+    QTest::newRow("short numbers and a new entry")
+        << ByteList{"00010", "1", "2", "3"} << QByteArray("00020");
+    QTest::newRow("empty number cells are no numbers")
+        << ByteList{"", "00020", ""} << QByteArray("00030");
     QTest::newRow("only five characters count") << ByteList{"000105"} << QByteArray("00020");
     QTest::newRow("letters after the fifth") << ByteList{"00010", "00050B"} << QByteArray("00060");
     QTest::newRow("wraps to 00000") << ByteList{"99990"} << QByteArray("00000");

@@ -68,6 +68,8 @@ private slots:
     void savedOrClosedCleanlyTheCopyGoes();
     void aCloseThatCannotAskKeepsTheCopy();
     void anUnwritableFolderFallsBack();
+    void aCopyNotItsOwnIsNeverOverwritten_data();
+    void aCopyNotItsOwnIsNeverOverwritten();
     void markerColoursAreNoChange();
 };
 
@@ -143,6 +145,7 @@ void RescueKeeperTest::savedOrClosedCleanlyTheCopyGoes() {
     QVERIFY(taken.open(QIODevice::WriteOnly));
     taken.close();
     rig.document.setModified(true);
+    rig.keeper->adoptCopy(rig.path(u"show.rescue.lta"_s));
     rig.keeper->closeCleanly();
     QCOMPARE(rig.rescue(), QByteArray("<none>"));
     rig.clock.advance(RescueKeeper::DelayMs);
@@ -177,6 +180,46 @@ void RescueKeeperTest::anUnwritableFolderFallsBack() {
     QCOMPARE(rig.rescue(u"settings/show.rescue.lta"_s), QByteArray("edit 1"));
     rig.document.setModified(false);
     QCOMPARE(rig.rescue(u"settings/show.rescue.lta"_s), QByteArray("<none>"));
+}
+
+void RescueKeeperTest::aCopyNotItsOwnIsNeverOverwritten_data() {
+    QTest::addColumn<bool>("takenBack");
+    QTest::addColumn<bool>("savedWithinTheDelay");
+    QTest::addColumn<QByteArray>("copy");
+    QTest::addColumn<QByteArray>("keptAside");
+    // A copy left by a run that ended without a word, never offered: it goes aside.
+    QTest::newRow("unanswered") << false << false << QByteArray("edit 2") << QByteArray("left");
+    QTest::newRow("unanswered, saved") << false << true << QByteArray("left") << QByteArray();
+    // Taken back into the document, it is the run's own copy.
+    QTest::newRow("taken back") << true << false << QByteArray("edit 2") << QByteArray();
+    QTest::newRow("taken back, saved") << true << true << QByteArray("<none>") << QByteArray();
+}
+
+void RescueKeeperTest::aCopyNotItsOwnIsNeverOverwritten() {
+    QFETCH(bool, takenBack);
+    QFETCH(bool, savedWithinTheDelay);
+    QFETCH(QByteArray, copy);
+    QFETCH(QByteArray, keptAside);
+    Rig rig;
+    QFile left(rig.path(u"show.rescue.lta"_s));
+    QVERIFY(left.open(QIODevice::WriteOnly));
+    left.write("\tleft\t\r\n");
+    left.close();
+    rig.document.setModified(true);
+    if (takenBack)
+        rig.keeper->adoptCopy(rig.path(u"show.rescue.lta"_s));
+    if (savedWithinTheDelay) {
+        rig.clock.advance(RescueKeeper::DelayMs - 1);
+        rig.document.setModified(false);
+    }
+    rig.clock.advance(RescueKeeper::DelayMs);
+    rig.keeper->noteChange(); // a second copy goes over the first without a second aside
+    rig.clock.advance(RescueKeeper::DelayMs);
+    QCOMPARE(rig.rescue(), copy);
+    const QStringList aside = QDir(rig.dir.path()).entryList({u"show.rescue 20*.lta"_s});
+    QCOMPARE(aside.size(), keptAside.isEmpty() ? 0 : 1);
+    if (!keptAside.isEmpty())
+        QCOMPARE(rig.rescue(aside.first()), keptAside);
 }
 
 void RescueKeeperTest::markerColoursAreNoChange() {

@@ -229,6 +229,18 @@ void SequenceFileTest::oversizedFileIsRefused() {
         QCOMPARE(e.column(), column);
         QVERIFY(line < 0 || e.size() > SequenceFile::MaxCellBytes);
     }
+    // Offered cut, a cell too long is cut at the bound and its line named; too many lines
+    // stay refused.
+    if (refused && line < 0) {
+        QVERIFY_THROWS_EXCEPTION(OversizedFileError,
+                                 SequenceFile::decode(file, SequenceFile::LongCells::Cut));
+        return;
+    }
+    const SequenceFile::Lines cut = SequenceFile::decode(file, SequenceFile::LongCells::Cut);
+    QCOMPARE(cut.cutLines, refused ? std::vector<int>{line} : std::vector<int>{});
+    const SequenceTable::Cells& cells = line == 0 ? cut.header : cut.rows.at(size_t(line - 1));
+    if (refused)
+        QCOMPARE(cells[size_t(column)].size(), SequenceFile::MaxCellBytes);
 }
 
 void SequenceFileTest::shortFilesKeepOneDataRow_data() {

@@ -66,6 +66,7 @@ private slots:
     void newNumber_data();
     void newNumber();
     void newTextStopsAtANumberThatDoesNotConvert();
+    void newTextKeepsChangesTheTableRefused();
     void renumber_data();
     void renumber();
     void deleteSelected_data();
@@ -113,6 +114,17 @@ void TableCommandsTest::newTextStopsAtANumberThatDoesNotConvert() {
     Rig rig({"00010", "0010A"});
     QVERIFY_THROWS_EXCEPTION(ConversionError, rig.commands->newText());
     QCOMPARE(rig.editor.number, QByteArray("00010"));
+    QVERIFY(rig.editor.numbersSet.isEmpty());
+    QCOMPARE(rig.editor.resets, 0);
+}
+
+// Yes to taking the editor's changes, and the table refused them: clearing the editor now
+// would lose them.
+void TableCommandsTest::newTextKeepsChangesTheTableRefused() {
+    Rig rig({"00010"});
+    rig.editor.changesRefused = true;
+    QVERIFY(!rig.commands->newText());
+    QCOMPARE(rig.editor.guards, 1);
     QVERIFY(rig.editor.numbersSet.isEmpty());
     QCOMPARE(rig.editor.resets, 0);
 }

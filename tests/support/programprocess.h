@@ -52,6 +52,8 @@ struct ProgramFolder {
         QProcessEnvironment env = environment;
         env.insert(QStringLiteral("LUMENTAFEL_COM_DIR"), path(QStringLiteral("com")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        // The show log goes into the folder too, not into the user's data folder.
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(dir.path());
         program.setProcessChannelMode(QProcess::SeparateChannels);

@@ -13,12 +13,15 @@ struct RecordingEditor {
     QList<int> loaded;
     int resets = 0;
     int guards = 0;
+    // The leave guard's answer: the changes were to be taken and the table refused them.
+    bool changesRefused = false;
     bool follows = true;
 
     EditorHooks hooks() {
         EditorHooks editor;
         editor.takeChanges = [this] {
             ++guards;
+            return !changesRefused;
         };
         editor.clearEntry = [this] {
             ++resets;

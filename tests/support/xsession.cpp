@@ -55,8 +55,12 @@ QProcessEnvironment XSession::environment(QProcessEnvironment base) const {
 }
 
 bool XSession::key(const QString& windowName, const QString& keys, int timeoutMs) {
+    // Several keys apart by spaces go in one run, so that a menu opened by the first takes
+    // the next.
     return focus(windowName, timeoutMs) &&
-           xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys}, timeoutMs);
+           xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} +
+                       keys.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+                   timeoutMs);
 }
 
 bool XSession::type(const QString& windowName, const QString& text, int timeoutMs) {

@@ -29,7 +29,7 @@ public:
     environment(QProcessEnvironment base = QProcessEnvironment::systemEnvironment()) const;
 
     // Waits for a visible window whose title matches `windowName` (a regular expression),
-    // gives it the keyboard focus and sends `keys` ("ctrl+s", "Return", ...).
+    // gives it the keyboard focus and sends `keys` ("ctrl+s", "Return", "alt+a r", ...).
     bool key(const QString& windowName, const QString& keys, int timeoutMs = 10000);
     // The same for typing a text.
     bool type(const QString& windowName, const QString& text, int timeoutMs = 10000);

@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "app/programservices.h"
 #include "app/programwindows.h"
+#include "editor/entryeditor.h"
 #include "editor/entryeditorpanel.h"
 #include "playback/playbackcontroller.h"
 #include "programfolder.h"
@@ -16,10 +17,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 using Answer = Prompter::Answer;
 using Kind = ScriptedPrompter::Kind;
@@ -84,6 +87,11 @@ private slots:
     void unshowableCharactersBecomeHash();
     void theEditorGetsTheSelectionNotTheClipboard();
     void pendingEditIsOfferedFirst();
+    void refusedPendingEditStopsTheImport();
+    void secondImportMakesASecondEntry_data();
+    void secondImportMakesASecondEntry();
+    void textTooLongForAFileIsRefused_data();
+    void textTooLongForAFileIsRefused();
     void newEntriesRestWhilePlaying();
     void noFlowEntryWithoutTheFlowPage();
     void geometryFollowsTheEditor();
@@ -193,6 +201,78 @@ void CopyboardWindowTest::pendingEditIsOfferedFirst() {
     QVERIFY2(rig.prompter.finished(), rig.prompter.report());
     QCOMPARE(rig.table().cell(SequenceTable::NoteColumn, 1), QByteArray());
     QCOMPARE(rig.row(2), QByteArray("BLOCK|NEU|3|M3"));
+}
+
+// Yes to taking the pending edit, and the table refused it: the import went on with "Neuer
+// Text" and emptied the editor.
+void CopyboardWindowTest::refusedPendingEditStopsTheImport() {
+    ProgramRig rig;
+    rig.table().setRows({SequenceRows::entry("00010"), SequenceRows::entry("00020")});
+    rig.windows->main().editor().loadEntry(1);
+    rig.editor().numberField()->setText(QStringLiteral("00020"));
+    rig.editor().noteField()->setPlainText(QStringLiteral("geändert"));
+    rig.prompter.expect(Kind::YesNo, QStringLiteral("Änderungen in Tabelle übernehmen?"),
+                        Answer::Yes);
+    rig.prompter.expect(Kind::Error, QStringLiteral("Text Nr.: 00020 existiert bereits."));
+    rig.select(QStringLiteral("Neu"));
+    rig.click(Target::Block);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.table().gridRowCount(), 3);
+    QCOMPARE(rig.row(1), QByteArray("BLOCK|TEXT00010|3|M3"));
+    QCOMPARE(rig.editor().numberField()->text(), QStringLiteral("00020"));
+    QCOMPARE(rig.editor().noteField()->toPlainText(), QStringLiteral("geändert"));
+    QCOMPARE(rig.editor().blockEditor()->toPlainText(), QStringLiteral("TEXT00010\n"));
+}
+
+void CopyboardWindowTest::secondImportMakesASecondEntry_data() {
+    QTest::addColumn<Target>("target");
+    QTest::newRow("block") << Target::Block;
+    QTest::newRow("scroll") << Target::Scroll;
+    QTest::newRow("flow") << Target::Flow;
+}
+
+// A sequence numbered 1, 2, 3: each import replaced the one before it under 00010.
+void CopyboardWindowTest::secondImportMakesASecondEntry() {
+    QFETCH(Target, target);
+    ProgramRig rig;
+    rig.table().setRows(
+        {SequenceRows::entry("1"), SequenceRows::entry("2"), SequenceRows::entry("3")});
+    for (const QString& text : {QStringLiteral("ERSTER"), QStringLiteral("ZWEITER")}) {
+        rig.select(text);
+        rig.click(target);
+    }
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(SequenceRows::column(rig.table(), SequenceTable::NumberColumn),
+             (QList<QByteArray>{"00010", "00020", "1", "2", "3"}));
+    QVERIFY(rig.table().cell(SequenceTable::TextColumn, 1).contains("ERSTER"));
+    QVERIFY(rig.table().cell(SequenceTable::TextColumn, 2).contains("ZWEITER"));
+}
+
+void CopyboardWindowTest::textTooLongForAFileIsRefused_data() {
+    secondImportMakesASecondEntry_data();
+}
+
+// Every way into the table keeps the bound a sequence file holds: nothing is taken, and the
+// editor keeps the text to be shortened or split.
+void CopyboardWindowTest::textTooLongForAFileIsRefused() {
+    QFETCH(Target, target);
+    ProgramRig rig;
+    rig.table().setRows({SequenceRows::entry("00010")});
+    QStringList lines;
+    for (int i = 0; i < 3000; ++i)
+        lines << QStringLiteral("GUTEN ABEND, MEINE DAMEN");
+    rig.prompter.expect(Kind::Error, QStringLiteral("höchstens 65536 Zeichen"));
+    rig.select(lines.join(QLatin1Char('\n')));
+    rig.click(target);
+    QVERIFY2(rig.prompter.finished(), rig.prompter.report());
+    QCOMPARE(rig.table().gridRowCount(), 2);
+    QCOMPARE(rig.row(1), QByteArray("BLOCK|TEXT00010|3|M3"));
+    const QWidget* editor = rig.editor().editorOf(rig.editor().currentKind());
+    const QString kept = target == Target::Flow
+                             ? static_cast<const QPlainTextEdit*>(editor)->toPlainText()
+                             : static_cast<const QTextEdit*>(editor)->toPlainText();
+    QVERIFY(kept.startsWith(QStringLiteral("GUTEN ABEND, MEINE DAMEN")));
+    QVERIFY(kept.size() > 3000 * 24);
 }
 
 void CopyboardWindowTest::newEntriesRestWhilePlaying() {

@@ -61,6 +61,8 @@ private slots:
     void hiddenOffline();
     void keyList_data();
     void keyList();
+    void everyControlLiesInsideTheWindow_data();
+    void everyControlLiesInsideTheWindow();
 };
 
 // F1 in the main window shows the help window with the focus; the next F1 reaches the help
@@ -97,6 +99,7 @@ void HelpWindowTest::keyList_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
     QTest::newRow("German") << "D"
                             << QStringList{"Start+Pause|Alt+Leertaste",
                                            "Weiter bei Pause|Leertaste",
@@ -112,7 +115,8 @@ void HelpWindowTest::keyList_data() {
                                            "Ablauf speichern|Strg+S",
                                            "Texte Löschen|Strg+Entf",
                                            "Liste Markierung|Strg+M"}
-                            << "OK (Hilfe ausblenden = F1)";
+                            << "OK (Hilfe ausblenden = F1)"
+                            << "Hilfe";
     QTest::newRow("English") << "GB"
                              << QStringList{"Start+Hold|Alt+Space",
                                             "Go on if holded|Space",
@@ -128,7 +132,8 @@ void HelpWindowTest::keyList_data() {
                                             "Save sequence|Ctl+S",
                                             "Clear text|Ctl+Del",
                                             "List of marks|Ctl+M"}
-                             << "OK (Close help = F1)";
+                             << "OK (Close help = F1)"
+                             << "Help";
 }
 
 // The texts follow a language switch while the window is open.
@@ -136,13 +141,42 @@ void HelpWindowTest::keyList() {
     QFETCH(QString, language);
     QFETCH(QStringList, rows);
     QFETCH(QString, button);
+    QFETCH(QString, title);
     LanguageSwitch languages;
     HelpWindow help;
     help.show();
     languages.apply(language);
     QCOMPARE(help.rowTexts(), rows);
     QCOMPARE(help.closeButton()->text(), button);
-    QCOMPARE(help.windowTitle(), QStringLiteral("Hilfe"));
+    QCOMPARE(help.windowTitle(), title);
+}
+
+void HelpWindowTest::everyControlLiesInsideTheWindow_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << "D";
+    QTest::newRow("English") << "GB";
+}
+
+// Every panel, label and the button lie wholly inside the window of its fixed size, and the
+// button shows its whole caption, in either language.
+void HelpWindowTest::everyControlLiesInsideTheWindow() {
+    QFETCH(QString, language);
+    LanguageSwitch languages;
+    HelpWindow help;
+    languages.apply(language);
+    help.show();
+    QCOMPARE(help.size(), QSize(417, 481));
+    const QList<QWidget*> children = help.findChildren<QWidget*>();
+    QVERIFY(children.size() > 30);
+    for (const QWidget* child : children) {
+        const QRect inWindow(child->mapTo(&help, QPoint(0, 0)), child->size());
+        QVERIFY2(help.rect().contains(inWindow),
+                 qPrintable(child->objectName() + QLatin1Char(' ') + QDebug::toString(inWindow)));
+    }
+    QPushButton* ok = help.closeButton();
+    QVERIFY(ok->height() >= ok->fontMetrics().height() + 4);
+    QVERIFY2(ok->fontMetrics().horizontalAdvance(ok->text()) + 8 <= ok->width(),
+             qPrintable(ok->text()));
 }
 
 QTEST_MAIN(HelpWindowTest)

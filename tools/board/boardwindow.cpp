@@ -57,6 +57,9 @@ BoardWindow::BoardWindow(BoardEmulator& board, const QString& lineDescription, Q
     m_upload->setReadOnly(true);
     m_upload->setPlaceholderText(QStringLiteral("No upload yet."));
     m_upload->setMaximumHeight(120);
+    // A live board never receives an upload: the list takes room from the dots only once an
+    // upload has arrived.
+    m_upload->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
@@ -92,4 +95,5 @@ void BoardWindow::showUpload() {
     for (qsizetype i = 0; i < entries.size(); ++i)
         text << QStringLiteral("%1. %2").arg(i + 1).arg(describe(entries.at(i)));
     m_upload->setPlainText(text.join('\n'));
+    m_upload->show();
 }

@@ -5,6 +5,7 @@
 #include "boardwindow.h"
 #include "deviceboardline.h"
 #include "ptyboardline.h"
+#include "tcpboardline.h"
 
 #include "app/settings.h"
 #include "display/displaygeometry.h"
@@ -54,6 +55,15 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption deviceOption(QStringLiteral("device"),
                                           QStringLiteral("Listen on this serial device instead."),
                                           QStringLiteral("path"));
+    const QCommandLineOption tcpOption(
+        QStringLiteral("tcp"),
+        QStringLiteral("Listen as a serial device server in raw TCP mode on this port (0: any "
+                       "free port), one client at a time."),
+        QStringLiteral("port"));
+    const QCommandLineOption tcpAddressOption(
+        QStringLiteral("tcp-address"),
+        QStringLiteral("The address --tcp listens on (default: every address)."),
+        QStringLiteral("address"));
     const QCommandLineOption baudOption(QStringLiteral("baud"),
                                         QStringLiteral("Baud rate on --device (default 19200)."),
                                         QStringLiteral("rate"), QStringLiteral("19200"));
@@ -76,8 +86,9 @@ int main(int argc, char* argv[]) {
                                           QStringLiteral("Send random bytes and broken replies."));
     const QCommandLineOption headlessOption(QStringLiteral("headless"),
                                             QStringLiteral("No window: print one line per event."));
-    parser.addOptions({portOption, deviceOption, baudOption, linesOption, columnsOption,
-                       settingsOption, replyOption, babbleOption, headlessOption});
+    parser.addOptions({portOption, deviceOption, tcpOption, tcpAddressOption, baudOption,
+                       linesOption, columnsOption, settingsOption, replyOption, babbleOption,
+                       headlessOption});
     parser.process(*app);
 
     BoardEmulator::Options options;
@@ -114,7 +125,15 @@ int main(int argc, char* argv[]) {
     options.babble = parser.isSet(babbleOption);
 
     std::unique_ptr<BoardLine> line;
-    if (parser.isSet(deviceOption)) {
+    if (parser.isSet(tcpOption)) {
+        const int tcpPort = parser.value(tcpOption).toInt(&ok);
+        QHostAddress address(QHostAddress::Any);
+        if (parser.isSet(tcpAddressOption) && !address.setAddress(parser.value(tcpAddressOption)))
+            return fail(QStringLiteral("--tcp-address takes an address such as 127.0.0.1"));
+        if (!ok || tcpPort < 0 || tcpPort > 65535)
+            return fail(QStringLiteral("--tcp takes a port number from 0 to 65535"));
+        line = std::make_unique<TcpBoardLine>(address, static_cast<quint16>(tcpPort));
+    } else if (parser.isSet(deviceOption)) {
         line = std::make_unique<DeviceBoardLine>(parser.value(deviceOption),
                                                  parser.value(baudOption).toInt());
     } else {

@@ -10,7 +10,8 @@ endfunction()
 function(lumentafel_add_test name)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE lumentafel_test_support lumentafel_ui lumentafel_core
-                                          Qt6::Test)
+                                          lumentafel_qttest)
+    target_precompile_headers(${name} REUSE_FROM lumentafel_test_model)
     lumentafel_register_test(${name})
 endfunction()
 
@@ -19,6 +20,7 @@ endfunction()
 # the class under test needed would fail the build.
 function(lumentafel_add_core_test name)
     add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE lumentafel_core_test_support lumentafel_core Qt6::Test)
+    target_link_libraries(${name} PRIVATE lumentafel_core_test_support lumentafel_core lumentafel_qttest)
+    target_precompile_headers(${name} REUSE_FROM lumentafel_core_test_model)
     lumentafel_register_test(${name})
 endfunction()

@@ -8,6 +8,7 @@
 // time the interface thread spends handing a line over is printed too, and so is the time it
 // spends handing each frame to the further boards.
 #include "arrivalreader.h"
+#include "frameschedule.h"
 #include "ptypair.h"
 
 #include "display/boardaddress.h"
@@ -103,22 +104,6 @@ private:
     quint16 m_port = 0;
 };
 
-double percentile(const std::vector<double>& sorted, double p) {
-    const size_t index = std::min(sorted.size() - 1, size_t(p * double(sorted.size() - 1) + 0.5));
-    return sorted[index];
-}
-
-std::vector<double> latenesses(const std::vector<SteadyClock::time_point>& times,
-                               SteadyClock::time_point start) {
-    std::vector<double> lateness;
-    for (size_t k = 0; k < size_t(FrameCount) && k < times.size(); ++k) {
-        const auto due = start + std::chrono::milliseconds(100 + int(k) * StepMs);
-        lateness.push_back(std::chrono::duration<double, std::milli>(times[k] - due).count());
-    }
-    std::sort(lateness.begin(), lateness.end());
-    return lateness;
-}
-
 void printLateness(const char* what, const std::vector<double>& sorted) {
     if (sorted.empty()) {
         std::printf("  %-28s no frames\n", what);
@@ -126,20 +111,6 @@ void printLateness(const char* what, const std::vector<double>& sorted) {
     }
     std::printf("  %-28s frames %3zu  median %7.3f ms  p99 %7.3f ms  worst %7.3f ms\n", what,
                 sorted.size(), percentile(sorted, 0.5), percentile(sorted, 0.99), sorted.back());
-}
-
-SequenceTable::Cells flowingText() {
-    SequenceTable::Cells cells;
-    cells[SequenceTable::NumberColumn] = "1";
-    cells[SequenceTable::ActiveColumn] = "JA";
-    cells[SequenceTable::KindColumn] = "F";
-    QByteArray text;
-    for (int i = 0; i < TextLength; ++i)
-        text += char('A' + i % 26);
-    cells[SequenceTable::TextColumn] = '"' + text + '"';
-    cells[SequenceTable::ParameterColumn] = "1,2,Oben,Unten";
-    cells[SequenceTable::DurationColumn] = "M1";
-    return cells;
 }
 
 int run(QCoreApplication& app, int tcpBoards, bool oneStalled) {
@@ -201,7 +172,7 @@ int run(QCoreApplication& app, int tcpBoards, bool oneStalled) {
     }
 
     SequenceTable table;
-    table.setRows({flowingText()});
+    table.setRows({flowingTextEntry(TextLength)});
     RowSelection selection(table);
     PlaybackController controller(table, selection, output, clock, &app);
     controller.setSpeedFactor(PlaybackController::FastestSpeed);
@@ -222,7 +193,8 @@ int run(QCoreApplication& app, int tcpBoards, bool oneStalled) {
 
     std::printf("%d board%s%s:\n", 1 + tcpBoards, tcpBoards ? "s" : "",
                 oneStalled ? ", one TCP board stalled" : "");
-    printLateness("COM5 (pseudo-terminal)", latenesses(first.arrivals(), start));
+    printLateness("COM5 (pseudo-terminal)",
+                  latenesses(first.arrivals(), start, FrameCount, StepMs));
     for (int i = 0; i < tcpBoards; ++i) {
         const bool stalled = oneStalled && i == tcpBoards - 1;
         const QByteArray name =
@@ -232,7 +204,8 @@ int run(QCoreApplication& app, int tcpBoards, bool oneStalled) {
                         qPrintable(BoardOutput::stateText(fanOut.output(i).state())),
                         static_cast<long long>(fanOut.output(i).bytesWaiting()));
         else
-            printLateness(name.constData(), latenesses(servers[size_t(i)]->arrivals(), start));
+            printLateness(name.constData(),
+                          latenesses(servers[size_t(i)]->arrivals(), start, FrameCount, StepMs));
     }
     std::sort(fanOutCalls.begin(), fanOutCalls.end());
     if (tcpBoards > 0)

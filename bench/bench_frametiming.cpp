@@ -4,6 +4,7 @@
 // Prints the lateness of each arrival against its schedule (first frame 100 ms after the
 // start, then one every 50 ms) and the processor time the program used meanwhile.
 #include "arrivalreader.h"
+#include "frameschedule.h"
 #include "ptypair.h"
 
 #include "display/displayoutput.h"
@@ -49,23 +50,13 @@ double cpuSeconds() {
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-double percentile(const std::vector<double>& sorted, double p) {
-    const size_t index = std::min(sorted.size() - 1, size_t(p * double(sorted.size() - 1) + 0.5));
-    return sorted[index];
-}
-
 // How late each of the first FrameCount events came against the schedule: the first
 // frame 100 ms after the start, then one every StepMs.
 void printLateness(const char* what, const std::vector<SteadyClock::time_point>& times,
                    SteadyClock::time_point start) {
-    std::vector<double> lateness;
-    for (size_t k = 0; k < size_t(FrameCount) && k < times.size(); ++k) {
-        const auto due = start + std::chrono::milliseconds(100 + int(k) * StepMs);
-        lateness.push_back(std::chrono::duration<double, std::milli>(times[k] - due).count());
-    }
+    const std::vector<double> lateness = latenesses(times, start, FrameCount, StepMs);
     if (lateness.empty())
         return;
-    std::sort(lateness.begin(), lateness.end());
     std::printf("%s after schedule (ms): min %.3f  median %.3f  p99 %.3f  worst %.3f\n", what,
                 lateness.front(), percentile(lateness, 0.5), percentile(lateness, 0.99),
                 lateness.back());
@@ -104,17 +95,7 @@ int main(int argc, char** argv) {
     });
 
     SequenceTable table;
-    SequenceTable::Cells cells;
-    cells[SequenceTable::NumberColumn] = "1";
-    cells[SequenceTable::ActiveColumn] = "JA";
-    cells[SequenceTable::KindColumn] = "F";
-    QByteArray text;
-    for (int i = 0; i < TextLength; ++i)
-        text += char('A' + i % 26);
-    cells[SequenceTable::TextColumn] = '"' + text + '"';
-    cells[SequenceTable::ParameterColumn] = "1,2,Oben,Unten";
-    cells[SequenceTable::DurationColumn] = "M1";
-    table.setRows({cells});
+    table.setRows({flowingTextEntry(TextLength)});
     RowSelection selection(table);
     PlaybackController controller(table, selection, output, clock, &app);
     controller.setSpeedFactor(PlaybackController::FastestSpeed);

@@ -7,6 +7,7 @@
 // the argument), less the 100 ms by which an entry's first frame follows its start by design.
 #include "arrivalreader.h"
 #include "cuesystem.h"
+#include "frameschedule.h"
 #include "ptypair.h"
 #include "scriptedprompter.h"
 
@@ -50,11 +51,6 @@ QByteArray sequence(int entries) {
         file += "\t" + QByteArray::number(i).rightJustified(5, '0') + "\tJA\tBLOCK\tTEXT " +
                 QByteArray::number(i) + "\t3\tM1\t\t\r\n";
     return file;
-}
-
-double percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
 }
 
 [[noreturn]] void fail(const char* why) {
@@ -141,6 +137,8 @@ int main(int argc, char** argv) {
                                     new QKeyEvent(QEvent::KeyRelease, Qt::Key_F8, Qt::NoModifier));
         key.push_back(awaitFrame(before, sent));
     }
+    std::sort(remote.begin(), remote.end());
+    std::sort(key.begin(), key.end());
     std::printf("%d commands each, from the command to the first byte of the new frame, less "
                 "the designed %.0f ms (ms):\n",
                 Commands, DesignedDelayMs);

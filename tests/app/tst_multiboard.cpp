@@ -1,4 +1,5 @@
 #include "programprocess.h"
+#include "wireframes.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,22 +10,6 @@
 #include <QTest>
 
 namespace {
-
-// The frames in a stretch of wire bytes, repeats of the same image folded into one.
-QList<QByteArray> distinctFrames(const QByteArray& wire) {
-    QList<QByteArray> frames;
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype start = wire.indexOf('\x02', from);
-        const qsizetype end = wire.indexOf('\x03', start + 1);
-        if (start < 0 || end < 0)
-            return frames;
-        const QByteArray frame = wire.mid(start + 1, end - start - 1);
-        if (frames.isEmpty() || frames.last() != frame)
-            frames.append(frame);
-        from = end + 1;
-    }
-}
 
 // A board at the far end of a pseudo-terminal: collects what arrives while the test waits.
 struct SerialBoard {

@@ -1,4 +1,5 @@
 #include "programprocess.h"
+#include "wireframes.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -143,26 +144,6 @@ void ProgramTest::terminationKeepsUnsavedChangesInARescueCopy() {
                           "\r\n"),
              ini.constData());
 }
-
-namespace {
-
-// The frames in a stretch of wire bytes, repeats of the same image folded into one.
-QList<QByteArray> distinctFrames(const QByteArray& wire) {
-    QList<QByteArray> frames;
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype start = wire.indexOf('\x02', from);
-        const qsizetype end = wire.indexOf('\x03', start + 1);
-        if (start < 0 || end < 0)
-            return frames;
-        const QByteArray frame = wire.mid(start + 1, end - start - 1);
-        if (frames.isEmpty() || frames.last() != frame)
-            frames.append(frame);
-        from = end + 1;
-    }
-}
-
-} // namespace
 
 void ProgramTest::ctrlEnterPlaysTheSequenceOnTheBoard() {
     if (!XSession::available())

@@ -17,4 +17,17 @@ public:
     static QString refusal(PlaybackCommand command, PlaybackMode mode, bool paused);
     // The sequence may be edited (file, table and entry commands) only while stopped.
     static bool editingAllowed(PlaybackMode mode) { return mode == PlaybackMode::Stopped; }
+    // The command puts a frame on the board, so it needs a port. Manual mode, the pause, the
+    // speed and following change the playback alone.
+    static bool drivesTheBoard(PlaybackCommand command) {
+        switch (command) {
+        case PlaybackCommand::Manual:
+        case PlaybackCommand::Pause:
+        case PlaybackCommand::Speed:
+        case PlaybackCommand::Follow:
+            return false;
+        default:
+            return true;
+        }
+    }
 };

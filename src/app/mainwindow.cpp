@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "programboards.h"
+#include "programremote.h"
 #include "programservices.h"
 #include "programshowlog.h"
 #include "settings.h"
@@ -21,14 +22,12 @@
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/serialport.h"
+#include "playback/commandavailability.h"
 #include "playback/editorsimulation.h"
 #include "playback/playbackcommands.h"
 #include "playback/playbackcontroller.h"
 #include "playback/playbackpanel.h"
 #include "playback/playbackstrip.h"
-#include "remote/remotecontrolpanel.h"
-#include "remote/remoteplayback.h"
-#include "remote/remoteserver.h"
 #include "sequence/documentcommands.h"
 #include "sequence/documentstate.h"
 #include "sequence/marklist.h"
@@ -107,7 +106,9 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     m_playbackPanel =
         new PlaybackPanel(*this, *m_playbackStrip, *m_form.tableView, *m_playbackCommands);
     wirePlaybackCommands();
-    wireRemote();
+    m_remote = std::make_unique<ProgramRemote>(
+        *m_playbackCommands, services.clock, [this] { return m_shell.offlineMode; },
+        *m_form.playMenu, *m_form.statusLine);
     connect(m_playbackPanel, &PlaybackPanel::pausedChanged, m_form.editorPanel,
             [this](bool paused) { m_form.editorPanel->kindTabs()->setEnabled(!paused); });
     m_editor->setRunningCheck(
@@ -145,7 +146,7 @@ MainWindow::MainWindow(ProgramServices& services, QWidget* parent)
     // The show log only listens; nothing has to call it.
     m_showLog = new ProgramShowLog(services.showLogFolder, services.openFile, this);
     m_showLog->listenTo(*m_playbackCommands, m_boards->monitor());
-    m_showLog->listenToRemote(*m_remote);
+    m_showLog->listenToRemote(m_remote->server());
     m_showLog->addMenuAction(*m_form.playMenu);
     wireUpload();
 
@@ -254,7 +255,8 @@ void MainWindow::runStartup() {
     });
     m_rescue->setFallbackFolder(m_sequence->documents().rescueFolder());
     m_boards->start(m_shell.settingsFilePath, m_shell.moreBoards);
-    applyRemoteSettings(SettingsFile(m_shell.settingsFilePath).read(m_shell.executableDir).remote);
+    m_remote->start(m_shell.settingsFilePath,
+                    SettingsFile(m_shell.settingsFilePath).read(m_shell.executableDir).remote);
     m_startupDone = true;
     qInfo("start-up complete");
     emit startupFinished();
@@ -371,17 +373,10 @@ void MainWindow::wirePlaybackCommands() {
     // command, and would open the box all the same.
     m_playbackCommands->setPrecondition([this](const PlaybackRequest& request) {
         if (request.origin.mayAsk || !m_output->outputEnabled() ||
-            m_services.port.portNumber() != 0)
+            m_services.port.portNumber() != 0 ||
+            !CommandAvailability::drivesTheBoard(request.command))
             return QString();
-        switch (request.command) {
-        case PlaybackCommand::Manual:
-        case PlaybackCommand::Pause:
-        case PlaybackCommand::Speed:
-        case PlaybackCommand::Follow:
-            return QString();
-        default:
-            return PortCommand::noPortStatus();
-        }
+        return PortCommand::noPortStatus();
     });
     // The status line says why a command was refused (one from the remote, mostly: the
     // operator's own controls are disabled where a command is not open).
@@ -389,36 +384,6 @@ void MainWindow::wirePlaybackCommands() {
             [this](const PlaybackRequest&, const QString& reason) {
                 m_form.statusLine->showStatus(reason);
             });
-}
-
-void MainWindow::wireRemote() {
-    m_remoteTarget = std::make_unique<RemotePlayback>(*m_playbackCommands,
-                                                      [this] { return m_shell.offlineMode; });
-    m_remote = std::make_unique<RemoteServer>(*m_remoteTarget, m_services.clock);
-    m_remotePanel = new RemoteControlPanel(*m_remote);
-    m_form.statusLine->addPermanentWidget(m_remotePanel);
-    m_form.playMenu->addSeparator();
-    m_form.playMenu->addActions(m_remotePanel->menuActions());
-    connect(m_playbackCommands.get(), &PlaybackCommands::stateChanged, m_remote.get(),
-            &RemoteServer::publishState);
-    connect(m_remotePanel, &RemoteControlPanel::settingsChosen, this,
-            [this](const RemoteSettings& settings) {
-                if (!SettingsFile(m_shell.settingsFilePath).writeRemote(settings))
-                    qWarning("cannot write the settings file %s",
-                             qPrintable(m_shell.settingsFilePath));
-                applyRemoteSettings(settings);
-            });
-}
-
-void MainWindow::applyRemoteSettings(const RemoteSettings& settings) {
-    m_remotePanel->setSettings(settings);
-    m_remote->setPasscode(settings.passcode.toUtf8());
-    if (settings.isOn()) {
-        if (!m_remote->listen(
-                {settings.address, quint16(settings.port), quint16(settings.textPort)}))
-            qWarning("remote control: %s", qPrintable(m_remote->errorString()));
-    } else
-        m_remote->close();
 }
 
 void MainWindow::wireEditorSimulation() {

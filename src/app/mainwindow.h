@@ -26,11 +26,8 @@ class PlaybackPanel;
 class PlaybackStrip;
 class PortCommand;
 class ProgramBoards;
+class ProgramRemote;
 class ProgramShowLog;
-class RemoteControlPanel;
-class RemoteServer;
-struct RemoteSettings;
-class RemotePlayback;
 class RescueKeeper;
 class RowSelection;
 class SequenceControls;
@@ -109,8 +106,6 @@ private:
     void stopPlaybackTimers();
     void runGuarded(const std::function<void()>& handler);
     void wirePlaybackCommands();
-    void wireRemote();
-    void applyRemoteSettings(const RemoteSettings& settings);
     void wireEditorSimulation();
     void wireUpload();
     void wireRescue();
@@ -131,9 +126,7 @@ private:
     // Goes before the controller it listens to.
     std::unique_ptr<PlaybackCommands> m_playbackCommands;
     // The remote runs the playback commands; it goes before them.
-    std::unique_ptr<RemotePlayback> m_remoteTarget;
-    std::unique_ptr<RemoteServer> m_remote;
-    RemoteControlPanel* m_remotePanel = nullptr;
+    std::unique_ptr<ProgramRemote> m_remote;
     PlaybackStrip* m_playbackStrip = nullptr;
     PlaybackPanel* m_playbackPanel = nullptr;
     std::unique_ptr<CloseController> m_close;
